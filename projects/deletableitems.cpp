@@ -1,0 +1,7 @@
+#include "deletableitems.h"
+
+namespace projects {
+
+DeletableItems::DeletableItems() = default;
+
+} // namespace projects

@@ -1,0 +1,15 @@
+#include "floorfactory.h"
+
+#include "nullfactory.h"
+
+QT_WARNING_PUSH
+QT_WARNING_DISABLE_DEPRECATED
+
+using namespace projects;
+
+IFactory* FloorFactory::forElement(const Project&, const QXmlAttributes&)
+{
+    return new NullFactory;
+}
+
+QT_WARNING_POP

@@ -1,0 +1,20 @@
+#ifndef PROJECTS_READER_GROUPFACTORY_H
+#define PROJECTS_READER_GROUPFACTORY_H
+
+#include "ifactory.h"
+
+#include <projects/project.h>
+
+QT_WARNING_PUSH
+QT_WARNING_DISABLE_DEPRECATED
+
+/// Placeholder; completed with its element.
+class GroupFactory : public IFactory
+{
+public:
+    static IFactory* forElement(const projects::Project& project, const QXmlAttributes& attributes);
+};
+
+QT_WARNING_POP
+
+#endif // PROJECTS_READER_GROUPFACTORY_H

@@ -1,0 +1,48 @@
+#ifndef PROJECTS_READER_IFACTORY_H
+#define PROJECTS_READER_IFACTORY_H
+
+#include <QString>
+#include <QXmlAttributes>
+
+// The SAX classes of QtXml are deprecated in Qt 5.15; the reader is built on them.
+QT_WARNING_PUSH
+QT_WARNING_DISABLE_DEPRECATED
+
+/**
+ * @brief An element handler of the project file reader.
+ *
+ * For every child element that starts inside the element a handler stands for,
+ * createChild() builds the child's model object from the start tag, appends it at once
+ * to its parent object and returns the handler for the child's content. The reader owns
+ * the returned handler. Internal to the library.
+ */
+class IFactory
+{
+public:
+    virtual ~IFactory();
+
+    /**
+     * Returns the handler for a child element that has just started; never null. Unknown
+     * elements get a new NullFactory. A handler may return itself when it also stands
+     * for the child (container elements).
+     */
+    virtual IFactory* createChild(const QString& namespaceUri, const QString& localName,
+                                  const QXmlAttributes& attributes) = 0;
+    /// Character data inside the element; ignored by default.
+    virtual void characters(const QString& namespaceUri, const QString& localName,
+                            const QString& text);
+    /// Whether the handler wants endElement(); false by default.
+    virtual bool handlesEndElement();
+    /// The element's end; does nothing by default.
+    virtual void endElement(const QString& namespaceUri, const QString& localName,
+                            const QString& qualifiedName);
+
+protected:
+    IFactory() = default;
+    IFactory(const IFactory&) = delete;
+    IFactory& operator=(const IFactory&) = delete;
+};
+
+QT_WARNING_POP
+
+#endif // PROJECTS_READER_IFACTORY_H

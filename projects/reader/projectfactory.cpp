@@ -1,0 +1,106 @@
+#include "projectfactory.h"
+
+#include "actuatorfactory.h"
+#include "automaticfactory.h"
+#include "floorfactory.h"
+#include "groupfactory.h"
+#include "nullfactory.h"
+#include "scenefactory.h"
+
+#include <projects/projectenum.h>
+#include <projects/common/conversions.h>
+#include <projects/common/namespaces.h>
+
+QT_WARNING_PUSH
+QT_WARNING_DISABLE_DEPRECATED
+
+using namespace projects;
+
+ProjectFactory::ProjectFactory(const Project& project)
+    : m_project(project)
+{
+}
+
+IFactory* ProjectFactory::createChild(const QString& namespaceUri, const QString& localName,
+                                      const QXmlAttributes& attributes)
+{
+    if (nameIs(localName, "floors") || nameIs(localName, "actuators")
+        || nameIs(localName, "devices") || nameIs(localName, "scenes")
+        || nameIs(localName, "links") || nameIs(localName, "groups"))
+        return this;
+    if (nameIs(localName, "device"))
+        return readDevice(attributes);
+    if (nameIs(localName, "floor"))
+        return FloorFactory::forElement(m_project, attributes);
+    if (nameIs(localName, "actuator"))
+        return ActuatorFactory::forElement(m_project, m_appId, attributes);
+    if (nameIs(localName, "sensor") && underWeatherStation())
+        return readSensor(attributes);
+    if (nameIs(localName, "group"))
+        return GroupFactory::forElement(m_project, attributes);
+
+    const bool inProfile = nameIs(namespaceUri, ns::Profile);
+    if (nameIs(localName, "scene")) {
+        if (inProfile)
+            return SceneFactory::forElement(m_project, attributes);
+        return readLegacySceneTrigger(attributes);
+    }
+    if (inProfile && nameIs(localName, "sceneTrigger"))
+        return readSceneTrigger(attributes);
+    if (inProfile && nameIs(localName, "link"))
+        return readLink(attributes);
+    if (inProfile && nameIs(localName, "automatic"))
+        return readAutomatic(attributes);
+    return new NullFactory;
+}
+
+bool ProjectFactory::underWeatherStation() const
+{
+    return m_appId == ProjectEnum::Model_0492 || m_appId == ProjectEnum::Model_4899;
+}
+
+IFactory* ProjectFactory::readDevice(const QXmlAttributes& attributes)
+{
+    m_appId = attributes.value(QStringLiteral("appId")).toInt();
+    // The presence flags are only ever set while reading, never cleared.
+    if (underWeatherStation())
+        m_project.setHasWeatherStation(true);
+    else if (m_appId == ProjectEnum::VESK_BOX)
+        m_project.setHasVeskBox(true);
+    return this;
+}
+
+IFactory* ProjectFactory::readSensor(const QXmlAttributes& attributes)
+{
+    // Channels 7 and up of a weather station are its light sensors 1, 2, ...
+    const int channel = attributes.value(QStringLiteral("channel")).toInt();
+    if (channel >= 7)
+        m_project.lightSensorNames().insert(channel - 6, attributes.value(QStringLiteral("name")));
+    return this;
+}
+
+IFactory* ProjectFactory::readLegacySceneTrigger(const QXmlAttributes& attributes)
+{
+    Q_UNUSED(attributes)
+    return new NullFactory;
+}
+
+IFactory* ProjectFactory::readSceneTrigger(const QXmlAttributes& attributes)
+{
+    Q_UNUSED(attributes)
+    return new NullFactory;
+}
+
+IFactory* ProjectFactory::readLink(const QXmlAttributes& attributes)
+{
+    Q_UNUSED(attributes)
+    return new NullFactory;
+}
+
+IFactory* ProjectFactory::readAutomatic(const QXmlAttributes& attributes)
+{
+    Q_UNUSED(attributes)
+    return new NullFactory;
+}
+
+QT_WARNING_POP

@@ -1,0 +1,83 @@
+#ifndef PROJECTS_READER_PROJECTREADER_H
+#define PROJECTS_READER_PROJECTREADER_H
+
+#include <projects/projects_export.h>
+#include <projects/project.h>
+
+#include <QStack>
+#include <QString>
+#include <QXmlDefaultHandler>
+#include <QXmlSimpleReader>
+
+QT_BEGIN_NAMESPACE
+class QIODevice;
+QT_END_NAMESPACE
+
+class IFactory;
+class RootFactory;
+
+// The reader is a handler of QtXml's SAX parser, which Qt 5.15 deprecates.
+QT_WARNING_PUSH
+QT_WARNING_DISABLE_DEPRECATED
+
+namespace projects {
+
+/**
+ * @brief Reads a project file into a Project.
+ *
+ * The reader runs Qt's SAX parser over the whole device in one pass. Unknown elements are
+ * skipped with their subtree, and so is a document whose element is not `project` in the
+ * project or legacy namespace (the result is then a default Project). Malformed XML logs a
+ * warning, sets parsingError() and makes parse() return a new default Project.
+ *
+ * One reader parses one document at a time, in the calling thread.
+ */
+class PROJECTS_EXPORT ProjectReader : private QXmlDefaultHandler
+{
+public:
+    /// Creates a reader with its parser.
+    ProjectReader();
+    ~ProjectReader() override;
+
+    ProjectReader(const ProjectReader&) = delete;
+    ProjectReader& operator=(const ProjectReader&) = delete;
+
+    /**
+     * @brief Reads the whole of the open @p device and returns the project.
+     *
+     * After a fatal XML error the result is a new default Project and parsingError()
+     * returns @c true.
+     */
+    Project parse(QIODevice* device);
+
+    /// Returns @c true if any parse() of this reader met a fatal XML error; never cleared.
+    bool parsingError() const;
+
+private:
+    bool startDocument() override;
+    bool endDocument() override;
+    bool startElement(const QString& namespaceUri, const QString& localName,
+                      const QString& qualifiedName, const QXmlAttributes& attributes) override;
+    bool endElement(const QString& namespaceUri, const QString& localName,
+                    const QString& qualifiedName) override;
+    bool characters(const QString& text) override;
+    bool fatalError(const QXmlParseException& exception) override;
+
+    void postParsingSteps();
+    void destroyHandlers();
+
+    QXmlSimpleReader m_reader;
+    IFactory* m_currentHandler = nullptr;
+    RootFactory* m_rootHandler = nullptr;
+    QStack<IFactory*> m_handlerStack;
+    QString m_currentNamespaceUri;
+    QString m_currentLocalName;
+    Project m_project;
+    bool m_parsingError = false;
+};
+
+} // namespace projects
+
+QT_WARNING_POP
+
+#endif // PROJECTS_READER_PROJECTREADER_H

@@ -1,0 +1,23 @@
+#include "scene.h"
+
+#include <QSharedData>
+
+namespace projects {
+
+class Q_DECL_HIDDEN Scene::Private : public QSharedData
+{
+public:
+};
+
+Scene::Scene()
+    : d(new Private)
+{
+}
+
+Scene::Scene(const Scene& other) = default;
+Scene::Scene(Scene&& other) noexcept = default;
+Scene::~Scene() = default;
+Scene& Scene::operator=(const Scene& other) = default;
+Scene& Scene::operator=(Scene&& other) noexcept = default;
+
+} // namespace projects
