@@ -1,11 +1,522 @@
+// The project root, its enumerations, the reader's handler stack and the document skeleton.
+
+#include "testutil.h"
+
+#include <projects/actuator.h>
+#include <projects/floor.h>
+#include <projects/group.h>
+#include <projects/project.h>
+#include <projects/projectenum.h>
+#include <projects/room.h>
+
+#include <QMetaEnum>
 #include <QtTest>
+
+using namespace projects;
+
+namespace {
+
+// Collects the messages logged while it is alive.
+class MessageLog
+{
+public:
+    MessageLog()
+    {
+        s_messages.clear();
+        m_previous = qInstallMessageHandler(&MessageLog::handler);
+    }
+    ~MessageLog() { qInstallMessageHandler(m_previous); }
+    static QStringList messages() { return s_messages; }
+    static QList<QtMsgType> types() { return s_types; }
+
+private:
+    static void handler(QtMsgType type, const QMessageLogContext&, const QString& message)
+    {
+        s_types.append(type);
+        s_messages.append(message);
+    }
+    static QStringList s_messages;
+    static QList<QtMsgType> s_types;
+    QtMessageHandler m_previous;
+};
+QStringList MessageLog::s_messages;
+QList<QtMsgType> MessageLog::s_types;
+
+} // namespace
 
 class tst_Project : public QObject
 {
     Q_OBJECT
 private slots:
-    void placeholder() { QVERIFY(true); }
+    void defaults();
+    void copiesShareData();
+    void appIdKeys_data();
+    void appIdKeys();
+    void appIdMetaObject();
+    void syncHintValues();
+
+    void documentElement_data();
+    void documentElement();
+    void profileAttributesOnlyInProjectNamespace();
+    void position_data();
+    void position();
+    void deviceFlagsAndSensors_data();
+    void deviceFlagsAndSensors();
+    void containersAreOptionalAndNest_data();
+    void containersAreOptionalAndNest();
+    void unknownElementsAreSkippedWithSubtree();
+    void actuatorByRef();
+
+    void fatalError_data();
+    void fatalError();
+    void failedParseFlagIsNeverCleared();
+
+    void skeletonIsWrittenInOrder_data();
+    void skeletonIsWrittenInOrder();
+    void skeletonRoundTrip();
 };
+
+void tst_Project::defaults()
+{
+    const Project project;
+    QVERIFY(project.name().isNull());
+    QCOMPARE(project.owner(), QString());
+    QCOMPARE(project.latitude(), 48.3661);
+    QCOMPARE(project.longitude(), 8.79598);
+    QCOMPARE(project.timezone(), 60);
+    QVERIFY(!project.hasWeatherStation());
+    QVERIFY(!project.hasVeskBox());
+    QVERIFY(!project.vacationActivated());
+    QVERIFY(project.floors().isEmpty());
+    QVERIFY(project.automatics().isEmpty());
+    QCOMPARE(Project(QStringLiteral("Haus")).name(), QStringLiteral("Haus"));
+}
+
+void tst_Project::copiesShareData()
+{
+    Project project(QStringLiteral("before"));
+    const Project copy = project;
+    project.setName(QStringLiteral("after"));
+    project.setTimezone(120);
+    project.lightSensorNames().insert(1, QStringLiteral("east"));
+    project.floors().append(Floor());
+    QCOMPARE(copy.name(), QStringLiteral("after"));
+    QCOMPARE(copy.timezone(), 120);
+    QCOMPARE(copy.lightSensorNames().value(1), QStringLiteral("east"));
+    QCOMPARE(copy.floors().size(), 1);
+
+    Project other;
+    other = copy;
+    other.setOwner(QStringLiteral("Ada"));
+    QCOMPARE(project.owner(), QStringLiteral("Ada"));
+}
+
+void tst_Project::appIdKeys_data()
+{
+    QTest::addColumn<QByteArray>("key");
+    QTest::addColumn<int>("value");
+    QTest::newRow("split unit") << QByteArray("Model_4832") << 18482;
+    QTest::newRow("unknown model") << QByteArray("Model_Unknown") << -1;
+    QTest::newRow("hub") << QByteArray("VESK_BOX") << 1;
+    QTest::newRow("weather station 0492") << QByteArray("Model_0492") << 1170;
+    QTest::newRow("weather station 4899") << QByteArray("Model_4899") << 18585;
+    QTest::newRow("last key") << QByteArray("Model_4835") << 18485;
+}
+
+void tst_Project::appIdKeys()
+{
+    QFETCH(QByteArray, key);
+    QFETCH(int, value);
+    const QMetaEnum appIds = QMetaEnum::fromType<ProjectEnum::AppId>();
+    bool ok = false;
+    QCOMPARE(appIds.keyToValue(key.constData(), &ok), value);
+    QVERIFY(ok);
+    QCOMPARE(QByteArray(appIds.valueToKey(value)), key);
+}
+
+void tst_Project::appIdMetaObject()
+{
+    const QMetaObject& meta = ProjectEnum::staticMetaObject;
+    QCOMPARE(QByteArray(meta.className()), QByteArray("projects::ProjectEnum"));
+    const QMetaEnum appIds = meta.enumerator(meta.indexOfEnumerator("AppId"));
+    QVERIFY(appIds.isValid());
+    QVERIFY(!appIds.isFlag());
+    QCOMPARE(appIds.keyCount(), 45);
+    QCOMPARE(QByteArray(appIds.key(0)), QByteArray("Model_Unknown"));
+    QCOMPARE(QByteArray(appIds.key(30)), QByteArray("Model_4832"));
+    QCOMPARE(appIds.keyToValue("Model_9999"), -1);
+    QCOMPARE(appIds.keyToValue("model_4832"), -1); // keys are case-sensitive
+}
+
+void tst_Project::syncHintValues()
+{
+    const Project::SyncHints all = Project::SyncAdminSettings | Project::SyncProfile
+                                   | Project::SyncSchedules;
+    QCOMPARE(int(all), 7);
+    QCOMPARE(int(Project::SyncProfile), 2);
+    QVERIFY(all.testFlag(Project::SyncSchedules));
+}
+
+void tst_Project::documentElement_data()
+{
+    QTest::addColumn<QByteArray>("xml");
+    QTest::addColumn<QString>("name");
+
+    const QByteArray current = ns::Project.latin1();
+    const QByteArray legacy = ns::Legacy.latin1();
+    QTest::newRow("current namespace") << QByteArray("<project xmlns=\"" + current
+                                                     + "\" name=\"A\"/>")
+                                       << QStringLiteral("A");
+    QTest::newRow("legacy namespace") << QByteArray("<project xmlns=\"" + legacy
+                                                    + "\" name=\"B\"/>")
+                                      << QStringLiteral("B");
+    QTest::newRow("element name in capitals")
+        << QByteArray("<PROJECT xmlns=\"" + current + "\" name=\"C\"/>") << QStringLiteral("C");
+    QTest::newRow("namespace in other letter case")
+        << QByteArray("<project xmlns=\"" + current.toUpper() + "\" name=\"D\"/>")
+        << QStringLiteral("D");
+    QTest::newRow("prefixed document element")
+        << QByteArray("<x:project xmlns:x=\"" + current + "\" name=\"E\"/>")
+        << QStringLiteral("E");
+    QTest::newRow("no namespace is skipped") << QByteArray("<project name=\"F\"/>") << QString();
+    QTest::newRow("profile namespace is skipped")
+        << QByteArray("<project xmlns=\"" + QByteArray(ns::Profile.latin1()) + "\" name=\"G\"/>")
+        << QString();
+    QTest::newRow("other document element is skipped")
+        << QByteArray("<building xmlns=\"" + current + "\" name=\"H\"><project name=\"I\"/>"
+                      "</building>")
+        << QString();
+}
+
+void tst_Project::documentElement()
+{
+    QFETCH(QByteArray, xml);
+    QFETCH(QString, name);
+    bool error = true;
+    const Project project = testutil::read(xml, &error);
+    QVERIFY(!error);
+    QCOMPARE(project.name(), name);
+    QCOMPARE(project.name().isNull(), name.isNull());
+    QVERIFY(project.floors().isEmpty());
+}
+
+void tst_Project::profileAttributesOnlyInProjectNamespace()
+{
+    const QByteArray attributes = "p:md5=\"abc\" p:creationVersion=\"1.0\" "
+                                  "p:modificationVersion=\"1.2\" xmlns:p=\""
+                                  + QByteArray(ns::Profile.latin1()) + "\"";
+    const Project current = testutil::read("<project xmlns=\"" + QByteArray(ns::Project.latin1())
+                                           + "\" " + attributes + "/>");
+    QCOMPARE(current.md5(), QStringLiteral("abc"));
+    QCOMPARE(current.creationVersion(), QStringLiteral("1.0"));
+    QCOMPARE(current.modificationVersion(), QStringLiteral("1.2"));
+
+    const Project legacy = testutil::read("<project xmlns=\"" + QByteArray(ns::Legacy.latin1())
+                                          + "\" " + attributes + "/>");
+    QCOMPARE(legacy.md5(), QString());
+    QCOMPARE(legacy.creationVersion(), QString());
+    QCOMPARE(legacy.modificationVersion(), QString());
+}
+
+void tst_Project::position_data()
+{
+    QTest::addColumn<QByteArray>("attributes");
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<int>("timezone");
+    QTest::addColumn<bool>("vacation");
+
+    QTest::newRow("all three given")
+        << QByteArray("latitude=\"52.5\" longitude=\"13.4\" timezone=\"120\"") << 52.5 << 13.4
+        << 120 << false;
+    QTest::newRow("timezone missing keeps all defaults")
+        << QByteArray("latitude=\"52.5\" longitude=\"13.4\"") << 48.3661 << 8.79598 << 60
+        << false;
+    QTest::newRow("empty latitude keeps all defaults")
+        << QByteArray("latitude=\"\" longitude=\"13.4\" timezone=\"120\"") << 48.3661 << 8.79598
+        << 60 << false;
+    QTest::newRow("texts that are no numbers read as zero")
+        << QByteArray("latitude=\"north\" longitude=\"13,4\" timezone=\"1h\"") << 0.0 << 0.0 << 0
+        << false;
+    QTest::newRow("vacation in capitals") << QByteArray("vacationActivated=\"TRUE\"") << 48.3661
+                                          << 8.79598 << 60 << true;
+    QTest::newRow("vacation one") << QByteArray("vacationActivated=\"1\"") << 48.3661 << 8.79598
+                                  << 60 << true;
+    QTest::newRow("vacation other text") << QByteArray("vacationActivated=\"on\"") << 48.3661
+                                         << 8.79598 << 60 << false;
+}
+
+void tst_Project::position()
+{
+    QFETCH(QByteArray, attributes);
+    const Project project = testutil::read(testutil::document(QByteArray(), attributes));
+    QTEST(project.latitude(), "latitude");
+    QTEST(project.longitude(), "longitude");
+    QTEST(project.timezone(), "timezone");
+    QTEST(project.vacationActivated(), "vacation");
+}
+
+void tst_Project::deviceFlagsAndSensors_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("weatherStation");
+    QTest::addColumn<bool>("hub");
+    QTest::addColumn<QString>("sensors"); // "number=name;..." sorted by number
+
+    QTest::newRow("light sensor of weather station 1170")
+        << QByteArray("<device appId=\"1170\"><sensor channel=\"7\" name=\"East\"/>"
+                      "<sensor channel=\"6\" name=\"Wind\"/></device>")
+        << true << false << QStringLiteral("1=East");
+    QTest::newRow("light sensors of weather station 18585")
+        << QByteArray("<devices><device appId=\"18585\"><sensor channel=\"9\" name=\"West\"/>"
+                      "<sensor channel=\"8\" name=\"South\"/></device></devices>")
+        << true << false << QStringLiteral("2=South;3=West");
+    QTest::newRow("same light sensor twice keeps the later name")
+        << QByteArray("<device appId=\"1170\"><sensor channel=\"7\" name=\"A\"/>"
+                      "<sensor channel=\"7\" name=\"B\"/></device>")
+        << true << false << QStringLiteral("1=B");
+    QTest::newRow("sensor under another device is ignored")
+        << QByteArray("<device appId=\"18482\"><sensor channel=\"7\" name=\"East\"/></device>")
+        << false << false << QString();
+    QTest::newRow("sensor outside any device is ignored")
+        << QByteArray("<sensor channel=\"7\" name=\"East\"/>") << false << false << QString();
+    QTest::newRow("weather station stays in force after its device ends")
+        << QByteArray("<device appId=\"1170\"/><sensor channel=\"10\" name=\"Late\"/>") << true
+        << false << QStringLiteral("4=Late");
+    QTest::newRow("hub device") << QByteArray("<device appId=\"1\"/>") << false << true
+                                << QString();
+    QTest::newRow("flags are never cleared by later devices")
+        << QByteArray("<device appId=\"1\"/><device appId=\"1170\"/><device appId=\"5\"/>")
+        << true << true << QString();
+    QTest::newRow("appId in hexadecimal is no weather station")
+        << QByteArray("<device appId=\"0x492\"><sensor channel=\"7\" name=\"x\"/></device>")
+        << false << false << QString();
+}
+
+void tst_Project::deviceFlagsAndSensors()
+{
+    QFETCH(QByteArray, content);
+    const Project project = testutil::readContent(content);
+    QTEST(project.hasWeatherStation(), "weatherStation");
+    QTEST(project.hasVeskBox(), "hub");
+    QList<int> numbers = project.lightSensorNames().keys();
+    std::sort(numbers.begin(), numbers.end());
+    QStringList sensors;
+    for (int number : qAsConst(numbers))
+        sensors.append(QStringLiteral("%1=%2").arg(number).arg(project.lightSensorNames()[number]));
+    QTEST(sensors.join(QLatin1Char(';')), "sensors");
+}
+
+void tst_Project::containersAreOptionalAndNest_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("floors");
+
+    const QByteArray a = "<floor id=\"_0123456789abcdef0123456789abcdef\" name=\"A\"/>";
+    const QByteArray b = "<floor id=\"_fedcba9876543210fedcba9876543210\" name=\"B\"/>";
+    QTest::newRow("directly below project") << a + b << QStringList{"A", "B"};
+    QTest::newRow("inside floors") << "<floors>" + a + b + "</floors>" << QStringList{"A", "B"};
+    QTest::newRow("inside nested containers")
+        << "<floors><groups><devices>" + a + "</devices></groups></floors>" + b
+        << QStringList{"A", "B"};
+    QTest::newRow("inside a device") << "<device appId=\"1\">" + a + "</device>"
+                                     << QStringList{"A"};
+    QTest::newRow("container names in capitals")
+        << "<FLOORS><Devices>" + a + "</Devices></FLOORS>" << QStringList{"A"};
+    QTest::newRow("container in another namespace")
+        << "<x:floors xmlns:x=\"urn:other\">" + a + "</x:floors>" << QStringList{"A"};
+}
+
+void tst_Project::containersAreOptionalAndNest()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, floors);
+    bool error = true;
+    const Project project = testutil::read(testutil::document(content), &error);
+    QVERIFY(!error);
+    QStringList names;
+    for (const Floor& floor : project.floors())
+        names.append(floor.name());
+    QCOMPARE(names, floors);
+}
+
+void tst_Project::unknownElementsAreSkippedWithSubtree()
+{
+    const Project project = testutil::readContent(
+        "<notes><floor id=\"_0123456789abcdef0123456789abcdef\" name=\"hidden\"/>"
+        "<floors><floor id=\"_0123456789abcdef0123456789abcdef\" name=\"deeper\"/></floors>"
+        "</notes>"
+        "text is ignored"
+        "<floor id=\"_0123456789abcdef0123456789abcdef\" name=\"seen\">some text</floor>");
+    QCOMPARE(project.floors().size(), 1);
+    QCOMPARE(project.floors().first().name(), QStringLiteral("seen"));
+}
+
+void tst_Project::actuatorByRef()
+{
+    const Project project = testutil::readContent(
+        "<actuators>"
+        "<actuator id=\"_00000000000000000000000000000001\" name=\"first\"/>"
+        "<actuator id=\"_00000000000000000000000000000002\" name=\"other\"/>"
+        "<actuator id=\"_00000000000000000000000000000001\" name=\"second\"/>"
+        "</actuators>");
+    QCOMPARE(project.actuators().size(), 3);
+    const QUuid id = stringToUuid(QStringLiteral("_00000000000000000000000000000001"));
+    QCOMPARE(project.actuatorByRef(id).name(), QStringLiteral("first"));
+
+    const Actuator missing = project.actuatorByRef(QUuid::createUuid());
+    QVERIFY(missing.isNull());
+    QCOMPARE(missing.appId(), -1);
+
+    // The result shares data with the listed actuator.
+    Actuator found = project.actuatorByRef(id);
+    found.setUseCase(7);
+    QCOMPARE(project.actuators().first().useCase(), 7);
+}
+
+void tst_Project::fatalError_data()
+{
+    QTest::addColumn<QByteArray>("xml");
+    QTest::addColumn<int>("line");
+
+    const QByteArray head = testutil::document("").left(testutil::document("").indexOf("</project>"));
+    QTest::newRow("empty document") << QByteArray() << -1;
+    QTest::newRow("garbage in the prolog") << QByteArray("<?xml version=\"1.0\"?>\n<<<") << 2;
+    QTest::newRow("truncated inside project") << head << -1;
+    QTest::newRow("mismatched tag inside nested containers")
+        << head + "<floors><floors><devices></floors></devices></floors></project>" << -1;
+    QTest::newRow("truncated inside a room")
+        << head + "<floors><floor id=\"_0123456789abcdef0123456789abcdef\"><room><function>"
+        << -1;
+    QTest::newRow("bad attribute inside an unknown subtree")
+        << head + "<unknown><deeper a=1/></unknown></project>" << -1;
+    QTest::newRow("text after the document element") << testutil::document("") + "<x/>" << -1;
+}
+
+void tst_Project::fatalError()
+{
+    QFETCH(QByteArray, xml);
+    QFETCH(int, line);
+    bool error = false;
+    Project project;
+    {
+        MessageLog log;
+        project = testutil::read(xml, &error);
+        QCOMPARE(MessageLog::messages().size(), 1);
+        QCOMPARE(MessageLog::types().first(), QtWarningMsg);
+        const QString message = MessageLog::messages().first();
+        const QRegularExpression pattern(QStringLiteral(
+            "^>> An expection occured while parsing XML data: .+, at line (\\d+) and column \\d+$"));
+        const QRegularExpressionMatch match = pattern.match(message);
+        QVERIFY2(match.hasMatch(), qPrintable(message));
+        if (line >= 0)
+            QCOMPARE(match.captured(1).toInt(), line);
+    }
+    QVERIFY(error);
+    QVERIFY(project.name().isNull());
+    QVERIFY(project.floors().isEmpty());
+}
+
+void tst_Project::failedParseFlagIsNeverCleared()
+{
+    ProjectReader reader;
+    QBuffer bad;
+    bad.setData(testutil::document("<floors>").replace("</project>", ""));
+    bad.open(QIODevice::ReadOnly);
+    {
+        MessageLog log;
+        reader.parse(&bad);
+    }
+    QVERIFY(reader.parsingError());
+
+    QBuffer good;
+    good.setData(testutil::document("", "name=\"fine\""));
+    good.open(QIODevice::ReadOnly);
+    const Project project = reader.parse(&good);
+    QCOMPARE(project.name(), QStringLiteral("fine"));
+    QVERIFY(reader.parsingError());
+}
+
+void tst_Project::skeletonIsWrittenInOrder_data()
+{
+    QTest::addColumn<bool>("withVacation");
+    QTest::addColumn<QStringList>("attributes");
+    QTest::newRow("with vacation") << true
+                                   << QStringList{"name", "owner", "installer",
+                                                  "vacationActivated", "p:md5",
+                                                  "p:creationVersion", "p:modificationVersion"};
+    QTest::newRow("without vacation")
+        << false
+        << QStringList{"name", "owner", "installer", "p:md5", "p:creationVersion",
+                       "p:modificationVersion"};
+}
+
+void tst_Project::skeletonIsWrittenInOrder()
+{
+    QFETCH(bool, withVacation);
+    QFETCH(QStringList, attributes);
+
+    Project project(QStringLiteral("Haus"));
+    project.setVacation(true);
+    project.setLatitude(1.0);
+    project.setHasWeatherStation(true);
+    project.lightSensorNames().insert(1, QStringLiteral("east"));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QXmlStreamWriter writer(&buffer);
+    project.beginSerialize(&writer, withVacation);
+    project.endSerialize(&writer);
+
+    QVERIFY(bytes.startsWith("<?xml version=\"1.0\""));
+    QXmlStreamReader reader(bytes);
+    while (reader.readNext() != QXmlStreamReader::StartElement && !reader.atEnd()) {
+    }
+    QCOMPARE(reader.name().toString(), QStringLiteral("project"));
+    QCOMPARE(reader.namespaceUri().toString(), QString(ns::Project));
+    const QXmlStreamNamespaceDeclarations declarations = reader.namespaceDeclarations();
+    QCOMPARE(declarations.size(), 3);
+    QCOMPARE(declarations.at(0).prefix().toString(), QString());
+    QCOMPARE(declarations.at(0).namespaceUri().toString(), QString(ns::Project));
+    QCOMPARE(declarations.at(1).prefix().toString(), QStringLiteral("p"));
+    QCOMPARE(declarations.at(1).namespaceUri().toString(), QString(ns::Profile));
+    QCOMPARE(declarations.at(2).prefix().toString(), QStringLiteral("c"));
+    QCOMPARE(declarations.at(2).namespaceUri().toString(), QString(ns::Cache));
+    QCOMPARE(testutil::names(reader.attributes()), attributes);
+    if (withVacation)
+        QCOMPARE(testutil::value(reader.attributes(), QStringLiteral("vacationActivated")),
+                 QStringLiteral("true"));
+    // Empty texts are written as empty attributes; the position is never written.
+    QCOMPARE(testutil::value(reader.attributes(), QStringLiteral("owner")), QString(""));
+    QVERIFY(!bytes.contains("latitude"));
+    QVERIFY(!bytes.contains("sensor"));
+}
+
+void tst_Project::skeletonRoundTrip()
+{
+    Project project(QStringLiteral("Haus & Hof"));
+    project.setOwner(QStringLiteral("Ada \"A\" Lovelace"));
+    project.setInstaller(QStringLiteral("Elektro <GmbH>"));
+    project.setMd5(QStringLiteral("d41d8cd98f00b204e9800998ecf8427e"));
+    project.setCreationVersion(QStringLiteral("2.1"));
+    project.setModificationVersion(QStringLiteral("2.3"));
+    project.setVacation(true);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QXmlStreamWriter writer(&buffer);
+    project.beginSerialize(&writer, true);
+    project.endSerialize(&writer);
+
+    const Project back = testutil::read(bytes);
+    QCOMPARE(back.name(), project.name());
+    QCOMPARE(back.owner(), project.owner());
+    QCOMPARE(back.installer(), project.installer());
+    QCOMPARE(back.md5(), project.md5());
+    QCOMPARE(back.creationVersion(), project.creationVersion());
+    QCOMPARE(back.modificationVersion(), project.modificationVersion());
+    QVERIFY(back.vacationActivated());
+}
 
 QTEST_GUILESS_MAIN(tst_Project)
 #include "tst_project.moc"
