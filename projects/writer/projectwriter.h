@@ -1,0 +1,65 @@
+#ifndef PROJECTS_WRITER_PROJECTWRITER_H
+#define PROJECTS_WRITER_PROJECTWRITER_H
+
+#include <projects/projects_export.h>
+
+#include <QtGlobal>
+
+QT_BEGIN_NAMESPACE
+class QIODevice;
+class QXmlStreamWriter;
+QT_END_NAMESPACE
+
+namespace projects {
+
+class Project;
+
+/**
+ * @brief Writes a whole Project as a project file, in the order the reader expects.
+ *
+ * The document holds, inside `project`: the floors (in a `floors` container) with their
+ * rooms, functions, the functions' switch times and simulations; the actuators (in
+ * `actuators`); the groups with their switch times (in `groups`); the user scenes with
+ * their switch times and snapshots, followed by the scene triggers (in `scenes`); the links
+ * (in `links`); and the automatic programs with their switch times, sorted by identifier
+ * so that the output does not depend on hash order.
+ *
+ * Reading the written file gives back everything the element writers write. The file
+ * format itself cannot keep: the project's position, time zone, device flags and
+ * light-sensor names; the application ids and typed parameters of actuators; the status
+ * address, texts and unit and the cached datapoints of functions; the name and number of
+ * scene triggers; the triggers, timer and event flags of scenes; the type, order and
+ * registered functions of groups; the type of switch times (they read back as `Time`).
+ *
+ * The writer holds no data of the project; it is cheap to create.
+ */
+class PROJECTS_EXPORT ProjectWriter
+{
+public:
+    /// Creates a writer that writes the run-on-vacation attributes (withVacation() true).
+    ProjectWriter();
+
+    /// Returns @c true if the run-on-vacation attributes, the scenes' switch times and the
+    /// project's vacation flag are written. @see setWithVacation()
+    bool withVacation() const;
+    /// Chooses whether the run-on-vacation attributes, the scenes' switch times and the
+    /// project's vacation flag are written. @see withVacation()
+    void setWithVacation(bool withVacation);
+
+    /**
+     * @brief Writes @p project as a whole document to the open @p device.
+     * @return @c false if the device reported a write error.
+     */
+    bool write(const Project& project, QIODevice* device) const;
+
+    /// Writes @p project as a whole document with @p writer, from the XML declaration to
+    /// the end of the document.
+    void write(const Project& project, QXmlStreamWriter* writer) const;
+
+private:
+    bool m_withVacation = true;
+};
+
+} // namespace projects
+
+#endif // PROJECTS_WRITER_PROJECTWRITER_H
