@@ -1,5 +1,7 @@
 #include "datapoint.h"
 
+#include "common/conversions.h"
+
 #include <QSharedData>
 
 namespace projects {
@@ -7,6 +9,9 @@ namespace projects {
 class Q_DECL_HIDDEN Datapoint::Private : public QSharedData
 {
 public:
+    QUuid id;
+    QString role;
+    int address = 0;
 };
 
 Datapoint::Datapoint()
@@ -14,10 +19,23 @@ Datapoint::Datapoint()
 {
 }
 
+Datapoint::Datapoint(const QString& id, const QString& role, int address)
+    : d(new Private)
+{
+    d->id = QUuid(id);
+    d->role = role;
+    d->address = address;
+}
+
 Datapoint::Datapoint(const Datapoint& other) = default;
 Datapoint::Datapoint(Datapoint&& other) noexcept = default;
 Datapoint::~Datapoint() = default;
 Datapoint& Datapoint::operator=(const Datapoint& other) = default;
 Datapoint& Datapoint::operator=(Datapoint&& other) noexcept = default;
+
+QUuid Datapoint::id() const { return d->id; }
+QString Datapoint::role() const { return d->role; }
+int Datapoint::address() const { return d->address; }
+QString Datapoint::groupAddress() const { return groupAddressToText(d->address); }
 
 } // namespace projects

@@ -4,24 +4,47 @@
 #include <projects/projects_export.h>
 
 #include <QExplicitlySharedDataPointer>
+#include <QString>
+#include <QUuid>
 
 namespace projects {
 
 /**
- * @brief Placeholder; completed by its own change.
+ * @brief One named communication object of an actuator: an identity, the role it plays
+ * within its actuator and a KNX group address.
  *
- * Copies share one data block; a change through any copy is seen by all.
+ * Copies share one data block; a change through any copy is seen by all. The fields are
+ * fixed at construction.
  */
 class PROJECTS_EXPORT Datapoint
 {
 public:
+    /// Creates a datapoint with a null id, an empty role and address 0.
     Datapoint();
+    /**
+     * @brief Creates a datapoint with the given @p role and @p address number.
+     *
+     * @p id is read with QUuid's text constructor, so the braced form of
+     * QUuid::toString() is accepted; text that is no identifier gives the null id.
+     */
+    Datapoint(const QString& id, const QString& role, int address);
+    /// Shares @p other's data block.
     Datapoint(const Datapoint& other);
     Datapoint(Datapoint&& other) noexcept;
     ~Datapoint();
+    /// Shares @p other's data block; the old block is freed with its last handle.
     Datapoint& operator=(const Datapoint& other);
     Datapoint& operator=(Datapoint&& other) noexcept;
     void swap(Datapoint& other) noexcept { d.swap(other.d); }
+
+    /// Returns the datapoint's identifier.
+    QUuid id() const;
+    /// Returns what the datapoint is for within its actuator.
+    QString role() const;
+    /// Returns the KNX group address as a 16-bit number.
+    int address() const;
+    /// Returns the three-level text ("main/middle/sub") of the low 16 bits of address().
+    QString groupAddress() const;
 
 private:
     class Private;
