@@ -7,6 +7,7 @@ namespace projects {
 class Q_DECL_HIDDEN Scene::Private : public QSharedData
 {
 public:
+    QSet<QUuid> triggers;
 };
 
 Scene::Scene()
@@ -19,5 +20,15 @@ Scene::Scene(Scene&& other) noexcept = default;
 Scene::~Scene() = default;
 Scene& Scene::operator=(const Scene& other) = default;
 Scene& Scene::operator=(Scene&& other) noexcept = default;
+
+QSet<QUuid>& Scene::triggers()
+{
+    return d->triggers;
+}
+
+const QSet<QUuid>& Scene::triggers() const
+{
+    return d->triggers;
+}
 
 } // namespace projects

@@ -4,6 +4,8 @@
 #include <projects/projects_export.h>
 
 #include <QExplicitlySharedDataPointer>
+#include <QSet>
+#include <QUuid>
 
 namespace projects {
 
@@ -22,6 +24,15 @@ public:
     Scene& operator=(const Scene& other);
     Scene& operator=(Scene&& other) noexcept;
     void swap(Scene& other) noexcept { d.swap(other.d); }
+
+    /**
+     * @brief Identifiers of the scene triggers that start this scene.
+     *
+     * Returns a reference into the shared data: changes are seen by all copies.
+     */
+    QSet<QUuid>& triggers();
+    /** @brief Read-only twin of triggers(). */
+    const QSet<QUuid>& triggers() const;
 
 private:
     class Private;
