@@ -1,12 +1,78 @@
 #include "switchtime.h"
 
+#include "common/conversions.h"
+#include "common/namespaces.h"
+
+#include <QByteArray>
+#include <QDataStream>
+#include <QDebug>
+#include <QIODevice>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QMetaEnum>
+#include <QSet>
 #include <QSharedData>
+#include <QXmlStreamWriter>
 
 namespace projects {
+
+namespace {
+
+QByteArray encodeAdditionalValues(const QHash<int, QVariant>& table)
+{
+    QByteArray bytes;
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
+    stream << table;
+    return bytes.toHex();
+}
+
+QTime minutesAfterMidnight(const QJsonValue& value)
+{
+    return QTime(0, 0).addSecs(value.toInt(0) * 60);
+}
+
+// Configuration values come as JSON numbers or as text such as "80%", "true" or "null".
+QVariant jsonValueToVariant(const QJsonValue& value)
+{
+    if (!value.isString())
+        return value.toVariant();
+    QString text = value.toString();
+    if (text == QLatin1String("null") || text == QLatin1String("undefined"))
+        return QVariant();
+    if (text == QLatin1String("true"))
+        return QVariant(true);
+    if (text == QLatin1String("false"))
+        return QVariant(false);
+    const int percent = text.indexOf(QLatin1Char('%'));
+    if (percent >= 0)
+        text.remove(percent, 1);
+    bool ok = false;
+    const int integer = text.toInt(&ok, 10);
+    if (ok)
+        return QVariant(integer);
+    const double number = text.toDouble(&ok);
+    if (ok)
+        return QVariant(number);
+    return value.toVariant();
+}
+
+} // namespace
 
 class Q_DECL_HIDDEN SwitchTime::Private : public QSharedData
 {
 public:
+    QUuid id = QUuid::createUuid();
+    double value = 0.0;
+    QHash<int, QVariant> additionalValues;
+    int days = 254;
+    QTime start = QTime(0, 0);
+    bool limit = false;
+    QHash<int, int> timerIds;
+    int type = SwitchTime::Time;
+    int offset = 0;
+    QTime minStart = QTime(6, 0);
+    QTime maxEnd = QTime(17, 0);
 };
 
 SwitchTime::SwitchTime()
@@ -14,10 +80,278 @@ SwitchTime::SwitchTime()
 {
 }
 
+SwitchTime::SwitchTime(const QUuid& id, double value, int days, const QTime& start, int offset,
+                       const QTime& minStart, const QTime& maxEnd, bool limit,
+                       const QHash<int, QVariant>& additionalValues,
+                       const QHash<int, int>& timerIds)
+    : d(new Private)
+{
+    d->id = id;
+    d->value = value;
+    d->days = days;
+    d->start = start;
+    d->offset = offset;
+    d->minStart = minStart;
+    d->maxEnd = maxEnd;
+    d->limit = limit;
+    d->additionalValues = additionalValues;
+    d->timerIds = timerIds;
+    d->type = Time;
+}
+
+SwitchTime::SwitchTime(const QJsonObject& json)
+    : d(new Private)
+{
+    if (!json.contains(QLatin1String("id")))
+        return;
+    d->id = stringToUuid(json.value(QLatin1String("id")).toString());
+    if (d->id.isNull())
+        return;
+
+    if (json.contains(QLatin1String("days")))
+        d->days = json.value(QLatin1String("days")).toInt(0);
+    if (json.contains(QLatin1String("kind"))) {
+        const QByteArray key = json.value(QLatin1String("kind")).toString().toUtf8();
+        d->type = QMetaEnum::fromType<SwitchTimeType>().keyToValue(key.constData());
+    }
+    if (json.contains(QLatin1String("offset")))
+        d->offset = json.value(QLatin1String("offset")).toInt(0);
+    if (json.contains(QLatin1String("start")))
+        d->start = minutesAfterMidnight(json.value(QLatin1String("start")));
+    if (json.contains(QLatin1String("notBefore")))
+        d->minStart = minutesAfterMidnight(json.value(QLatin1String("notBefore")));
+    if (json.contains(QLatin1String("notAfter")))
+        d->maxEnd = minutesAfterMidnight(json.value(QLatin1String("notAfter")));
+
+    const QJsonValue values = json.value(QLatin1String("values"));
+    if (!values.isArray())
+        return;
+    const QJsonArray array = values.toArray();
+    for (int i = 0; i < array.size(); ++i) {
+        const QJsonObject entry = array.at(i).toObject();
+        // An entry without a value still takes its position.
+        if (!entry.contains(QLatin1String("value")))
+            continue;
+        const double number = jsonValueToVariant(entry.value(QLatin1String("value"))).toDouble();
+        if (i == 0)
+            d->value = number;
+        else
+            d->additionalValues.insert(i, QVariant(number));
+    }
+}
+
 SwitchTime::SwitchTime(const SwitchTime& other) = default;
 SwitchTime::SwitchTime(SwitchTime&& other) noexcept = default;
 SwitchTime::~SwitchTime() = default;
 SwitchTime& SwitchTime::operator=(const SwitchTime& other) = default;
 SwitchTime& SwitchTime::operator=(SwitchTime&& other) noexcept = default;
+
+bool SwitchTime::operator==(const SwitchTime& other) const
+{
+    return d == other.d;
+}
+
+bool SwitchTime::operator!=(const SwitchTime& other) const
+{
+    return d != other.d;
+}
+
+bool SwitchTime::isValid() const
+{
+    return !d->id.isNull();
+}
+
+QUuid SwitchTime::id() const
+{
+    return d->id;
+}
+
+void SwitchTime::setId(const QUuid& id)
+{
+    d->id = id;
+}
+
+double SwitchTime::value() const
+{
+    return d->value;
+}
+
+void SwitchTime::setValue(double value)
+{
+    d->value = value;
+}
+
+int SwitchTime::days() const
+{
+    return d->days;
+}
+
+void SwitchTime::setDays(int days)
+{
+    d->days = days;
+}
+
+QTime SwitchTime::start() const
+{
+    return d->start;
+}
+
+void SwitchTime::setStart(const QTime& start)
+{
+    d->start = start;
+}
+
+SwitchTime::SwitchTimeType SwitchTime::type() const
+{
+    return static_cast<SwitchTimeType>(d->type);
+}
+
+void SwitchTime::setType(const SwitchTimeType& type)
+{
+    d->type = type;
+}
+
+int SwitchTime::offset() const
+{
+    return d->offset;
+}
+
+void SwitchTime::setOffset(int offset)
+{
+    d->offset = offset;
+}
+
+bool SwitchTime::limit() const
+{
+    return d->limit;
+}
+
+void SwitchTime::setLimit(bool limit)
+{
+    d->limit = limit;
+}
+
+QTime SwitchTime::minStart() const
+{
+    return d->minStart;
+}
+
+void SwitchTime::setMinStart(const QTime& minStart)
+{
+    d->minStart = minStart;
+}
+
+QTime SwitchTime::maxEnd() const
+{
+    return d->maxEnd;
+}
+
+void SwitchTime::setMaxEnd(const QTime& maxEnd)
+{
+    d->maxEnd = maxEnd;
+}
+
+QHash<int, int>& SwitchTime::timerIds()
+{
+    return d->timerIds;
+}
+
+const QHash<int, int>& SwitchTime::timerIds() const
+{
+    return d->timerIds;
+}
+
+QVariant SwitchTime::additionalValue(int index) const
+{
+    // Looking an index up registers it, so that it is listed and written from then on.
+    return d->additionalValues[index];
+}
+
+void SwitchTime::setAdditionalValue(int index, const QVariant& value)
+{
+    d->additionalValues.insert(index, value);
+}
+
+bool SwitchTime::hasAdditionalValue(int index) const
+{
+    const auto it = d->additionalValues.constFind(index);
+    return it != d->additionalValues.constEnd() && !it->isNull();
+}
+
+QList<int> SwitchTime::additionalValueIndexes() const
+{
+    return d->additionalValues.keys();
+}
+
+void SwitchTime::beginSerialize(QXmlStreamWriter* writer) const
+{
+    // The attribute order is part of the file format.
+    writer->writeStartElement(ns::Profile, QStringLiteral("switchTime"));
+    writer->writeAttribute(QStringLiteral("id"), uuidToString(d->id));
+    writer->writeAttribute(QStringLiteral("value"), QString::number(d->value, 'g', 6));
+    if (!d->additionalValues.isEmpty())
+        writer->writeAttribute(QStringLiteral("additionalValues"),
+                               QString::fromLatin1(encodeAdditionalValues(d->additionalValues)));
+    writer->writeAttribute(QStringLiteral("days"), QString::number(d->days));
+    writer->writeAttribute(QStringLiteral("start"), d->start.toString(Qt::TextDate));
+    if (d->type != Time) {
+        writer->writeAttribute(QStringLiteral("offset"), QString::number(d->offset));
+        writer->writeAttribute(QStringLiteral("minStart"), d->minStart.toString(Qt::TextDate));
+        writer->writeAttribute(QStringLiteral("maxEnd"), d->maxEnd.toString(Qt::TextDate));
+    }
+    if (d->limit)
+        writer->writeAttribute(QStringLiteral("limit"), QStringLiteral("true"));
+
+    const QList<int> days = d->timerIds.keys();
+    for (int day : days) {
+        writer->writeStartElement(ns::Profile, QStringLiteral("timer"));
+        writer->writeAttribute(QStringLiteral("day"), QString::number(day));
+        writer->writeAttribute(QStringLiteral("id"), QString::number(d->timerIds.value(day)));
+        writer->writeEndElement();
+    }
+}
+
+void SwitchTime::endSerialize(QXmlStreamWriter* writer) const
+{
+    writer->writeEndElement();
+}
+
+bool SwitchTime::equals(const SwitchTime& other) const
+{
+    // Merges treat every matching switch time as changed, so that the device's timers
+    // are always rebuilt from the administrator's version.
+    Q_UNUSED(other)
+    return false;
+}
+
+bool SwitchTime::notEqual(const QList<SwitchTime>& a, const QList<SwitchTime>& b)
+{
+    QSet<QUuid> idsOfA;
+    for (const SwitchTime& x : a)
+        idsOfA.insert(x.id());
+    QSet<QUuid> idsOfB;
+    for (const SwitchTime& y : b)
+        idsOfB.insert(y.id());
+    if (idsOfA != idsOfB)
+        return true;
+
+    for (const SwitchTime& x : a) {
+        for (const SwitchTime& y : b) {
+            if (x.id() == y.id() && !x.equals(y))
+                return true;
+        }
+    }
+    return false;
+}
+
+void SwitchTime::print() const
+{
+    const QString text =
+        QStringLiteral(">> SwitchTime ID = %1, VALUE = %2, DAYS = %3, START = %4, LIMIT = %5, "
+                       "TIMER_IDS = ")
+            .arg(uuidToString(d->id), QString::number(d->value), QString::number(d->days),
+                 d->start.toString(Qt::TextDate), QString::number(d->limit ? 1 : 0));
+    qDebug().noquote() << text << d->timerIds;
+}
 
 } // namespace projects

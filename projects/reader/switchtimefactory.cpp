@@ -1,0 +1,129 @@
+#include "switchtimefactory.h"
+
+#include "nullfactory.h"
+
+#include <projects/common/conversions.h>
+
+#include <QByteArray>
+#include <QDataStream>
+#include <QIODevice>
+#include <QMetaType>
+
+QT_WARNING_PUSH
+QT_WARNING_DISABLE_DEPRECATED
+
+using namespace projects;
+
+namespace {
+
+// Loading a GUI type (QPixmap, QIcon, ...) needs a GUI application and may abort the
+// process without one; containers and user types may nest such values. The blob comes
+// from a file, so only plain core values are let through.
+bool isAcceptedType(quint32 typeId)
+{
+    switch (typeId) {
+    case QMetaType::UnknownType:
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::QChar:
+    case QMetaType::QString:
+    case QMetaType::QByteArray:
+    case QMetaType::QDate:
+    case QMetaType::QTime:
+    case QMetaType::QDateTime:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The container form of QDataStream, read entry by entry so that each value's type
+// number can be checked before QVariant loads it.
+QHash<int, QVariant> decodeAdditionalValues(const QByteArray& bytes)
+{
+    QHash<int, QVariant> table;
+    QDataStream stream(bytes);
+    quint32 count = 0;
+    stream >> count;
+    for (quint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
+        qint32 key = 0;
+        stream >> key;
+        const QByteArray typeBytes = stream.device()->peek(4);
+        if (typeBytes.size() < 4)
+            return {};
+        quint32 typeId = 0;
+        QDataStream(typeBytes) >> typeId;
+        if (!isAcceptedType(typeId))
+            return {};
+        QVariant value;
+        stream >> value;
+        if (stream.status() != QDataStream::Ok)
+            return {};
+        table.insert(key, value);
+    }
+    if (stream.status() != QDataStream::Ok)
+        return {};
+    return table;
+}
+
+} // namespace
+
+SwitchTime switchTimeFromAttributes(const QXmlAttributes& attributes)
+{
+    QHash<int, QVariant> additionalValues;
+    const QByteArray bytes =
+        QByteArray::fromHex(attributes.value(QStringLiteral("additionalValues")).toLatin1());
+    if (!bytes.isEmpty())
+        additionalValues = decodeAdditionalValues(bytes);
+
+    const QString maxEndText = attributes.value(QStringLiteral("maxEnd"));
+    const QTime maxEnd =
+        maxEndText.isEmpty() ? QTime(17, 0) : QTime::fromString(maxEndText, Qt::TextDate);
+    const QString minStartText = attributes.value(QStringLiteral("minStart"));
+    const QTime minStart =
+        minStartText.isEmpty() ? QTime(6, 0) : QTime::fromString(minStartText, Qt::TextDate);
+    const QString offsetText = attributes.value(QStringLiteral("offset"));
+    const int offset = offsetText.isEmpty() ? 0 : offsetText.toInt(nullptr, 10);
+    // Unlike the other boolean attributes, the limit is set only by this exact text.
+    const bool limit = attributes.value(QStringLiteral("limit")) == QLatin1String("true");
+    const QTime start = QTime::fromString(attributes.value(QStringLiteral("start")), Qt::TextDate);
+    const int days = attributes.value(QStringLiteral("days")).toInt(nullptr, 10);
+    const double value = attributes.value(QStringLiteral("value")).toDouble();
+    const QUuid id = stringToUuid(attributes.value(QStringLiteral("id")));
+
+    return SwitchTime(id, value, days, start, offset, minStart, maxEnd, limit, additionalValues,
+                      QHash<int, int>());
+}
+
+SwitchTimeFactory::SwitchTimeFactory(const SwitchTime& switchTime)
+    : m_switchTime(switchTime)
+{
+}
+
+SwitchTimeFactory::~SwitchTimeFactory() = default;
+
+IFactory* SwitchTimeFactory::forElement(QList<SwitchTime>& owner,
+                                        const QXmlAttributes& attributes)
+{
+    const SwitchTime switchTime = switchTimeFromAttributes(attributes);
+    owner.append(switchTime);
+    return new SwitchTimeFactory(switchTime);
+}
+
+IFactory* SwitchTimeFactory::createChild(const QString&, const QString& localName,
+                                         const QXmlAttributes& attributes)
+{
+    if (nameIs(localName, "timer")) {
+        const int id = attributes.value(QStringLiteral("id")).toInt(nullptr, 10);
+        const int day = attributes.value(QStringLiteral("day")).toInt(nullptr, 10);
+        m_switchTime.timerIds().insert(day, id);
+    }
+    return new NullFactory;
+}
+
+QT_WARNING_POP
