@@ -1,0 +1,28 @@
+#include "automaticfactory.h"
+
+#include "nullfactory.h"
+#include "switchtimefactory.h"
+
+#include <projects/common/conversions.h>
+
+QT_WARNING_PUSH
+QT_WARNING_DISABLE_DEPRECATED
+
+using namespace projects;
+
+AutomaticFactory::AutomaticFactory(const Automatic& automatic)
+    : m_automatic(automatic)
+{
+}
+
+AutomaticFactory::~AutomaticFactory() = default;
+
+IFactory* AutomaticFactory::createChild(const QString&, const QString& localName,
+                                        const QXmlAttributes& attributes)
+{
+    if (nameIs(localName, "switchTime"))
+        return SwitchTimeFactory::forElement(m_automatic.switchTimes(), attributes);
+    return new NullFactory;
+}
+
+QT_WARNING_POP

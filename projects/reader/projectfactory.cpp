@@ -99,8 +99,11 @@ IFactory* ProjectFactory::readLink(const QXmlAttributes& attributes)
 
 IFactory* ProjectFactory::readAutomatic(const QXmlAttributes& attributes)
 {
-    Q_UNUSED(attributes)
-    return new NullFactory;
+    const QString id = attributes.value(QStringLiteral("id"));
+    const Automatic automatic(id, stringToBool(attributes.value(QStringLiteral("runOnVacation"))));
+    // A later program with the same identifier replaces the earlier one.
+    m_project.automatics().insert(id, automatic);
+    return new AutomaticFactory(automatic);
 }
 
 QT_WARNING_POP
