@@ -7,6 +7,10 @@ namespace projects {
 class Q_DECL_HIDDEN Favorite::Private : public QSharedData
 {
 public:
+    QUuid id;
+    QString name;
+    QString icon;
+    bool favorite = false;
 };
 
 Favorite::Favorite()
@@ -14,10 +18,59 @@ Favorite::Favorite()
 {
 }
 
+Favorite::Favorite(const QUuid& id, const QString& name, const QString& icon, bool favorite)
+    : d(new Private)
+{
+    d->id = id;
+    d->name = name;
+    d->icon = icon;
+    d->favorite = favorite;
+}
+
 Favorite::Favorite(const Favorite& other) = default;
 Favorite::Favorite(Favorite&& other) noexcept = default;
 Favorite::~Favorite() = default;
 Favorite& Favorite::operator=(const Favorite& other) = default;
 Favorite& Favorite::operator=(Favorite&& other) noexcept = default;
+
+QUuid Favorite::id() const
+{
+    return d->id;
+}
+
+QString Favorite::name() const
+{
+    return d->name;
+}
+
+void Favorite::setName(const QString& name)
+{
+    d->name = name;
+}
+
+QString Favorite::icon() const
+{
+    return d->icon;
+}
+
+void Favorite::setIcon(const QString& icon)
+{
+    d->icon = icon;
+}
+
+bool Favorite::favorite() const
+{
+    return d->favorite;
+}
+
+void Favorite::setFavorite(bool favorite)
+{
+    d->favorite = favorite;
+}
+
+void Favorite::detachFavorite()
+{
+    d.detach();
+}
 
 } // namespace projects

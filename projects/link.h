@@ -1,27 +1,105 @@
 #ifndef PROJECTS_LINK_H
 #define PROJECTS_LINK_H
 
+#include <projects/favorite.h>
+#include <projects/project.h>
 #include <projects/projects_export.h>
 
 #include <QExplicitlySharedDataPointer>
+#include <QObject>
+#include <QString>
+#include <QUuid>
+
+QT_BEGIN_NAMESPACE
+class QXmlStreamWriter;
+QT_END_NAMESPACE
 
 namespace projects {
 
 /**
- * @brief Placeholder; completed by its own change.
+ * @brief An entry that leads to a web page or to an app, for one operating system.
  *
- * Copies share one data block; a change through any copy is seen by all.
+ * A link holds the favourite data of its Favorite base (identifier, name, icon,
+ * favourite flag) and a second block with its type, address, app name and operating
+ * system. Copies share both blocks; a change through any copy is seen by all. Only
+ * sync() detaches. The key names of the two enumerations are part of the file format.
  */
-class PROJECTS_EXPORT Link
+class PROJECTS_EXPORT Link : public Favorite
 {
+    Q_GADGET
 public:
+    /// What the link opens.
+    enum LinkType {
+        WebLink = 0, ///< a web page at url()
+        App = 1      ///< an app
+    };
+    Q_ENUM(LinkType)
+
+    /// The operating system a link is meant for.
+    enum OsName {
+        Android = 0,  ///< Android
+        Apple = 1,    ///< Apple's systems
+        Microsoft = 2 ///< Windows
+    };
+    Q_ENUM(OsName)
+
+    /// Creates a web link with a null identifier, empty texts, for Android.
     Link();
+    /**
+     * @brief Creates a link with the given values; the app name is empty.
+     */
+    Link(const QUuid& id, QString name, QString icon, bool favorite, LinkType type, QString url,
+         OsName osName);
+    /// Shares both of @p other's data blocks.
     Link(const Link& other);
     Link(Link&& other) noexcept;
-    ~Link();
+    ~Link() override;
+    /// Shares @p other's favourite data, then its link data.
     Link& operator=(const Link& other);
     Link& operator=(Link&& other) noexcept;
-    void swap(Link& other) noexcept { d.swap(other.d); }
+    void swap(Link& other) noexcept
+    {
+        Favorite::swap(other);
+        d.swap(other.d);
+    }
+
+    /// Returns what the link opens. @see setType()
+    LinkType type() const;
+    /// Sets what the link opens. @see type()
+    void setType(LinkType type);
+    /// Returns the link's address. @see setUrl()
+    QString url() const;
+    /// Sets the link's address. @see url()
+    void setUrl(const QString& url);
+    /// Returns the name of the app. @see setAppName()
+    QString appName() const;
+    /// Sets the name of the app. @see appName()
+    void setAppName(const QString& appName);
+    /// Returns the operating system the link is meant for. @see setOsName()
+    OsName osName() const;
+    /// Sets the operating system the link is meant for. @see osName()
+    void setOsName(OsName osName);
+
+    /// Returns the operating system this library is built for: Microsoft.
+    static OsName getCurrentOSName();
+
+    /**
+     * @brief Writes the complete `link` element (profile namespace) on @p writer.
+     *
+     * The attributes, all without namespace, are id, name, icon, type, url, app-name,
+     * favorite ("yes"/"no") and os. A type or system value that is not a key of its
+     * enumeration is written as an empty attribute.
+     */
+    void serialize(QXmlStreamWriter* writer) const;
+
+    /**
+     * @brief Takes over @p other's name, icon, favourite flag, type, url, app name and
+     * operating system; the identifier stays.
+     *
+     * First detaches both blocks, so other copies of this link keep their content.
+     * @p hints are not used.
+     */
+    void sync(const Link& other, QFlags<Project::SyncHint> hints);
 
 private:
     class Private;
