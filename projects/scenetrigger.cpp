@@ -1,12 +1,20 @@
 #include "scenetrigger.h"
 
+#include "common/conversions.h"
+#include "common/namespaces.h"
+
 #include <QSharedData>
+#include <QXmlStreamWriter>
 
 namespace projects {
 
 class Q_DECL_HIDDEN SceneTrigger::Private : public QSharedData
 {
 public:
+    QUuid id;
+    QString name;
+    int number = -1;
+    int jobId = -1;
 };
 
 SceneTrigger::SceneTrigger()
@@ -14,10 +22,52 @@ SceneTrigger::SceneTrigger()
 {
 }
 
+SceneTrigger::SceneTrigger(const QUuid& id, const QString& name, int number, int jobId)
+    : d(new Private)
+{
+    d->id = id;
+    d->name = name;
+    d->number = number;
+    d->jobId = jobId;
+}
+
 SceneTrigger::SceneTrigger(const SceneTrigger& other) = default;
 SceneTrigger::SceneTrigger(SceneTrigger&& other) noexcept = default;
 SceneTrigger::~SceneTrigger() = default;
 SceneTrigger& SceneTrigger::operator=(const SceneTrigger& other) = default;
 SceneTrigger& SceneTrigger::operator=(SceneTrigger&& other) noexcept = default;
+
+QUuid SceneTrigger::id() const
+{
+    return d->id;
+}
+
+QString SceneTrigger::name() const
+{
+    return d->name;
+}
+
+int SceneTrigger::number() const
+{
+    return d->number;
+}
+
+int SceneTrigger::jobId() const
+{
+    return d->jobId;
+}
+
+void SceneTrigger::setJobId(int jobId)
+{
+    d->jobId = jobId;
+}
+
+void SceneTrigger::serialize(QXmlStreamWriter* writer) const
+{
+    writer->writeStartElement(ns::Profile, QStringLiteral("sceneTrigger"));
+    writer->writeAttribute(QStringLiteral("id"), uuidToString(d->id));
+    writer->writeAttribute(QStringLiteral("jobId"), QString::number(d->jobId));
+    writer->writeEndElement();
+}
 
 } // namespace projects

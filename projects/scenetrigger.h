@@ -4,24 +4,55 @@
 #include <projects/projects_export.h>
 
 #include <QExplicitlySharedDataPointer>
+#include <QString>
+#include <QUuid>
+
+QT_BEGIN_NAMESPACE
+class QXmlStreamWriter;
+QT_END_NAMESPACE
 
 namespace projects {
 
 /**
- * @brief Placeholder; completed by its own change.
+ * @brief A scene of the installation that the project knows by identifier, name and
+ * number, with the device job that runs it.
  *
- * Copies share one data block; a change through any copy is seen by all.
+ * Copies share one data block; a change through any copy is seen by all. User scenes
+ * name the triggers that start them by identifier (Scene::triggers()).
  */
 class PROJECTS_EXPORT SceneTrigger
 {
 public:
+    /// Creates a trigger with a null identifier, an empty name, number -1 and no job (-1).
     SceneTrigger();
+    /// Creates a trigger with the given values.
+    SceneTrigger(const QUuid& id, const QString& name, int number, int jobId);
+    /// Shares @p other's data block.
     SceneTrigger(const SceneTrigger& other);
     SceneTrigger(SceneTrigger&& other) noexcept;
     ~SceneTrigger();
+    /// Shares @p other's data block; the old block is freed with its last handle.
     SceneTrigger& operator=(const SceneTrigger& other);
     SceneTrigger& operator=(SceneTrigger&& other) noexcept;
     void swap(SceneTrigger& other) noexcept { d.swap(other.d); }
+
+    /// Returns the identifier that user scenes refer to.
+    QUuid id() const;
+    /// Returns the display name.
+    QString name() const;
+    /// Returns the scene's number; -1 when not given.
+    int number() const;
+    /// Returns the device job that runs the trigger; -1 when there is none. @see setJobId()
+    int jobId() const;
+    /// Sets the device job, for every copy. @see jobId()
+    void setJobId(int jobId);
+
+    /**
+     * @brief Writes the complete `sceneTrigger` element (profile namespace) on @p writer
+     * with the attributes id and jobId (also when it is -1); name and number are not
+     * written.
+     */
+    void serialize(QXmlStreamWriter* writer) const;
 
 private:
     class Private;

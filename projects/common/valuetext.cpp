@@ -1,0 +1,121 @@
+#include "valuetext_p.h"
+
+#include "conversions.h"
+
+#include <QByteArray>
+#include <QChar>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLatin1String>
+#include <QStringList>
+
+#include <cmath>
+
+namespace projects {
+
+namespace {
+
+// A cell of the address plan whose type depends on the single address.
+const char* const ByAddress = "table";
+
+// Rows are main groups 1 to 6; columns middle groups 0 to 7, then any other middle group.
+const char* const AddressPlan[6][9] = {
+    {"DPT1", "DPT1", "DPT1", ByAddress, "DPT1", "DPT1", "DPT1", "DPT1", "DPT1"},
+    {"DPT1", "DPT3", "DPT5", "DPT5", "DPT1", "DPT5", ByAddress, ByAddress, nullptr},
+    {"DPT1", "DPT1", "DPT5", "DPT5", "DPT5", "DPT5", "DPT1", nullptr, nullptr},
+    {"DPT9", "DPT9", "DPT5", "DPT9", "DPT1", "DPT9", "DPT5", nullptr, nullptr},
+    {nullptr, "DPT1", "DPT1", nullptr, "DPT1", "DPT5", nullptr, nullptr, nullptr},
+    {"DPT1", "DPT5", "DPT9", "DPT5", "DPT1", "DPT1", "DPT1", "DPT1", nullptr},
+};
+
+QString displayNumber(double number, int groupAddressNumber)
+{
+    QString type;
+    if (groupAddressNumber >= 0 && groupAddressNumber <= 0xFFFF)
+        type = dptForAddress(groupAddressToText(groupAddressNumber), QHash<int, QString>());
+
+    if (type == QLatin1String("DPT5")) {
+        // Percent of the byte range; halves round up.
+        return QString::number(std::floor(number * 100.0 / 255.0 + 0.5), 'f', 0) + QLatin1Char('%');
+    }
+    if (type == QLatin1String("DPT1"))
+        return number == 0.0 ? QStringLiteral("false") : QStringLiteral("true");
+    if (type == QLatin1String("DPT9"))
+        return QString::number(number, 'f', 1);
+    return QString::number(number, 'g', 6);
+}
+
+} // namespace
+
+QString snapshotValueToText(const QJsonValue& value, int groupAddressNumber, bool fileForm)
+{
+    switch (value.type()) {
+    case QJsonValue::Null:
+        return QStringLiteral("null");
+    case QJsonValue::Bool:
+        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    case QJsonValue::Double:
+        if (fileForm)
+            return QString::number(value.toDouble(), 'g', 6);
+        return displayNumber(value.toDouble(), groupAddressNumber);
+    case QJsonValue::String:
+        return QStringLiteral("%1%2").arg(fileForm ? QStringLiteral("#") : QString(),
+                                          value.toString());
+    case QJsonValue::Array:
+        return QString::fromUtf8(QJsonDocument(value.toArray()).toJson(QJsonDocument::Compact));
+    case QJsonValue::Object:
+        return QString::fromUtf8(QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact));
+    case QJsonValue::Undefined:
+        break;
+    }
+    return QStringLiteral("undefined");
+}
+
+QJsonValue snapshotValueFromText(const QString& text)
+{
+    if (text.compare(QLatin1String("null"), Qt::CaseInsensitive) == 0)
+        return QJsonValue(QJsonValue::Null);
+    if (text.compare(QLatin1String("undefined"), Qt::CaseInsensitive) == 0)
+        return QJsonValue(QJsonValue::Undefined);
+    if (text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+        return QJsonValue(true);
+    if (text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+        return QJsonValue(false);
+
+    // Numbers come before the "#" rule: only the prefix makes a string.
+    bool isNumber = false;
+    const double number = text.toDouble(&isNumber);
+    if (isNumber)
+        return QJsonValue(number);
+    if (text.startsWith(QLatin1Char('#')))
+        return QJsonValue(text.mid(1));
+
+    const QJsonDocument document = QJsonDocument::fromJson(text.toLatin1());
+    if (document.isArray())
+        return QJsonValue(document.array());
+    if (document.isObject())
+        return QJsonValue(document.object());
+    return QJsonValue(QJsonValue::Null);
+}
+
+QString dptForAddress(const QString& text, const QHash<int, QString>& table)
+{
+    const QStringList parts = text.split(QLatin1Char('/'), Qt::KeepEmptyParts);
+    if (parts.size() != 3)
+        return QString();
+    const int main = parts.at(0).toInt();
+    const int middle = parts.at(1).toInt();
+    if (main < 1 || main > 6)
+        return QString();
+
+    const int column = middle >= 0 && middle <= 7 ? middle : 8;
+    const char* const cell = AddressPlan[main - 1][column];
+    if (!cell)
+        return QString();
+    if (cell == ByAddress)
+        return table.value(groupAddressFromText(text));
+    return QLatin1String(cell);
+}
+
+} // namespace projects
