@@ -7,9 +7,13 @@
 #include "nullfactory.h"
 #include "scenefactory.h"
 
+#include <projects/link.h>
 #include <projects/projectenum.h>
+#include <projects/scenetrigger.h>
 #include <projects/common/conversions.h>
 #include <projects/common/namespaces.h>
+
+#include <QMetaEnum>
 
 QT_WARNING_PUSH
 QT_WARNING_DISABLE_DEPRECATED
@@ -81,19 +85,40 @@ IFactory* ProjectFactory::readSensor(const QXmlAttributes& attributes)
 
 IFactory* ProjectFactory::readLegacySceneTrigger(const QXmlAttributes& attributes)
 {
-    Q_UNUSED(attributes)
+    // The older form names a scene of the installation; it never had a job.
+    m_project.sceneTriggers().append(
+        SceneTrigger(stringToUuid(attributes.value(QStringLiteral("id"))),
+                     attributes.value(QStringLiteral("name")),
+                     attributes.value(QStringLiteral("number")).toInt(), -1));
     return new NullFactory;
 }
 
 IFactory* ProjectFactory::readSceneTrigger(const QXmlAttributes& attributes)
 {
-    Q_UNUSED(attributes)
+    m_project.sceneTriggers().append(
+        SceneTrigger(stringToUuid(attributes.value(QStringLiteral("id"))), QString(), -1,
+                     attributes.value(QStringLiteral("jobId")).toInt()));
     return new NullFactory;
 }
 
 IFactory* ProjectFactory::readLink(const QXmlAttributes& attributes)
 {
-    Q_UNUSED(attributes)
+    // Keys must match exactly; a link whose type or system is unknown is dropped.
+    bool typeKnown = false;
+    bool osKnown = false;
+    const int type = QMetaEnum::fromType<Link::LinkType>().keyToValue(
+        attributes.value(QStringLiteral("type")).toLatin1().constData(), &typeKnown);
+    const int os = QMetaEnum::fromType<Link::OsName>().keyToValue(
+        attributes.value(QStringLiteral("os")).toLatin1().constData(), &osKnown);
+    if (typeKnown && osKnown) {
+        Link link(stringToUuid(attributes.value(QStringLiteral("id"))),
+                  attributes.value(QStringLiteral("name")), attributes.value(QStringLiteral("icon")),
+                  stringToBool(attributes.value(QStringLiteral("favorite"))),
+                  static_cast<Link::LinkType>(type), attributes.value(QStringLiteral("url")),
+                  static_cast<Link::OsName>(os));
+        link.setAppName(attributes.value(QStringLiteral("app-name")));
+        m_project.links().append(link);
+    }
     return new NullFactory;
 }
 
