@@ -1,9 +1,14 @@
 #include "group.h"
 
+#include "deletableitems.h"
 #include "switchtime.h"
 #include "common/conversions.h"
 #include "common/namespaces.h"
 
+#include <QDebug>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QJsonValue>
 #include <QSharedData>
 #include <QXmlStreamWriter>
 
@@ -63,6 +68,30 @@ const char* const specialGroupIds[] = {
     Group::sonnenschutz_4Id, Group::morgensAufId,     Group::abendsAbId,
     Group::morgensAusId,     Group::abendsEinId,      Group::heizenKuhlen,
 };
+
+void reportSwitchTimes(const QList<SwitchTime>& switchTimes)
+{
+    if (switchTimes.isEmpty()) {
+        qDebug() << ">> No switchtimes";
+        return;
+    }
+    for (const SwitchTime& switchTime : switchTimes)
+        switchTime.print();
+}
+
+// Whether taking over the other side's schedule changes anything; decided before the
+// schedule is replaced. notEqual() is only asked about lists of equal, non-zero length.
+bool scheduleChanged(bool force, bool ownRunOnVacation, const QList<SwitchTime>& own,
+                     bool otherRunOnVacation, const QList<SwitchTime>& other)
+{
+    if (force)
+        return true;
+    if (ownRunOnVacation != otherRunOnVacation || own.size() != other.size())
+        return true;
+    if (own.isEmpty())
+        return false;
+    return SwitchTime::notEqual(other, own);
+}
 
 } // namespace
 
@@ -188,6 +217,96 @@ void Group::beginSerialize(QXmlStreamWriter* writer, bool withVacation) const
 void Group::endSerialize(QXmlStreamWriter* writer) const
 {
     writer->writeEndElement();
+}
+
+QList<Group> Group::fromJson(const QJsonArray& array)
+{
+    QList<Group> groups;
+    for (const QJsonValue& value : array) {
+        if (!value.isObject())
+            continue;
+        const QJsonObject object = value.toObject();
+        Group group(object.value(QStringLiteral("id")).toString(),
+                    object.value(QStringLiteral("name")).toString(),
+                    object.value(QStringLiteral("address")).toString());
+        if (!group.hasValidAddress())
+            continue;
+        const QJsonValue switchTimes = object.value(QStringLiteral("switchtimes"));
+        if (switchTimes.isArray()) {
+            const QJsonArray entries = switchTimes.toArray();
+            for (const QJsonValue& entry : entries) {
+                if (!entry.isObject())
+                    continue;
+                const SwitchTime switchTime(entry.toObject());
+                if (switchTime.isValid())
+                    group.d->switchTimes.append(switchTime);
+            }
+        }
+        groups.append(group);
+    }
+    return groups;
+}
+
+bool Group::mergeAdminSettings(const Group& other, bool force)
+{
+    qDebug() << ">> MERGE ADMIN SETTINGS group " << uuidToString(d->id) << " with name "
+             << d->name;
+    reportSwitchTimes(d->switchTimes);
+
+    const bool changed = scheduleChanged(force, d->runOnVacation, d->switchTimes,
+                                         other.d->runOnVacation, other.d->switchTimes);
+    d->switchTimes = other.d->switchTimes;
+    d->runOnVacation = other.d->runOnVacation;
+
+    qDebug() << ">> END MERGE ADMIN SETTINGS group " << uuidToString(d->id) << " with name "
+             << d->name;
+    reportSwitchTimes(d->switchTimes);
+    return changed;
+}
+
+void Group::mergeProfile(const Group& other, bool keepOwnValues, bool adoptStructure)
+{
+    // Groups have no values of their own to keep and no structure to adopt.
+    Q_UNUSED(keepOwnValues)
+    Q_UNUSED(adoptStructure)
+
+    qDebug() << ">> MERGE PROFILE group " << uuidToString(d->id) << " with name " << d->name;
+    reportSwitchTimes(d->switchTimes);
+
+    d->name = other.d->name;
+    d->switchTimes = other.d->switchTimes;
+    d->runOnVacation = other.d->runOnVacation;
+
+    qDebug() << ">> END MERGE PROFILE group " << uuidToString(d->id);
+    reportSwitchTimes(d->switchTimes);
+}
+
+void Group::sync(const Group& other, Project::SyncHints hints)
+{
+    // The sync must change this handle only, not the copies that share its block.
+    d.detach();
+    if (hints.testFlag(Project::SyncAdminSettings)) {
+        d->name = other.d->name;
+        d->address = other.d->address;
+    }
+    if (hints.testFlag(Project::SyncProfile) || hints.testFlag(Project::SyncSchedules)) {
+        d->switchTimes = other.d->switchTimes;
+        d->runOnVacation = other.d->runOnVacation;
+    }
+    if (hints.testFlag(Project::SyncProfile))
+        d->profileName = other.d->profileName;
+}
+
+DeletableItems Group::gc() const
+{
+    DeletableItems items;
+    for (const SwitchTime& switchTime : d->switchTimes) {
+        QSet<int> timers;
+        for (int timer : switchTime.timerIds())
+            timers.insert(timer);
+        items.appendTimers(timers);
+    }
+    return items;
 }
 
 } // namespace projects

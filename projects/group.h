@@ -1,6 +1,7 @@
 #ifndef PROJECTS_GROUP_H
 #define PROJECTS_GROUP_H
 
+#include <projects/project.h>
 #include <projects/projects_export.h>
 
 #include <QExplicitlySharedDataPointer>
@@ -11,11 +12,13 @@
 #include <QUuid>
 
 QT_BEGIN_NAMESPACE
+class QJsonArray;
 class QXmlStreamWriter;
 QT_END_NAMESPACE
 
 namespace projects {
 
+class DeletableItems;
 class SwitchTime;
 
 /**
@@ -174,6 +177,48 @@ public:
     void beginSerialize(QXmlStreamWriter* writer, bool withVacation) const;
     /// Closes the element opened by beginSerialize(). @see beginSerialize()
     void endSerialize(QXmlStreamWriter* writer) const;
+
+    /**
+     * @brief Builds groups from the configuration's JSON array, in array order.
+     *
+     * Each object gives its "id" (identifier text), "name" and "address" (three-level
+     * text) as strings to the three-string constructor; an absent key or a value that
+     * is no string reads as empty text. Entries that are no objects and groups whose
+     * address is negative are left out; of "switchtimes" only valid switch-time objects
+     * are taken. Special identifiers are not filtered.
+     */
+    static QList<Group> fromJson(const QJsonArray& array);
+
+    /**
+     * @brief Takes over the administrator's schedule: @p other's switch times (the
+     * entries then shared with @p other) and run-on-vacation flag.
+     *
+     * Logs the schedule before and after at debug level. @p other does not change.
+     * @return @c true if @p force is set or the schedule changed: the flags or the
+     * numbers of switch times differ, or the non-empty lists are not equal.
+     */
+    bool mergeAdminSettings(const Group& other, bool force);
+    /**
+     * @brief Takes over the user's profile: @p other's administrator name, switch times
+     * and run-on-vacation flag.
+     *
+     * Both flags are accepted for the shape that every model class shares and have no
+     * effect here. Logs the schedule before and after at debug level.
+     */
+    void mergeProfile(const Group& other, bool keepOwnValues, bool adoptStructure);
+    /**
+     * @brief Copies the parts of @p other that @p hints select.
+     *
+     * This operation detaches: when the data block is shared, this handle first gets a
+     * private copy, so other copies keep their values. SyncAdminSettings takes the
+     * administrator's name and the address (the type stays); SyncProfile or
+     * SyncSchedules take the switch times and the run-on-vacation flag; SyncProfile also
+     * takes the profile name. Identifier, order and registered functions never change.
+     */
+    void sync(const Group& other, Project::SyncHints hints);
+    /// Returns the device timers of all switch times, to be deleted on the device; the
+    /// group does not change.
+    DeletableItems gc() const;
 
 private:
     class Private;
