@@ -9,18 +9,48 @@
 #include <projects/project.h>
 #include <projects/projectenum.h>
 #include <projects/switchtime.h>
+#include <projects/deletableitems.h>
 #include <projects/common/conversions.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QtTest>
 
-#include <algorithm>
 #include <climits>
 
 using namespace projects;
 
-Q_DECLARE_METATYPE(projects::Group::GroupType)
+Q_DECLARE_METATYPE(projects::Project::SyncHints)
 
 namespace {
+
+// Collects the messages logged while it is alive.
+class MessageLog
+{
+public:
+    MessageLog()
+    {
+        s_messages.clear();
+        s_types.clear();
+        m_previous = qInstallMessageHandler(&MessageLog::handler);
+    }
+    ~MessageLog() { qInstallMessageHandler(m_previous); }
+    static QStringList messages() { return s_messages; }
+    static QList<QtMsgType> types() { return s_types; }
+
+private:
+    static void handler(QtMsgType type, const QMessageLogContext&, const QString& message)
+    {
+        s_types.append(type);
+        s_messages.append(message);
+    }
+    static QStringList s_messages;
+    static QList<QtMsgType> s_types;
+    QtMessageHandler m_previous;
+};
+QStringList MessageLog::s_messages;
+QList<QtMsgType> MessageLog::s_types;
 
 QByteArray idText(const QUuid& id)
 {
@@ -99,6 +129,20 @@ private slots:
     void readParameters_data();
     void readParameters();
     void actuatorRoundTrip();
+
+    // JSON import, merging, sync and garbage collection of groups
+    void groupsFromJson_data();
+    void groupsFromJson();
+    void groupFromJsonDefaults();
+    void mergeAdminSettings_data();
+    void mergeAdminSettings();
+    void mergeProfileIgnoresFlags_data();
+    void mergeProfileIgnoresFlags();
+    void mergeMessages_data();
+    void mergeMessages();
+    void syncByHints_data();
+    void syncByHints();
+    void gcListsTimerValues();
 };
 
 // ---------------------------------------------------------------------------------------
@@ -237,7 +281,8 @@ void tst_Devices::profileNameOverridesName_data()
     QTest::addColumn<QString>("profileName");
     QTest::addColumn<QString>("name");
 
-    QTest::newRow("no profile name gives the administrator's") << QString() << QStringLiteral("Admin");
+    QTest::newRow("no profile name gives the administrator's")
+        << QString() << QStringLiteral("Admin");
     QTest::newRow("profile name wins") << QStringLiteral("Mine") << QStringLiteral("Mine");
     QTest::newRow("profile name equal to administrator's")
         << QStringLiteral("Admin") << QStringLiteral("Admin");
@@ -381,7 +426,8 @@ void tst_Devices::writeGroup_data()
         << false << true << QStringLiteral("Admin") << QStringList{"name", "address", "id"}
         << QStringList{"Admin", "-1", id};
     QTest::newRow("profile name differing in letter case is written")
-        << false << true << QStringLiteral("ADMIN") << QStringList{"name", "address", "id", "p:name"}
+        << false << true << QStringLiteral("ADMIN")
+        << QStringList{"name", "address", "id", "p:name"}
         << QStringList{"Admin", "-1", id, "ADMIN"};
 }
 
@@ -720,8 +766,8 @@ void tst_Devices::writeActuatorDatapoints()
                      + testutil::value(attributes, QStringLiteral("address")));
     }
     lines.sort(); // the table has no defined order
-    QCOMPARE(lines, (QStringList{QStringLiteral("state ") + uuidToString(second) + QStringLiteral(" 65535"),
-                                 QStringLiteral("switch ") + uuidToString(first) + QStringLiteral(" 2305")}));
+    QCOMPARE(lines, (QStringList{"state " + uuidToString(second) + " 65535",
+                                 "switch " + uuidToString(first) + " 2305"}));
 }
 
 void tst_Devices::readActuator()
@@ -899,7 +945,8 @@ void tst_Devices::readParameters_data()
                       "<PARAMETER name=\"delay\" type=\"int\" value=\"2\"/>")
         << -1 << QStringList{"delay=int:2"};
     QTest::newRow("parameter below an unknown child is not read")
-        << switcher << QByteArray("<extra><parameter name=\"delay\" type=\"int\" value=\"1\"/></extra>")
+        << switcher
+        << QByteArray("<extra><parameter name=\"delay\" type=\"int\" value=\"1\"/></extra>")
         << -1 << QStringList{};
 }
 
@@ -961,6 +1008,342 @@ void tst_Devices::actuatorRoundTrip()
     QCOMPARE(read.datapoints().value(QStringLiteral("state")).id(), second);
     QCOMPARE(read.datapoints().value(QStringLiteral("state")).groupAddress(),
              QStringLiteral("17/0/0"));
+}
+
+// ---------------------------------------------------------------------------------------
+// JSON import, merging, sync and garbage collection of groups
+
+void tst_Devices::groupsFromJson_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<QStringList>("groups"); // "id name address type switch-time-count"
+
+    const QByteArray id = idText(someId);
+    const QString line = uuidToString(someId) + QLatin1Char(' ');
+    QTest::newRow("one group")
+        << "[{\"id\":\"" + id + "\",\"name\":\"Hall\",\"address\":\"1/1/1\"}]"
+        << QStringList{line + "Hall 2305 Switch 0"};
+    QTest::newRow("address 5/1/248 is panic")
+        << "[{\"id\":\"" + id + "\",\"name\":\"A\",\"address\":\"5/1/248\"}]"
+        << QStringList{line + "A 10744 Panik 0"};
+    QTest::newRow("address 4/1/7 is heating")
+        << "[{\"id\":\"" + id + "\",\"name\":\"H\",\"address\":\"4/1/7\"}]"
+        << QStringList{line + "H 8455 Heating 0"};
+    QTest::newRow("numeric address is skipped")
+        << "[{\"id\":\"" + id + "\",\"name\":\"Hall\",\"address\":2305}]" << QStringList{};
+    QTest::newRow("missing address is skipped")
+        << "[{\"id\":\"" + id + "\",\"name\":\"Hall\"}]" << QStringList{};
+    QTest::newRow("two-part address is skipped")
+        << "[{\"id\":\"" + id + "\",\"address\":\"1/1\"}]" << QStringList{};
+    QTest::newRow("entries that are no objects are skipped")
+        << "[1,\"x\",[],{\"id\":\"" + id + "\",\"name\":\"Hall\",\"address\":\"0/0/1\"}]"
+        << QStringList{line + "Hall 1 Switch 0"};
+    QTest::newRow("special identifiers are kept")
+        << "[{\"id\":\"" + idText(Group::centralGroupId)
+               + "\",\"name\":\"Z\",\"address\":\"5/1/249\"}]"
+        << QStringList{uuidToString(QUuid(QLatin1String(Group::centralGroupId)))
+                       + " Z 10745 ZentralAus 0"};
+    QTest::newRow("identifier and name that are no strings read empty")
+        << QByteArray("[{\"id\":5,\"name\":true,\"address\":\"0/0/2\"}]")
+        << QStringList{uuidToString(QUuid()) + "  2 Switch 0"};
+    QTest::newRow("only valid switch-time objects are taken")
+        << "[{\"id\":\"" + id + "\",\"name\":\"Hall\",\"address\":\"0/0/1\",\"switchtimes\":"
+           "[{},{\"id\":\"_12\"},3,{\"id\":\"" + idText(QUuid::createUuid()) + "\"}]}]"
+        << QStringList{line + "Hall 1 Switch 2"};
+    QTest::newRow("the switch-time key is matched exactly")
+        << "[{\"id\":\"" + id + "\",\"name\":\"Hall\",\"address\":\"0/0/1\",\"switchTimes\":[{}]}]"
+        << QStringList{line + "Hall 1 Switch 0"};
+    QTest::newRow("switch times that are no array are ignored")
+        << "[{\"id\":\"" + id + "\",\"name\":\"Hall\",\"address\":\"0/0/1\",\"switchtimes\":{}}]"
+        << QStringList{line + "Hall 1 Switch 0"};
+    QTest::newRow("groups keep the array order")
+        << "[{\"id\":\"" + id + "\",\"name\":\"B\",\"address\":\"0/0/2\"},"
+           "{\"id\":\"" + id + "\",\"name\":\"A\",\"address\":\"0/0/1\"}]"
+        << QStringList{line + "B 2 Switch 0", line + "A 1 Switch 0"};
+}
+
+void tst_Devices::groupsFromJson()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(QStringList, groups);
+
+    const QJsonDocument document = QJsonDocument::fromJson(json);
+    QVERIFY(document.isArray());
+    QStringList lines;
+    for (const Group& group : Group::fromJson(document.array())) {
+        lines.append(QStringList{uuidToString(group.id()), group.name(),
+                                 QString::number(group.address()),
+                                 QLatin1String(QMetaEnum::fromType<Group::GroupType>().valueToKey(
+                                     group.type())),
+                                 QString::number(group.switchTimes().size())}
+                         .join(QLatin1Char(' ')));
+    }
+    QCOMPARE(lines, groups);
+}
+
+void tst_Devices::groupFromJsonDefaults()
+{
+    const QJsonArray array{QJsonObject{{"id", uuidToString(someId)}, {"name", "Hall"},
+                                       {"address", "5/1/200"}}};
+    const QList<Group> groups = Group::fromJson(array);
+    QCOMPARE(groups.size(), 1);
+    QCOMPARE(groups.first().order(), -1);
+    QVERIFY(groups.first().runOnVacation());
+    QVERIFY(groups.first().registeredFunctions().isEmpty());
+    // No profile name: the written element carries the administrator's name only.
+    const QByteArray xml = testutil::write([&](QXmlStreamWriter* w) {
+        groups.first().beginSerialize(w, false);
+        groups.first().endSerialize(w);
+    });
+    QCOMPARE(testutil::names(testutil::elements(xml, QStringLiteral("group")).first()),
+             (QStringList{"name", "address", "id"}));
+}
+
+void tst_Devices::mergeAdminSettings_data()
+{
+    QTest::addColumn<bool>("force");
+    QTest::addColumn<bool>("ownFlag");
+    QTest::addColumn<bool>("otherFlag");
+    QTest::addColumn<int>("ownCount");
+    QTest::addColumn<int>("otherCount");
+    QTest::addColumn<bool>("changed");
+
+    QTest::newRow("force with nothing different") << true << true << true << 0 << 0 << true;
+    QTest::newRow("equal flags and no switch times") << false << true << true << 0 << 0 << false;
+    QTest::newRow("equal flags off and no switch times")
+        << false << false << false << 0 << 0 << false;
+    QTest::newRow("run-on-vacation differs") << false << true << false << 0 << 0 << true;
+    QTest::newRow("switch-time counts differ") << false << true << true << 0 << 1 << true;
+    QTest::newRow("switch times dropped") << false << true << true << 2 << 0 << true;
+    QTest::newRow("the same switch times count as changed")
+        << false << true << true << 1 << 1 << true;
+}
+
+void tst_Devices::mergeAdminSettings()
+{
+    QFETCH(bool, force);
+    QFETCH(bool, ownFlag);
+    QFETCH(bool, otherFlag);
+    QFETCH(int, ownCount);
+    QFETCH(int, otherCount);
+    QFETCH(bool, changed);
+
+    Group group(QStringLiteral("Hall"), Group::Switch, 1);
+    group.setName(QStringLiteral("Mine"));
+    group.setRunOnVacation(ownFlag);
+    Group other(QStringLiteral("Other"), Group::Blind, 10700);
+    other.setRunOnVacation(otherFlag);
+    for (int i = 0; i < otherCount; ++i)
+        other.switchTimes().append(SwitchTime());
+    // With equal counts, this group holds the very same entries as other.
+    for (int i = 0; i < ownCount; ++i)
+        group.switchTimes().append(i < otherCount ? other.switchTimes().at(i) : SwitchTime());
+    const QList<SwitchTime> otherBefore = other.switchTimes();
+
+    QCOMPARE(group.mergeAdminSettings(other, force), changed);
+
+    QCOMPARE(group.switchTimes(), otherBefore);
+    QCOMPARE(group.runOnVacation(), otherFlag);
+    QCOMPARE(group.name(), QStringLiteral("Mine"));
+    QCOMPARE(group.address(), 1);
+    QCOMPARE(other.switchTimes(), otherBefore);
+    QCOMPARE(other.runOnVacation(), otherFlag);
+    QCOMPARE(other.name(), QStringLiteral("Other"));
+
+    // The list is a copy; its entries are shared.
+    other.switchTimes().append(SwitchTime());
+    QCOMPARE(group.switchTimes().size(), otherCount);
+    if (otherCount > 0) {
+        other.switchTimes().first().setValue(42);
+        QCOMPARE(group.switchTimes().first().value(), 42.0);
+    }
+}
+
+void tst_Devices::mergeProfileIgnoresFlags_data()
+{
+    QTest::addColumn<bool>("keepOwnValues");
+    QTest::addColumn<bool>("adoptStructure");
+
+    QTest::newRow("taking over") << false << false;
+    QTest::newRow("keeping own values") << true << false;
+    QTest::newRow("adopting structure") << false << true;
+    QTest::newRow("keeping own values and adopting structure") << true << true;
+}
+
+void tst_Devices::mergeProfileIgnoresFlags()
+{
+    QFETCH(bool, keepOwnValues);
+    QFETCH(bool, adoptStructure);
+
+    Group group(QStringLiteral("Hall"), Group::Switch, 1);
+    group.setName(QStringLiteral("Mine"));
+    group.switchTimes().append(SwitchTime());
+    Group other(QStringLiteral("Flur"), Group::Blind, 10700);
+    other.setName(QStringLiteral("Theirs"));
+    other.setRunOnVacation(false);
+    other.switchTimes().append(SwitchTime());
+
+    group.mergeProfile(other, keepOwnValues, adoptStructure);
+
+    QCOMPARE(group.name(), QStringLiteral("Mine")); // the profile name stays
+    QCOMPARE(group.switchTimes(), other.switchTimes());
+    QVERIFY(!group.runOnVacation());
+    QCOMPARE(group.address(), 1);
+    QCOMPARE(group.type(), Group::Switch);
+    group.setName(QString());
+    QCOMPARE(group.name(), QStringLiteral("Flur")); // the administrator's name was taken
+    QCOMPARE(other.name(), QStringLiteral("Theirs"));
+}
+
+void tst_Devices::mergeMessages_data()
+{
+    QTest::addColumn<bool>("profile");
+    QTest::addColumn<int>("otherCount");
+
+    QTest::newRow("admin settings without switch times") << false << 0;
+    QTest::newRow("admin settings taking two switch times") << false << 2;
+    QTest::newRow("profile without switch times") << true << 0;
+    QTest::newRow("profile taking two switch times") << true << 2;
+}
+
+void tst_Devices::mergeMessages()
+{
+    QFETCH(bool, profile);
+    QFETCH(int, otherCount);
+
+    Group group(uuidToString(someId), QStringLiteral("Hall"), Group::Switch, 1, -1);
+    group.setName(QStringLiteral("Mine"));
+    Group other(QStringLiteral("Other"), Group::Switch, 2);
+    for (int i = 0; i < otherCount; ++i)
+        other.switchTimes().append(SwitchTime());
+
+    QStringList printed;
+    {
+        MessageLog log;
+        for (const SwitchTime& switchTime : other.switchTimes())
+            switchTime.print();
+        printed = MessageLog::messages();
+    }
+    if (printed.isEmpty())
+        printed.append(QStringLiteral(">> No switchtimes"));
+
+    const QString id = QLatin1Char('"') + uuidToString(someId) + QLatin1Char('"');
+    QStringList expected;
+    MessageLog log;
+    if (profile) {
+        group.mergeProfile(other, true, false);
+        expected << QStringLiteral(">> MERGE PROFILE group  ") + id
+                        + QStringLiteral("  with name  \"Hall\"")
+                 << QStringLiteral(">> No switchtimes")
+                 << QStringLiteral(">> END MERGE PROFILE group  ") + id << printed;
+    } else {
+        group.mergeAdminSettings(other, false);
+        expected << QStringLiteral(">> MERGE ADMIN SETTINGS group  ") + id
+                        + QStringLiteral("  with name  \"Hall\"")
+                 << QStringLiteral(">> No switchtimes")
+                 << QStringLiteral(">> END MERGE ADMIN SETTINGS group  ") + id
+                        + QStringLiteral("  with name  \"Hall\"")
+                 << printed;
+    }
+    QCOMPARE(MessageLog::messages(), expected);
+    for (QtMsgType type : MessageLog::types())
+        QCOMPARE(type, QtDebugMsg);
+}
+
+void tst_Devices::syncByHints_data()
+{
+    QTest::addColumn<Project::SyncHints>("hints");
+    QTest::addColumn<bool>("admin");
+    QTest::addColumn<bool>("schedule");
+    QTest::addColumn<bool>("profileName");
+
+    QTest::newRow("no hint takes nothing") << Project::SyncHints() << false << false << false;
+    QTest::newRow("admin settings take name and address")
+        << Project::SyncHints(Project::SyncAdminSettings) << true << false << false;
+    QTest::newRow("profile takes schedule and profile name")
+        << Project::SyncHints(Project::SyncProfile) << false << true << true;
+    QTest::newRow("schedules take the schedule only")
+        << Project::SyncHints(Project::SyncSchedules) << false << true << false;
+    QTest::newRow("admin settings and profile")
+        << (Project::SyncAdminSettings | Project::SyncProfile) << true << true << true;
+    QTest::newRow("admin settings and schedules")
+        << (Project::SyncAdminSettings | Project::SyncSchedules) << true << true << false;
+    QTest::newRow("profile and schedules")
+        << (Project::SyncProfile | Project::SyncSchedules) << false << true << true;
+    QTest::newRow("all hints")
+        << (Project::SyncAdminSettings | Project::SyncProfile | Project::SyncSchedules) << true
+        << true << true;
+}
+
+void tst_Devices::syncByHints()
+{
+    QFETCH(Project::SyncHints, hints);
+    QFETCH(bool, admin);
+    QFETCH(bool, schedule);
+    QFETCH(bool, profileName);
+
+    const QUuid function = QUuid::createUuid();
+    Group group(uuidToString(someId), QStringLiteral("Hall"), Group::Switch, 1, 3);
+    group.setName(QStringLiteral("Mine"));
+    group.registeredFunctions().insert(function);
+    const Group alias = group;
+    Group other(QStringLiteral("Flur"), Group::Blind, 10700);
+    other.setName(QStringLiteral("Theirs"));
+    other.setRunOnVacation(false);
+    other.switchTimes().append(SwitchTime());
+    other.registeredFunctions().insert(QUuid::createUuid());
+
+    group.sync(other, hints);
+
+    // Only the synced handle changes.
+    QVERIFY(group != alias);
+    QCOMPARE(alias.name(), QStringLiteral("Mine"));
+    QCOMPARE(alias.address(), 1);
+    QVERIFY(alias.switchTimes().isEmpty());
+    QVERIFY(alias.runOnVacation());
+
+    QCOMPARE(group.id(), someId);
+    QCOMPARE(group.order(), 3);
+    QCOMPARE(group.type(), Group::Switch);
+    QCOMPARE(group.registeredFunctions(), QSet<QUuid>{function});
+    QCOMPARE(group.address(), admin ? 10700 : 1);
+    QCOMPARE(group.switchTimes().size(), schedule ? 1 : 0);
+    QCOMPARE(group.runOnVacation(), !schedule);
+    QCOMPARE(group.name(), profileName ? QStringLiteral("Theirs") : QStringLiteral("Mine"));
+    group.setName(QString());
+    QCOMPARE(group.name(), admin ? QStringLiteral("Flur") : QStringLiteral("Hall"));
+
+    // Later changes stay apart, except in the shared switch-time entries.
+    group.registeredFunctions().clear();
+    QCOMPARE(alias.registeredFunctions().size(), 1);
+    if (schedule) {
+        other.switchTimes().first().setValue(7);
+        QCOMPARE(group.switchTimes().first().value(), 7.0);
+    }
+    QCOMPARE(other.name(), QStringLiteral("Theirs"));
+    QCOMPARE(other.address(), 10700);
+}
+
+void tst_Devices::gcListsTimerValues()
+{
+    Group group(QStringLiteral("Hall"), Group::Switch, 1);
+    QVERIFY(group.gc().timers().isEmpty());
+    QVERIFY(!group.gc().hasSomethingToDelete());
+
+    SwitchTime first;
+    first.timerIds().insert(1, 10);
+    first.timerIds().insert(2, 11);
+    SwitchTime second;
+    second.timerIds().insert(3, 10);
+    second.timerIds().insert(4, 12);
+    group.switchTimes() << first << second << SwitchTime();
+
+    const DeletableItems items = group.gc();
+    QCOMPARE(items.timers(), (QSet<int>{10, 11, 12}));
+    QVERIFY(items.simulations().isEmpty());
+    QVERIFY(items.jobs().isEmpty());
+    QCOMPARE(group.switchTimes().size(), 3);
+    QCOMPARE(group.switchTimes().first().timerIds().size(), 2);
 }
 
 QTEST_GUILESS_MAIN(tst_Devices)
