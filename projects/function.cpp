@@ -1,17 +1,51 @@
 #include "function.h"
 
+#include "group.h"
+#include "simulation.h"
+#include "switchtime.h"
+#include "common/conversions.h"
+#include "common/namespaces.h"
+
+#include <QMetaEnum>
 #include <QSharedData>
+#include <QXmlStreamWriter>
 
 namespace projects {
 
 class Q_DECL_HIDDEN Function::Private : public QSharedData
 {
 public:
+    QUuid id;
+    QString name;
+    FunctionType type = Unknown;
+    QUuid actuatorRef;
+    Simulation simulation;
+    QHash<QString, int> cachedDatapoints;
+    QList<SwitchTime> switchTimes;
+    bool runOnVacation = true;
+    QString onIcon;
+    QString offIcon;
+    QList<QUuid> groupRefs;
+    QString onText;
+    QString offText;
+    QString unit;
+    int address = -1;
 };
 
 Function::Function()
     : d(new Private)
 {
+    d->simulation.setType(d->type);
+}
+
+Function::Function(const QUuid& id, const QString& name, FunctionType type, bool runOnVacation)
+    : d(new Private)
+{
+    d->id = id;
+    d->name = name;
+    d->type = type;
+    d->runOnVacation = runOnVacation;
+    d->simulation.setType(type);
 }
 
 Function::Function(const Function& other) = default;
@@ -19,5 +53,103 @@ Function::Function(Function&& other) noexcept = default;
 Function::~Function() = default;
 Function& Function::operator=(const Function& other) = default;
 Function& Function::operator=(Function&& other) noexcept = default;
+
+QUuid Function::id() const { return d->id; }
+bool Function::isValid() const { return !d->id.isNull(); }
+QString Function::name() const { return d->name; }
+void Function::setName(const QString& name) { d->name = name; }
+Function::FunctionType Function::type() const { return d->type; }
+void Function::setType(FunctionType type) { d->type = type; }
+QUuid Function::actuatorRef() const { return d->actuatorRef; }
+void Function::setActuatorRef(const QUuid& ref) { d->actuatorRef = ref; }
+bool Function::hasActuator() const { return !d->actuatorRef.isNull(); }
+Simulation Function::simulation() const { return d->simulation; }
+void Function::setSimulation(const Simulation& simulation) { d->simulation = simulation; }
+QList<SwitchTime>& Function::switchTimes() { return d->switchTimes; }
+const QList<SwitchTime>& Function::switchTimes() const { return d->switchTimes; }
+bool Function::runOnVacation() const { return d->runOnVacation; }
+void Function::setRunOnVacation(bool run) { d->runOnVacation = run; }
+QString Function::onIcon() const { return d->onIcon; }
+void Function::setOnIcon(const QString& icon) { d->onIcon = icon; }
+QString Function::offIcon() const { return d->offIcon; }
+void Function::setOffIcon(const QString& icon) { d->offIcon = icon; }
+QString Function::onText() const { return d->onText; }
+void Function::setOnText(const QString& text) { d->onText = text; }
+QString Function::offText() const { return d->offText; }
+void Function::setOffText(const QString& text) { d->offText = text; }
+QString Function::unit() const { return d->unit; }
+void Function::setUnit(const QString& unit) { d->unit = unit; }
+int Function::address() const { return d->address; }
+void Function::setAddress(int address) { d->address = address; }
+QList<QUuid> Function::groupRefs() const { return d->groupRefs; }
+void Function::addGroupRef(const QUuid& ref) { d->groupRefs.append(ref); }
+bool Function::isInGroup() const { return !d->groupRefs.isEmpty(); }
+
+void Function::addCachedDatapoint(const QString& role, int datapoint)
+{
+    d->cachedDatapoints.insert(role, datapoint);
+}
+
+int Function::cachedDatapoint(const QString& role) const
+{
+    return d->cachedDatapoints.value(role, 0);
+}
+
+Function::FunctionType Function::functionTypeFromGroupType(int groupType)
+{
+    switch (groupType) {
+    case Group::Panik:
+    case Group::ZentralAus:
+    case Group::HeizenKuhlen:
+    case Group::Switch:
+        return Switch;
+    case Group::Blind:
+        return Blind;
+    case Group::Heating:
+        return Heating;
+    default:
+        return Unknown;
+    }
+}
+
+void Function::beginSerialize(QXmlStreamWriter* writer, const QString& fallbackName,
+                              bool withVacation) const
+{
+    writer->writeStartElement(QStringLiteral("function"));
+    writer->writeAttribute(QStringLiteral("id"), uuidToString(d->id));
+    // A type read from a file may be a value without key; it is written back empty.
+    writer->writeAttribute(QStringLiteral("type"),
+                           QLatin1String(QMetaEnum::fromType<FunctionType>().valueToKey(d->type)));
+    const QString name = d->name.isEmpty() ? fallbackName : d->name;
+    if (!name.isEmpty())
+        writer->writeAttribute(QStringLiteral("name"), name);
+    if (withVacation)
+        writer->writeAttribute(QStringLiteral("runOnVacation"),
+                               d->runOnVacation ? QStringLiteral("true") : QStringLiteral("false"));
+    if (!d->onIcon.isEmpty())
+        writer->writeAttribute(ns::Profile, QStringLiteral("onIcon"), d->onIcon);
+    if (!d->offIcon.isEmpty())
+        writer->writeAttribute(ns::Profile, QStringLiteral("offIcon"), d->offIcon);
+
+    if (!d->actuatorRef.isNull()) {
+        writer->writeStartElement(QStringLiteral("actuator-ref"));
+        writer->writeAttribute(QStringLiteral("ref"), uuidToString(d->actuatorRef));
+        writer->writeEndElement();
+    }
+    if (!d->groupRefs.isEmpty()) {
+        writer->writeStartElement(QStringLiteral("group-refs"));
+        for (const QUuid& ref : qAsConst(d->groupRefs)) {
+            writer->writeStartElement(QStringLiteral("group-ref"));
+            writer->writeAttribute(QStringLiteral("ref"), uuidToString(ref));
+            writer->writeEndElement();
+        }
+        writer->writeEndElement();
+    }
+}
+
+void Function::endSerialize(QXmlStreamWriter* writer) const
+{
+    writer->writeEndElement();
+}
 
 } // namespace projects

@@ -2,23 +2,42 @@
 #define PROJECTS_FUNCTION_H
 
 #include <projects/projects_export.h>
+#include <projects/project.h>
 
 #include <QExplicitlySharedDataPointer>
+#include <QHash>
+#include <QList>
 #include <QObject>
+#include <QString>
+#include <QUuid>
+
+QT_BEGIN_NAMESPACE
+class QJsonObject;
+class QXmlStreamWriter;
+QT_END_NAMESPACE
 
 namespace projects {
 
+class DeletableItems;
+class Simulation;
+class SwitchTime;
+
 /**
- * @brief Placeholder; completed by its own change.
+ * @brief One thing a user operates in a room: a switched output, a dimmer, a blind, a
+ * heating zone, a status display, a split unit or a scene button.
  *
- * Copies share one data block; a change through any copy is seen by all.
+ * A function names its actuator and its groups by identifier, owns its switch times and
+ * its presence simulation, and keeps datapoint numbers by role. Copies share one data
+ * block; a change through any copy is seen by all, and nothing detaches, sync() included.
+ * A function is valid when its identifier is not null.
  */
 class PROJECTS_EXPORT Function
 {
     Q_GADGET
 public:
-    /// The kind of a function; its key names are written in project files.
-    enum FunctionType {
+    /// The kind of a function; its key names are written in project files. A function
+    /// read with a type text that is no key holds -1.
+    enum FunctionType : int {
         Unknown = 0,           ///< not known
         Switch = 1,            ///< a switched output
         Dimming = 2,           ///< a dimmer
@@ -31,13 +50,123 @@ public:
     };
     Q_ENUM(FunctionType)
 
+    /**
+     * @brief Creates an invalid function: null id, empty name, type Unknown, no actuator,
+     * a default simulation of type Unknown, no switch times, groups or cached datapoints,
+     * run-on-vacation on, empty texts and address -1.
+     */
     Function();
+    /**
+     * @brief Creates a function with the given identity, name, type and run-on-vacation
+     * flag; its simulation gets the type @p type, everything else is as in Function().
+     */
+    Function(const QUuid& id, const QString& name, FunctionType type, bool runOnVacation);
+    /// Shares @p other's data block.
     Function(const Function& other);
     Function(Function&& other) noexcept;
     ~Function();
+    /// Shares @p other's data block; the old block is freed with its last handle.
     Function& operator=(const Function& other);
     Function& operator=(Function&& other) noexcept;
     void swap(Function& other) noexcept { d.swap(other.d); }
+
+    /// Returns the function's identifier.
+    QUuid id() const;
+    /// Returns @c true if the identifier is not null.
+    bool isValid() const;
+    /// Returns the display name. @see setName()
+    QString name() const;
+    /// Sets the display name to @p name. @see name()
+    void setName(const QString& name);
+    /// Returns the kind of function. @see setType()
+    FunctionType type() const;
+    /// Sets the kind of function; the simulation keeps its own type. @see type()
+    void setType(FunctionType type);
+    /// Returns the identifier of the actuator that carries out the function; null when
+    /// there is none. @see setActuatorRef(), Project::actuatorByRef()
+    QUuid actuatorRef() const;
+    /// Sets the actuator reference to @p ref. @see actuatorRef()
+    void setActuatorRef(const QUuid& ref);
+    /// Returns @c true if the actuator reference is not null.
+    bool hasActuator() const;
+    /// Returns the presence simulation; the handle shares the function's simulation.
+    /// @see setSimulation()
+    Simulation simulation() const;
+    /// Makes @p simulation (the same data block) the function's simulation.
+    /// @see simulation()
+    void setSimulation(const Simulation& simulation);
+    /// Returns the switch times in order; a reference into the shared block.
+    QList<SwitchTime>& switchTimes();
+    const QList<SwitchTime>& switchTimes() const;
+    /// Returns @c true if the function also runs in vacation mode. @see setRunOnVacation()
+    bool runOnVacation() const;
+    /// Sets whether the function also runs in vacation mode. @see runOnVacation()
+    void setRunOnVacation(bool run);
+    /// Returns the icon name for the on state. @see setOnIcon()
+    QString onIcon() const;
+    /// Sets the icon name for the on state. @see onIcon()
+    void setOnIcon(const QString& icon);
+    /// Returns the icon name for the off state. @see setOffIcon()
+    QString offIcon() const;
+    /// Sets the icon name for the off state. @see offIcon()
+    void setOffIcon(const QString& icon);
+    /// Returns the text a StateStatus function shows for on. @see setOnText()
+    QString onText() const;
+    /// Sets the text for the on state. @see onText()
+    void setOnText(const QString& text);
+    /// Returns the text a StateStatus function shows for off. @see setOffText()
+    QString offText() const;
+    /// Sets the text for the off state. @see offText()
+    void setOffText(const QString& text);
+    /// Returns the unit a TemperatureStatus function shows. @see setUnit()
+    QString unit() const;
+    /// Sets the unit. @see unit()
+    void setUnit(const QString& unit);
+    /// Returns the KNX group address number whose state a status function shows; -1 until
+    /// one is set. @see setAddress()
+    int address() const;
+    /// Sets the group address number shown by a status function. @see address()
+    void setAddress(int address);
+    /// Returns a copy of the identifiers of the groups the function belongs to, in the
+    /// order they were added. @see addGroupRef()
+    QList<QUuid> groupRefs() const;
+    /// Appends @p ref to the group references; duplicates are kept. @see groupRefs()
+    void addGroupRef(const QUuid& ref);
+    /// Returns @c true if the function belongs to at least one group.
+    bool isInGroup() const;
+    /// Stores the datapoint number @p datapoint under @p role, replacing an earlier entry.
+    /// @see cachedDatapoint()
+    void addCachedDatapoint(const QString& role, int datapoint);
+    /// Returns the datapoint number stored under @p role (letter case counts); 0 when the
+    /// role has none. @see addCachedDatapoint()
+    int cachedDatapoint(const QString& role) const;
+
+    /**
+     * @brief Returns the function type that belongs to the group type @p groupType (a
+     * Group::GroupType value).
+     *
+     * Panik, ZentralAus, HeizenKuhlen and Switch groups give Switch, Blind groups Blind
+     * and Heating groups Heating; every other value, out of range ones included, gives
+     * Unknown.
+     */
+    static FunctionType functionTypeFromGroupType(int groupType);
+
+    /**
+     * @brief Starts the `function` element on @p writer and writes its attributes and
+     * references.
+     *
+     * The attributes are id, type (its key name; empty for a value without key), name
+     * (the function's name, or @p fallbackName when that is empty; left out when both
+     * are empty), runOnVacation (only if @p withVacation) and the profile-namespace onIcon
+     * and offIcon (each only when not empty). Then come an `actuator-ref` child when
+     * there is an actuator and a `group-refs` child listing the groups when there are
+     * any. Address, texts, unit and cached datapoints are not written. The element is left
+     * open for the switch times and the simulation; close it with endSerialize().
+     */
+    void beginSerialize(QXmlStreamWriter* writer, const QString& fallbackName,
+                        bool withVacation) const;
+    /// Closes the element opened by beginSerialize(). @see beginSerialize()
+    void endSerialize(QXmlStreamWriter* writer) const;
 
 private:
     class Private;

@@ -2,26 +2,98 @@
 #define PROJECTS_ROOM_H
 
 #include <projects/projects_export.h>
+#include <projects/project.h>
 
+#include <QColor>
 #include <QExplicitlySharedDataPointer>
+#include <QList>
+#include <QString>
+#include <QUuid>
+
+QT_BEGIN_NAMESPACE
+class QJsonObject;
+class QXmlStreamWriter;
+QT_END_NAMESPACE
 
 namespace projects {
 
+class DeletableItems;
+class Function;
+
 /**
- * @brief Placeholder; completed by its own change.
+ * @brief One room of a floor with its functions and two sets of presentation values:
+ * the installer's name, icon and colour, and the user's profile name, icon and colour.
  *
- * Copies share one data block; a change through any copy is seen by all.
+ * Copies share one data block; a change through any copy is seen by all, and nothing
+ * detaches except sync(). The getters prefer the profile values; the setters change only
+ * the profile values. A room is valid when its identifier is not null.
  */
 class PROJECTS_EXPORT Room
 {
 public:
+    /// Creates an invalid room: null id, no names or icons, invalid colours, no functions.
     Room();
+    /// Creates a room with the identifier @p id and the installer's @p name and @p icon;
+    /// no profile values, invalid colours and no functions.
+    Room(const QUuid& id, const QString& name, const QString& icon);
+    /**
+     * @brief Creates a room as Room(id, name, icon) does, with @p color as the installer's
+     * colour.
+     *
+     * The reader uses it to restore the installer's colour from a project file.
+     */
+    Room(const QUuid& id, const QString& name, const QString& icon, const QColor& color);
+    /// Shares @p other's data block.
     Room(const Room& other);
     Room(Room&& other) noexcept;
     ~Room();
+    /// Shares @p other's data block; the old block is freed with its last handle.
     Room& operator=(const Room& other);
     Room& operator=(Room&& other) noexcept;
     void swap(Room& other) noexcept { d.swap(other.d); }
+
+    /// Returns the room's identifier.
+    QUuid id() const;
+    /// Returns @c true if the identifier is not null.
+    bool isValid() const;
+
+    /// Returns the profile name when it is not empty, else the installer's name.
+    /// @see setName()
+    QString name() const;
+    /// Returns the profile icon when it is not empty, else the installer's icon.
+    /// @see setIcon()
+    QString icon() const;
+    /// Returns the profile colour when it is valid, else the installer's colour when that
+    /// is valid, else white. @see setColor()
+    QColor color() const;
+    /// Sets the profile name to @p name; the installer's name stays. @see name()
+    void setName(const QString& name);
+    /// Sets the profile icon to @p icon; the installer's icon stays. @see icon()
+    void setIcon(const QString& icon);
+    /// Sets the profile colour to @p color; writes through the shared block. @see color()
+    void setColor(const QColor& color) const;
+    /// Sets the profile colour from a colour text as QColor reads it ("#rrggbb", a colour
+    /// name); text QColor cannot read gives an invalid colour. @see color()
+    void setColor(const QString& color) const;
+    /// Sets the profile name, icon and colour together.
+    void restoreProfile(const QString& name, const QString& icon, const QColor& color);
+
+    /// Returns the room's functions in order; a reference into the shared block.
+    QList<Function>& functions();
+    const QList<Function>& functions() const;
+
+    /**
+     * @brief Starts the `room` element on @p writer and writes its attributes.
+     *
+     * The attributes are id, the installer's name and icon (always), the installer's
+     * colour (only when valid) and the profile-namespace name, icon and colour, each only
+     * when set and different from the installer's value; a white profile colour is not
+     * written. The element is left open: the caller writes the functions and then calls
+     * endSerialize().
+     */
+    void beginSerialize(QXmlStreamWriter* writer) const;
+    /// Closes the element opened by beginSerialize(). @see beginSerialize()
+    void endSerialize(QXmlStreamWriter* writer) const;
 
 private:
     class Private;

@@ -1,15 +1,51 @@
 #include "floorfactory.h"
 
 #include "nullfactory.h"
+#include "roomfactory.h"
+
+#include <projects/room.h>
+#include <projects/common/conversions.h>
+#include <projects/common/namespaces.h>
 
 QT_WARNING_PUSH
 QT_WARNING_DISABLE_DEPRECATED
 
 using namespace projects;
 
-IFactory* FloorFactory::forElement(const Project&, const QXmlAttributes&)
+FloorFactory::FloorFactory(const Project& project, const Floor& floor)
+    : m_project(project)
+    , m_floor(floor)
 {
-    return new NullFactory;
+}
+
+FloorFactory::~FloorFactory() = default;
+
+IFactory* FloorFactory::forElement(const Project& project, const QXmlAttributes& attributes)
+{
+    Floor floor(stringToUuid(attributes.value(QStringLiteral("id"))),
+                attributes.value(QStringLiteral("name")));
+    Project owner(project);
+    owner.floors().append(floor);
+    return new FloorFactory(project, floor);
+}
+
+IFactory* FloorFactory::createChild(const QString& namespaceUri, const QString& localName,
+                                    const QXmlAttributes& attributes)
+{
+    Q_UNUSED(namespaceUri)
+    if (!nameIs(localName, "room"))
+        return new NullFactory;
+
+    // The unprefixed colour is the installer's, which the writer puts out; restoring it
+    // lets a room keep its colour through a write and a read.
+    Room room(stringToUuid(attributes.value(QStringLiteral("id"))),
+              attributes.value(QStringLiteral("name")), attributes.value(QStringLiteral("icon")),
+              QColor(attributes.value(QStringLiteral("color"))));
+    room.restoreProfile(attributes.value(ns::Profile, QStringLiteral("name")),
+                        attributes.value(ns::Profile, QStringLiteral("icon")),
+                        QColor(attributes.value(ns::Profile, QStringLiteral("color"))));
+    m_floor.rooms().append(room);
+    return new RoomFactory(m_project, room);
 }
 
 QT_WARNING_POP

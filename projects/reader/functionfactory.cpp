@@ -1,0 +1,106 @@
+#include "functionfactory.h"
+
+#include "nullfactory.h"
+#include "simulationfactory.h"
+#include "switchtimefactory.h"
+
+#include <projects/group.h>
+#include <projects/simulation.h>
+#include <projects/switchtime.h>
+#include <projects/common/conversions.h>
+#include <projects/common/namespaces.h>
+
+#include <QMetaEnum>
+
+QT_WARNING_PUSH
+QT_WARNING_DISABLE_DEPRECATED
+
+using namespace projects;
+
+namespace {
+
+Function::FunctionType typeFromAttributes(const QXmlAttributes& attributes)
+{
+    const QString type = attributes.value(QStringLiteral("type"));
+    // Older files name every status display "Status" and tell the kind by number.
+    if (type == QLatin1String("Status")) {
+        switch (attributes.value(QStringLiteral("statusType")).toInt()) {
+        case 1:
+            return Function::StateStatus;
+        case 2:
+            return Function::TemperatureStatus;
+        default:
+            return Function::Unknown;
+        }
+    }
+    // QMetaEnum would also take a class-qualified key; the file holds bare keys only.
+    if (type.contains(QLatin1Char(':')))
+        return static_cast<Function::FunctionType>(-1);
+    const QByteArray key = type.toUtf8();
+    return static_cast<Function::FunctionType>(
+        QMetaEnum::fromType<Function::FunctionType>().keyToValue(key.constData()));
+}
+
+} // namespace
+
+FunctionFactory::FunctionFactory(const Function& function)
+    : m_function(function)
+{
+}
+
+FunctionFactory::~FunctionFactory() = default;
+
+IFactory* FunctionFactory::forElement(QList<Function>& owner, const QXmlAttributes& attributes)
+{
+    Function function(stringToUuid(attributes.value(QStringLiteral("id"))),
+                      attributes.value(QStringLiteral("name")), typeFromAttributes(attributes),
+                      stringToBool(attributes.value(QStringLiteral("runOnVacation"))));
+    function.setOnIcon(attributes.value(ns::Profile, QStringLiteral("onIcon")));
+    function.setOffIcon(attributes.value(ns::Profile, QStringLiteral("offIcon")));
+
+    const Function::FunctionType type = function.type();
+    if (type == Function::StateStatus || type == Function::TemperatureStatus) {
+        function.setAddress(attributes.value(QStringLiteral("address")).toInt());
+        if (type == Function::StateStatus) {
+            function.setOnText(attributes.value(QStringLiteral("onText")));
+            function.setOffText(attributes.value(QStringLiteral("offText")));
+        } else {
+            function.setUnit(attributes.value(QStringLiteral("unit")));
+        }
+    }
+    owner.append(function);
+    return new FunctionFactory(function);
+}
+
+IFactory* FunctionFactory::createChild(const QString& namespaceUri, const QString& localName,
+                                       const QXmlAttributes& attributes)
+{
+    const Function::FunctionType type = m_function.type();
+    // Only heating zones and split units keep group references from the file; the
+    // container of any other function is skipped with its references.
+    if ((type == Function::Heating || type == Function::SplitUnit)
+        && nameIs(localName, "group-refs"))
+        return this;
+
+    if (nameIs(localName, "actuator-ref")) {
+        m_function.setActuatorRef(stringToUuid(attributes.value(QStringLiteral("ref"))));
+    } else if (nameIs(localName, "group-ref")) {
+        // The special groups are known by their braced identifier text.
+        const QUuid ref = stringToUuid(attributes.value(QStringLiteral("ref")));
+        if (!Group::isSpecialGroup(ref.toString()))
+            m_function.addGroupRef(ref);
+    } else if (nameIs(localName, "datapoint")) {
+        if (nameIs(namespaceUri, ns::Cache))
+            m_function.addCachedDatapoint(attributes.value(QStringLiteral("role")),
+                                          attributes.value(QStringLiteral("datapoint")).toInt());
+    } else if (nameIs(localName, "simulation")) {
+        const Simulation simulation = simulationFromAttributes(attributes, type);
+        m_function.setSimulation(simulation);
+        return new SimulationFactory(simulation);
+    } else if (nameIs(localName, "switchTime")) {
+        return SwitchTimeFactory::forElement(m_function.switchTimes(), attributes);
+    }
+    return new NullFactory;
+}
+
+QT_WARNING_POP

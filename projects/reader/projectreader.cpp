@@ -127,6 +127,28 @@ void ProjectReader::destroyHandlers()
 
 void ProjectReader::postParsingSteps()
 {
+    // One table of the device models, so that the step stays linear in the number of
+    // functions; the first actuator with an id wins, as in Project::actuatorByRef().
+    QHash<QUuid, int> appIds;
+    for (const Actuator& actuator : qAsConst(m_project.actuators())) {
+        if (!appIds.contains(actuator.id()))
+            appIds.insert(actuator.id(), actuator.appId());
+    }
+    if (appIds.isEmpty())
+        return;
+
+    // The file cannot tell a split unit from its function element; the device model
+    // (ProjectEnum::Model_4832) can. An unknown actuator counts as model -1.
+    const int splitUnitModel = 18482;
+    for (const Floor& floor : qAsConst(m_project.floors())) {
+        for (const Room& room : floor.rooms()) {
+            for (Function function : room.functions()) {
+                if (function.hasActuator()
+                    && appIds.value(function.actuatorRef(), -1) == splitUnitModel)
+                    function.setType(Function::SplitUnit);
+            }
+        }
+    }
 }
 
 } // namespace projects

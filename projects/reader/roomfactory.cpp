@@ -1,0 +1,30 @@
+#include "roomfactory.h"
+
+#include "functionfactory.h"
+#include "nullfactory.h"
+
+#include <projects/common/conversions.h>
+
+QT_WARNING_PUSH
+QT_WARNING_DISABLE_DEPRECATED
+
+using namespace projects;
+
+RoomFactory::RoomFactory(const Project& project, const Room& room)
+    : m_project(project)
+    , m_room(room)
+{
+}
+
+RoomFactory::~RoomFactory() = default;
+
+IFactory* RoomFactory::createChild(const QString& namespaceUri, const QString& localName,
+                                   const QXmlAttributes& attributes)
+{
+    Q_UNUSED(namespaceUri)
+    if (nameIs(localName, "function"))
+        return FunctionFactory::forElement(m_room.functions(), attributes);
+    return new NullFactory;
+}
+
+QT_WARNING_POP
