@@ -24,12 +24,14 @@ class Project;
  * (in `links`); and the automatic programs with their switch times, sorted by identifier
  * so that the output does not depend on hash order.
  *
- * Reading the written file gives back everything the element writers write. The file
+ * Reading the written file gives back what the element readers read of it. The file
  * format itself cannot keep: the project's position, time zone, device flags and
- * light-sensor names; the application ids and typed parameters of actuators; the status
- * address, texts and unit and the cached datapoints of functions; the name and number of
- * scene triggers; the triggers, timer and event flags of scenes; the type, order and
- * registered functions of groups; the type of switch times (they read back as `Time`).
+ * light-sensor names; the application ids, use cases and typed parameters of actuators;
+ * the status address, texts and unit and the cached datapoints of functions, and the group
+ * references of functions other than heating and split units; the run-on-vacation flag,
+ * order and registered functions of groups; the name and number of scene triggers; the
+ * triggers, timer and event flags of scenes; and the type of switch times, which read back
+ * as `Time`, so that their offset and earliest and latest times survive only one write.
  *
  * The writer holds no data of the project; it is cheap to create.
  */
