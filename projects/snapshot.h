@@ -68,6 +68,52 @@ public:
      */
     void serialize(QXmlStreamWriter* writer, const QHash<QString, int>& addressToId) const;
 
+    /**
+     * @brief Appends one device step per datapoint that @p addressToId knows to @p steps.
+     *
+     * Each step has id (a running number from 1 over the whole array, entries already in
+     * it included), datapoint_id, value (unchanged), format (from @p idToFormat, empty
+     * when unknown) and time_to_next 0. A null @p steps does nothing.
+     */
+    void compile(const QHash<QString, int>& addressToId, const QHash<int, QString>& idToFormat,
+                 QJsonArray* steps) const;
+    /**
+     * @brief Appends an object {id, value} per datapoint that @p addressToId knows to
+     * @p array, with the device number and the value unchanged. A null @p array does
+     * nothing.
+     */
+    void exportIn(const QHash<QString, int>& addressToId, QJsonArray* array) const;
+    /**
+     * @brief Appends an object {address, value} for every datapoint to @p array, null
+     * values included, with the value's display text. A null @p array does nothing.
+     *
+     * The display text shows strings without prefix and numbers after the datapoint type
+     * that the installation's address plan gives their address: a percentage of 255 for
+     * DPT5, "true"/"false" for DPT1, one decimal for DPT9, else six significant digits.
+     */
+    void exportIn(QJsonArray* array) const;
+    /**
+     * @brief Returns the export form of @p snapshots in list order: by device number
+     * when @p addressToId is not empty, else by address.
+     */
+    static QJsonArray exportSnapshots(const QHash<QString, int>& addressToId,
+                                      const QList<Snapshot>& snapshots);
+    /// Returns an object {address, value} with the display text (see exportIn()) of every
+    /// non-null value.
+    QList<QJsonObject> json() const;
+    /// Returns @c true if both snapshots have the same datapoint keys; values are ignored.
+    bool hasSameDatapointAddresses(const Snapshot& other) const;
+
+    /**
+     * @brief Replaces the device-number keys (":" and a number) by the address that
+     * @p addressToId gives for that number.
+     *
+     * A number that the table lacks drops its value. Logs the table before and after at
+     * info level. Changes the shared block, so every copy sees the result.
+     * @return @c true if there were number keys, @c false if there was nothing to do.
+     */
+    bool migrateIdsToAddresses(const QHash<QString, int>& addressToId);
+
 private:
     class Private;
     QExplicitlySharedDataPointer<Private> d;
