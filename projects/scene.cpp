@@ -5,8 +5,13 @@
 #include "common/conversions.h"
 #include "common/namespaces.h"
 
+#include <QJsonObject>
+#include <QJsonValue>
 #include <QSharedData>
+#include <QVariant>
 #include <QXmlStreamWriter>
+
+#include <cmath>
 
 namespace projects {
 
@@ -33,6 +38,42 @@ namespace {
 QString yesNo(bool value)
 {
     return value ? QStringLiteral("yes") : QStringLiteral("no");
+}
+
+// The configuration source sends most action values as text; percentages are turned
+// into the byte scale of the bus.
+QJsonValue actionValue(const QJsonValue& value)
+{
+    // Through a variant, so that a missing value (undefined) comes out as null.
+    if (!value.isString())
+        return QJsonValue::fromVariant(value.toVariant());
+
+    const QString text = value.toString();
+    if (text == QLatin1String("null") || text == QLatin1String("undefined"))
+        return QJsonValue(QJsonValue::Null);
+    if (text == QLatin1String("true"))
+        return QJsonValue(true);
+    if (text == QLatin1String("false"))
+        return QJsonValue(false);
+
+    QString number = text;
+    const int percentAt = number.indexOf(QLatin1Char('%'));
+    if (percentAt >= 0)
+        number.remove(percentAt, 1);
+
+    bool isInteger = false;
+    const int integer = number.toInt(&isInteger);
+    if (isInteger) {
+        if (percentAt < 0)
+            return QJsonValue(integer);
+        // Truncated toward zero: 50% is 127, 100% is 254.
+        return QJsonValue(std::trunc(integer * 2.55));
+    }
+    bool isDouble = false;
+    const double decimal = number.toDouble(&isDouble);
+    if (isDouble)
+        return QJsonValue(decimal);
+    return QJsonValue(text);
 }
 
 } // namespace
@@ -166,6 +207,89 @@ void Scene::beginSerialize(QXmlStreamWriter* writer, bool withVacation) const
 void Scene::endSerialize(QXmlStreamWriter* writer) const
 {
     writer->writeEndElement();
+}
+
+QList<Scene> Scene::fromJson(const QJsonArray& scenes,
+                             const QHash<QString, QUuid>& addressToFunction)
+{
+    QList<Scene> result;
+    for (const QJsonValue& element : scenes) {
+        if (!element.isObject())
+            continue;
+        const QJsonObject object = element.toObject();
+        Scene scene(stringToUuid(object.value(QStringLiteral("id")).toString()),
+                    object.value(QStringLiteral("name")).toString(),
+                    object.value(QStringLiteral("icon")).toString(),
+                    QColor(object.value(QStringLiteral("color")).toString()),
+                    object.value(QStringLiteral("favorite")).toBool(), true, false);
+
+        const QJsonValue actions = object.value(QStringLiteral("actions"));
+        if (actions.isArray()) {
+            // One snapshot per function gathers all of that function's actions.
+            QHash<QUuid, Snapshot> byFunction;
+            const QJsonArray actionList = actions.toArray();
+            for (const QJsonValue& actionElement : actionList) {
+                const QJsonObject action = actionElement.toObject();
+                const QString address = action.value(QStringLiteral("address")).toString();
+                const auto function = addressToFunction.constFind(address);
+                if (function == addressToFunction.cend())
+                    continue;
+                Snapshot snapshot =
+                    byFunction.value(function.value(), Snapshot(function.value(), {}));
+                snapshot.values().insert(address,
+                                         actionValue(action.value(QStringLiteral("value"))));
+                byFunction.insert(function.value(), snapshot);
+            }
+            for (const Snapshot& snapshot : qAsConst(byFunction))
+                scene.snapshots().append(snapshot);
+        }
+
+        const QJsonValue switchTimes = object.value(QStringLiteral("switchtimes"));
+        if (switchTimes.isArray()) {
+            const QJsonArray switchTimeList = switchTimes.toArray();
+            for (const QJsonValue& switchTimeElement : switchTimeList) {
+                if (!switchTimeElement.isObject())
+                    continue;
+                const SwitchTime switchTime(switchTimeElement.toObject());
+                if (switchTime.isValid())
+                    scene.switchTimes().append(switchTime);
+            }
+        }
+        result.append(scene);
+    }
+    return result;
+}
+
+void Scene::mergeScene(const Scene& other)
+{
+    Favorite::operator=(other);
+    d = other.d;
+}
+
+void Scene::sync(const Scene& other, QFlags<Project::SyncHint> hints)
+{
+    // Other copies of this scene keep their content; other keeps the old blocks, so it
+    // reads the same after the detach even when it was one of those copies.
+    detachFavorite();
+    d.detach();
+
+    setName(other.name());
+    setIcon(other.icon());
+    setFavorite(other.favorite());
+    d->color = other.d->color;
+    d->snapshots = other.d->snapshots;
+    d->triggeredByPanic = other.d->triggeredByPanic;
+    d->triggeredByCentralOff = other.d->triggeredByCentralOff;
+    if (hints & (Project::SyncProfile | Project::SyncSchedules)) {
+        d->switchTimes = other.d->switchTimes;
+        d->runOnVacation = other.d->runOnVacation;
+    }
+    // A profile alone may only add the triggers it knows; any other combination brings
+    // the complete set.
+    if (hints == Project::SyncProfile)
+        d->triggers.unite(other.d->triggers);
+    else
+        d->triggers = other.d->triggers;
 }
 
 } // namespace projects

@@ -7,6 +7,8 @@
 
 #include <QColor>
 #include <QExplicitlySharedDataPointer>
+#include <QHash>
+#include <QJsonArray>
 #include <QList>
 #include <QSet>
 #include <QString>
@@ -115,6 +117,39 @@ public:
     void beginSerialize(QXmlStreamWriter* writer, bool withVacation) const;
     /// Closes the element opened by beginSerialize().
     void endSerialize(QXmlStreamWriter* writer) const;
+
+    /**
+     * @brief Builds one scene per object of @p scenes, in array order; other elements are
+     * skipped.
+     *
+     * Each scene is global, not run on vacation, and takes id, name, icon, color (any
+     * colour QColor understands) and favorite. Its actions (address and value) are grouped
+     * into one Snapshot per function that @p addressToFunction names for the address;
+     * actions at unknown addresses are dropped. Value texts become null, booleans or
+     * numbers where they read as such ("50%" is 127 on the byte scale) and stay strings
+     * otherwise. Valid switch times of "switchtimes" are appended. Never fails: a scene
+     * without a usable id is still built, with the null identifier.
+     */
+    static QList<Scene> fromJson(const QJsonArray& scenes,
+                                 const QHash<QString, QUuid>& addressToFunction);
+
+    /**
+     * @brief Makes this scene the very scene @p other is: afterwards it shares both of
+     * other's data blocks, identifier included, and later changes through either are
+     * seen by both.
+     */
+    void mergeScene(const Scene& other);
+    /**
+     * @brief Takes over content from @p other into a private copy of this scene.
+     *
+     * Detaches both blocks first, so earlier copies keep their content. Takes name,
+     * icon, favourite flag, colour, the snapshot list (sharing the snapshots) and the
+     * event flags; with SyncProfile or SyncSchedules also the switch times and the
+     * run-on-vacation flag. The triggers are united with other's when @p hints is exactly
+     * SyncProfile and replaced by them otherwise. The identifier, global flag and timer
+     * stay.
+     */
+    void sync(const Scene& other, QFlags<Project::SyncHint> hints);
 
 private:
     class Private;
