@@ -21,6 +21,8 @@
 
 using namespace projects;
 
+Q_DECLARE_METATYPE(projects::Simulation)
+
 namespace {
 
 const QByteArray idA = "_0f1e2d3c4b5a69788796a5b4c3d2e1f0";
@@ -49,6 +51,22 @@ QByteArray written(const SwitchTime& switchTime)
         switchTime.beginSerialize(writer);
         switchTime.endSerialize(writer);
     });
+}
+
+// Every written `timer` as its attributes in written order ("day=1 id=11"), sorted,
+// since the timers follow the undefined order of a hash table.
+QStringList writtenTimers(const QByteArray& xml)
+{
+    QStringList timers;
+    const auto elements = testutil::elements(xml, QStringLiteral("timer"));
+    for (const QXmlStreamAttributes& attributes : elements) {
+        QStringList pairs;
+        for (const QXmlStreamAttribute& attribute : attributes)
+            pairs.append(attribute.qualifiedName() + QLatin1Char('=') + attribute.value());
+        timers.append(pairs.join(QLatin1Char(' ')));
+    }
+    timers.sort();
+    return timers;
 }
 
 // Type name and value, since QVariant's == converts between types.
@@ -155,12 +173,6 @@ QStringList describe(const Simulation& simulation)
     };
 }
 
-// "Today" may change while a test runs; accept either side of midnight.
-bool isToday(const QDateTime& value, const QDate& before, const QDate& after)
-{
-    return value.date() == before || value.date() == after;
-}
-
 } // namespace
 
 class tst_TimePrograms : public QObject
@@ -206,8 +218,8 @@ private slots:
     void automaticSync_data();
     void automaticSync();
     // Simulation
-    void simulationDefaults();
-    void simulationConstructorReplacesInvalidTimes();
+    void simulationConstructors_data();
+    void simulationConstructors();
     void simulationSharing();
     void writeSimulation();
     void simulationEquals_data();
@@ -566,15 +578,8 @@ void tst_TimePrograms::writeTimers()
     QCOMPARE(testutil::value(switchTimes.at(0), QStringLiteral("start")), QString());
     QCOMPARE(testutil::childNames(xml, QStringLiteral("switchTime")),
              (QStringList{QStringLiteral("p:timer"), QStringLiteral("p:timer")}));
-    QStringList timers;
-    for (const auto& attributes : testutil::elements(xml, QStringLiteral("timer"))) {
-        QCOMPARE(testutil::names(attributes),
-                 (QStringList{QStringLiteral("day"), QStringLiteral("id")}));
-        timers.append(testutil::value(attributes, QStringLiteral("day")) + QLatin1Char('>')
-                      + testutil::value(attributes, QStringLiteral("id")));
-    }
-    timers.sort();
-    QCOMPARE(timers, (QStringList{QStringLiteral("1>11"), QStringLiteral("6>66")}));
+    QCOMPARE(writtenTimers(xml), (QStringList{QStringLiteral("day=1 id=11"),
+                                              QStringLiteral("day=6 id=66")}));
 }
 
 void tst_TimePrograms::additionalValuesHexForm()
@@ -1070,66 +1075,54 @@ void tst_TimePrograms::automaticSync()
 
 // --- Simulation ------------------------------------------------------------------------
 
-void tst_TimePrograms::simulationDefaults()
+void tst_TimePrograms::simulationConstructors_data()
 {
-    const QDate before = QDate::currentDate();
-    const Simulation simulation;
-    const QDate after = QDate::currentDate();
+    QTest::addColumn<Simulation>("simulation");
+    QTest::addColumn<QStringList>("expected");
 
-    QCOMPARE(simulation.id(), -1);
-    QCOMPARE(simulation.startJobId(), -1);
-    QCOMPARE(simulation.endJobId(), -1);
-    QCOMPARE(simulation.simulationDatapoint(), -1);
-    QCOMPARE(simulation.delayStart(), 0);
-    QCOMPARE(simulation.delayEnd(), 0);
-    QCOMPARE(simulation.durationStart(), 1);
-    QCOMPARE(simulation.durationEnd(), 1);
-    QCOMPARE(simulation.startTimeEnable(), false);
-    QCOMPARE(simulation.startOnNight(), false);
-    QCOMPARE(simulation.endTimeEnable(), false);
-    QCOMPARE(simulation.endOnNight(), false);
-    QCOMPARE(simulation.pauseTimeEnable(), false);
-    QCOMPARE(simulation.repeat(), false);
-    QCOMPARE(simulation.enabled(), false);
-    QVERIFY(simulation.timerIds().isEmpty());
-    QVERIFY(isToday(simulation.startTime(), before, after));
-    QCOMPARE(simulation.startTime().time(), QTime(12, 0));
-    QCOMPARE(simulation.endTime().time(), QTime(11, 59));
-    QCOMPARE(simulation.pauseStartTime().time(), QTime(23, 0));
-    QCOMPARE(simulation.pauseEndTime().time(), QTime(5, 0));
-    QVERIFY(isToday(simulation.pauseEndTime(), before, after));
+    QTest::newRow("constructed defaults: -1 ids, durations 1, today's times")
+        << Simulation()
+        << QStringList{QStringLiteral("id=-1"), QStringLiteral("type=0"),
+                       QStringLiteral("enabled=0"), QStringLiteral("startTimeEnable=0"),
+                       QStringLiteral("startOnNight=0"), QStringLiteral("startTime=today 12:00:00"),
+                       QStringLiteral("endTimeEnable=0"), QStringLiteral("endOnNight=0"),
+                       QStringLiteral("endTime=today 11:59:00"),
+                       QStringLiteral("pauseTimeEnable=0"),
+                       QStringLiteral("pauseEndTime=today 05:00:00"),
+                       QStringLiteral("pauseStartTime=today 23:00:00"),
+                       QStringLiteral("delays=0/0"), QStringLiteral("durations=1/1"),
+                       QStringLiteral("repeat=0"), QStringLiteral("jobs=-1/-1"),
+                       QStringLiteral("datapoint=-1")};
+    // The pause end comes before the pause start in the argument list.
+    QTest::newRow("invalid date-times are replaced, valid ones kept")
+        << Simulation(7, Function::Blind, true, false,
+                      QDateTime(QDate(2020, 2, 29), QTime(18, 15)), true, true, QDateTime(), true,
+                      QDateTime(QDate(2021, 1, 1), QTime(6, 30)), QDateTime(), 1, 2, 3, 4, true,
+                      true, 8, 9, 10)
+        << QStringList{QStringLiteral("id=7"), QStringLiteral("type=3"),
+                       QStringLiteral("enabled=1"), QStringLiteral("startTimeEnable=1"),
+                       QStringLiteral("startOnNight=0"),
+                       QStringLiteral("startTime=2020-02-29T18:15:00"),
+                       QStringLiteral("endTimeEnable=1"), QStringLiteral("endOnNight=1"),
+                       QStringLiteral("endTime=today 11:59:00"),
+                       QStringLiteral("pauseTimeEnable=1"),
+                       QStringLiteral("pauseEndTime=2021-01-01T06:30:00"),
+                       QStringLiteral("pauseStartTime=today 23:00:00"),
+                       QStringLiteral("delays=1/2"), QStringLiteral("durations=3/4"),
+                       QStringLiteral("repeat=1"), QStringLiteral("jobs=8/9"),
+                       QStringLiteral("datapoint=10")};
 }
 
-void tst_TimePrograms::simulationConstructorReplacesInvalidTimes()
+void tst_TimePrograms::simulationConstructors()
 {
-    const QDateTime start(QDate(2020, 2, 29), QTime(18, 15));
-    const QDateTime pauseEnd(QDate(2021, 1, 1), QTime(6, 30));
-    const QDate before = QDate::currentDate();
-    const Simulation simulation(7, Function::Blind, true, false, start, true, true, QDateTime(),
-                                true, pauseEnd, QDateTime(), 1, 2, 3, 4, true, true, 8, 9, 10);
-    const QDate after = QDate::currentDate();
+    QFETCH(Simulation, simulation);
+    QFETCH(QStringList, expected);
 
-    QCOMPARE(simulation.id(), 7);
-    QCOMPARE(simulation.type(), Function::Blind);
-    QCOMPARE(simulation.startTime(), start);
-    QVERIFY(isToday(simulation.endTime(), before, after));
-    QCOMPARE(simulation.endTime().time(), QTime(11, 59));
-    QCOMPARE(simulation.pauseEndTime(), pauseEnd);
-    QVERIFY(isToday(simulation.pauseStartTime(), before, after));
-    QCOMPARE(simulation.pauseStartTime().time(), QTime(23, 0));
-    QCOMPARE(simulation.delayStart(), 1);
-    QCOMPARE(simulation.delayEnd(), 2);
-    QCOMPARE(simulation.durationStart(), 3);
-    QCOMPARE(simulation.durationEnd(), 4);
-    QCOMPARE(simulation.startJobId(), 8);
-    QCOMPARE(simulation.endJobId(), 9);
-    QCOMPARE(simulation.simulationDatapoint(), 10);
+    QCOMPARE(describe(simulation), expected);
     QVERIFY(simulation.timerIds().isEmpty());
-
     // Setters keep what they are given.
-    Simulation copy = simulation;
-    copy.setStartTime(QDateTime());
-    QVERIFY(!simulation.startTime().isValid());
+    simulation.setEndTime(QDateTime());
+    QVERIFY(!simulation.endTime().isValid());
 }
 
 void tst_TimePrograms::simulationSharing()
@@ -1198,15 +1191,8 @@ void tst_TimePrograms::writeSimulation()
 
     QCOMPARE(testutil::childNames(xml, QStringLiteral("simulation")),
              (QStringList{QStringLiteral("p:timer"), QStringLiteral("p:timer")}));
-    QStringList timers;
-    for (const auto& timer : testutil::elements(xml, QStringLiteral("timer"))) {
-        QCOMPARE(testutil::names(timer),
-                 (QStringList{QStringLiteral("day"), QStringLiteral("id")}));
-        timers.append(testutil::value(timer, QStringLiteral("day")) + QLatin1Char('>')
-                      + testutil::value(timer, QStringLiteral("id")));
-    }
-    timers.sort();
-    QCOMPARE(timers, (QStringList{QStringLiteral("3>33"), QStringLiteral("4>44")}));
+    QCOMPARE(writtenTimers(xml), (QStringList{QStringLiteral("day=3 id=33"),
+                                              QStringLiteral("day=4 id=44")}));
 
     // An invalid date-time set afterwards is written empty.
     Simulation emptied = simulation;
