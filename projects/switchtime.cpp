@@ -29,7 +29,10 @@ QByteArray encodeAdditionalValues(const QHash<int, QVariant>& table)
 
 QTime minutesAfterMidnight(const QJsonValue& value)
 {
-    return QTime(0, 0).addSecs(value.toInt(0) * 60);
+    // addSecs wraps around midnight; reducing first keeps huge minute counts from
+    // overflowing an int without changing the result.
+    const qint64 seconds = qint64(value.toInt(0)) * 60 % 86400;
+    return QTime(0, 0).addSecs(int(seconds));
 }
 
 // Configuration values come as JSON numbers or as text such as "80%", "true" or "null".

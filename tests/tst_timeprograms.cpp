@@ -736,6 +736,9 @@ void tst_TimePrograms::switchTimeJson_data()
     QTest::newRow("start wraps around midnight backwards")
         << "{" + id + ",\"start\":-30,\"notAfter\":-1}" << true << 254 << 1 << 0 << QTime(23, 30)
         << QTime(6, 0) << QTime(23, 59) << 0.0 << QStringList{};
+    QTest::newRow("a huge start still wraps around midnight")
+        << "{" + id + ",\"start\":2147483647}" << true << 254 << 1 << 0 << QTime(2, 7)
+        << QTime(6, 0) << QTime(17, 0) << 0.0 << QStringList{};
     QTest::newRow("days given as a string read as 0")
         << "{" + id + ",\"days\":\"254\"}" << true << 0 << 1 << 0 << QTime(0, 0) << QTime(6, 0)
         << QTime(17, 0) << 0.0 << QStringList{};
