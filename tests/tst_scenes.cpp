@@ -1,5 +1,5 @@
-// Scenes, scene triggers and snapshots: the elements written and read, the value texts of
-// the file, the trigger rules and the sharing of the handles.
+// Scenes, scene triggers and snapshots: the elements written and read, the value texts,
+// device export, migration, JSON import, merging and sync.
 
 #include "testutil.h"
 
@@ -11,51 +11,42 @@
 #include <projects/switchtime.h>
 
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QtTest>
 
 using namespace projects;
 
+using Values = QHash<QString, QJsonValue>;
+using AddressTable = QHash<QString, int>;
+
 namespace {
 
-const QUuid sceneId = QUuid(QStringLiteral("{0d1e2f30-4152-4637-8899-aabbccddeeff}"));
-const QUuid functionId = QUuid(QStringLiteral("{11111111-2222-4333-8444-555555555555}"));
-const QUuid triggerA = QUuid(QStringLiteral("{a0a0a0a0-0000-4000-8000-00000000000a}"));
-const QUuid triggerB = QUuid(QStringLiteral("{b0b0b0b0-0000-4000-8000-00000000000b}"));
+const QUuid sceneId("{0d1e2f30-4152-4637-8899-aabbccddeeff}");
+const QUuid functionId("{11111111-2222-4333-8444-555555555555}");
+const QUuid triggerA("{a0a0a0a0-0000-4000-8000-00000000000a}");
+const QUuid triggerB("{b0b0b0b0-0000-4000-8000-00000000000b}");
 
 QByteArray idText(const QUuid& id)
 {
     return uuidToString(id).toLatin1();
 }
 
-// A user scene whose content is @p children.
-QByteArray sceneElement(const QByteArray& children, const QByteArray& attributes = QByteArray())
+// The single user scene of a document whose scene element holds @p children.
+Scene readScene(const QByteArray& children, const QByteArray& attributes = QByteArray())
 {
-    return "<scenes><p:scene id=\"" + idText(sceneId) + "\" name=\"Evening\" " + attributes + ">" +
-           children + "</p:scene></scenes>";
+    const Project project =
+        testutil::readContent("<scenes><p:scene id=\"" + idText(sceneId) + "\" " + attributes +
+                              ">" + children + "</p:scene></scenes>");
+    return project.scenes().size() == 1 ? project.scenes().first() : Scene();
 }
 
-Scene readOneScene(const QByteArray& children, const QByteArray& attributes = QByteArray())
+// The values of the single snapshot of a scene whose snapshot holds @p datapoints.
+Values readValues(const QByteArray& datapoints)
 {
-    const Project project = testutil::readContent(sceneElement(children, attributes));
-    if (project.scenes().size() != 1)
-        return Scene();
-    return project.scenes().first();
-}
-
-// The values of the single snapshot of a scene read from @p datapoints.
-QHash<QString, QJsonValue> readValues(const QByteArray& datapoints)
-{
-    const Scene scene = readOneScene("<snapshot function-ref=\"" + idText(functionId) + "\">" +
-                                     datapoints + "</snapshot>");
-    if (scene.snapshots().size() != 1)
-        return {};
-    return scene.snapshots().first().values();
-}
-
-QByteArray datapointWithValue(const QString& text)
-{
-    return "<datapoint address=\"1/2/3\" value=\"" + text.toHtmlEscaped().toUtf8() + "\"/>";
+    const Scene scene = readScene("<snapshot function-ref=\"" + idText(functionId) + "\">" +
+                                  datapoints + "</snapshot>");
+    return scene.snapshots().size() == 1 ? scene.snapshots().first().values() : Values();
 }
 
 QByteArray writeScene(const Scene& scene, bool withVacation)
@@ -64,25 +55,32 @@ QByteArray writeScene(const Scene& scene, bool withVacation)
         [&](QXmlStreamWriter* writer) {
             scene.beginSerialize(writer, withVacation);
             for (const Snapshot& snapshot : scene.snapshots())
-                snapshot.serialize(writer, QHash<QString, int>());
+                snapshot.serialize(writer, AddressTable());
             scene.endSerialize(writer);
         },
         withVacation);
 }
 
-QByteArray writeSnapshot(const Snapshot& snapshot, const QHash<QString, int>& addressToId)
+QString compact(const QJsonObject& object)
 {
-    return testutil::write(
-        [&](QXmlStreamWriter* writer) { snapshot.serialize(writer, addressToId); });
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
 }
 
-QString writtenValue(const QJsonValue& value, const QString& address)
+// Compact texts of @p objects, sorted: snapshot outputs come in hash order.
+QStringList sortedTexts(const QJsonArray& objects)
 {
-    const Snapshot snapshot(functionId, {{address, value}});
-    const auto datapoints =
-        testutil::elements(writeSnapshot(snapshot, {}), QStringLiteral("datapoint"));
-    return datapoints.isEmpty() ? QString()
-                                : testutil::value(datapoints.first(), QStringLiteral("value"));
+    QStringList texts;
+    for (const QJsonValue& object : objects)
+        texts.append(compact(object.toObject()));
+    texts.sort();
+    return texts;
+}
+
+QList<QPair<QtMsgType, QString>> loggedMessages;
+
+void collectMessage(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    loggedMessages.append(qMakePair(type, message));
 }
 
 } // namespace
@@ -92,254 +90,176 @@ class tst_Scenes : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void constructedDefaults();
-    void copiesShare();
-
-    void writtenSceneAttributes_data();
-    void writtenSceneAttributes();
-    void vacationRoundTrip_data();
-    void vacationRoundTrip();
-    void readColor_data();
-    void readColor();
-    void readFlags_data();
-    void readFlags();
+    void defaultsAndSharing();
+    void writtenScene_data();
+    void writtenScene();
+    void readSceneAttributes_data();
+    void readSceneAttributes();
     void readTriggers_data();
     void readTriggers();
     void childNamesAnyCase();
+    void sceneTriggers_data();
+    void sceneTriggers();
+    void writtenSceneTrigger();
 
-    void writtenValueText_data();
-    void writtenValueText();
+    void valueTextRoundTrip_data();
+    void valueTextRoundTrip();
     void readValueText_data();
     void readValueText();
-    void valueRoundTripKeepsType_data();
-    void valueRoundTripKeepsType();
     void datapointKey_data();
     void datapointKey();
-    void laterDatapointWins();
-    void writtenSnapshot_data();
     void writtenSnapshot();
-    void snapshotWithoutFunctionIsStillAppended();
 
-    void readSceneTriggers_data();
-    void readSceneTriggers();
-    void writtenSceneTrigger();
+    void compile();
+    void exportSnapshots_data();
+    void exportSnapshots();
+    void displayText_data();
+    void displayText();
+    void jsonLeavesOutNull();
+    void sameDatapointAddresses_data();
+    void sameDatapointAddresses();
+    void migrate_data();
+    void migrate();
+    void migrationLaterKeyWins();
+
+    void importActionValue_data();
+    void importActionValue();
+    void importScenes();
+    void mergeScene();
+    void sync_data();
+    void sync();
 };
 
-void tst_Scenes::constructedDefaults()
+void tst_Scenes::defaultsAndSharing()
 {
-    const Scene scene;
-    QVERIFY(scene.id().isNull());
-    QVERIFY(!scene.color().isValid());
-    QVERIFY(scene.isGlobal());
-    QCOMPARE(scene.timerTrigger(), -1);
-    QVERIFY(!scene.runOnVacation());
-    QVERIFY(!scene.favorite());
+    QVERIFY(Scene().isGlobal());
+    QCOMPARE(Scene().timerTrigger(), -1);
+    QVERIFY(!Scene().color().isValid());
+    QCOMPARE(SceneTrigger().number(), -1);
+    QCOMPARE(SceneTrigger().jobId(), -1);
+    QVERIFY(!Snapshot().isValid());
 
-    const Scene given(sceneId, QStringLiteral("Night"), QStringLiteral("moon"), Qt::blue, true,
-                      false, true);
-    QCOMPARE(given.id(), sceneId);
-    QCOMPARE(given.icon(), QStringLiteral("moon"));
-    QVERIFY(given.favorite());
-    QVERIFY(!given.isGlobal());
-    QVERIFY(given.runOnVacation());
-    QCOMPARE(given.timerTrigger(), -1);
-
-    const SceneTrigger trigger;
-    QCOMPARE(trigger.number(), -1);
-    QCOMPARE(trigger.jobId(), -1);
-
-    const Snapshot snapshot;
-    QVERIFY(!snapshot.isValid());
-    QVERIFY(Snapshot(functionId, {}).isValid());
-}
-
-void tst_Scenes::copiesShare()
-{
-    Scene scene(sceneId, QStringLiteral("Night"), QString(), QColor(), false, true, false);
+    Scene scene(sceneId, "Night", QString(), QColor(), false, true, false);
     const Scene copy = scene;
     Scene assigned;
     assigned = scene;
-
-    scene.setName(QStringLiteral("Late night"));
+    scene.setName("Late");
     scene.triggers().insert(triggerA);
     assigned.snapshots().append(Snapshot(functionId, {}));
-    assigned.setTriggeredByPanic(true);
-
-    for (const Scene& other : {copy, assigned, scene}) {
-        QCOMPARE(other.name(), QStringLiteral("Late night"));
+    for (const Scene& other : {copy, assigned}) {
+        QCOMPARE(other.name(), QString("Late"));
         QCOMPARE(other.triggers(), QSet<QUuid>{triggerA});
         QCOMPARE(other.snapshots().size(), 1);
-        QVERIFY(other.triggeredByPanic());
     }
-
-    // A value added through one copy of a snapshot is seen through the scene's entry.
+    // A value added through one snapshot handle is seen through the scene's entry.
     Snapshot snapshot = scene.snapshots().first();
-    snapshot.addDatapoint(QStringLiteral("1/1/1"), 1);
-    QCOMPARE(copy.snapshots().first().values().value(QStringLiteral("1/1/1")), QJsonValue(1));
-    snapshot.clearDatapoints();
-    QVERIFY(copy.snapshots().first().values().isEmpty());
+    snapshot.addDatapoint("1/1/1", 1);
+    QCOMPARE(copy.snapshots().first().values().value("1/1/1"), QJsonValue(1));
 
-    SceneTrigger trigger(triggerA, QStringLiteral("Door"), 3, -1);
+    SceneTrigger trigger(triggerA, "Door", 3, -1);
     const SceneTrigger triggerCopy = trigger;
     trigger.setJobId(12);
     QCOMPARE(triggerCopy.jobId(), 12);
 }
 
-void tst_Scenes::writtenSceneAttributes_data()
+void tst_Scenes::writtenScene_data()
 {
     QTest::addColumn<QColor>("color");
     QTest::addColumn<bool>("withVacation");
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QStringList>("children");
 
-    const QString st = QStringLiteral("p:switchTime");
-    QTest::newRow("valid colour, with vacation")
-        << QColor(QStringLiteral("#4B91E6")) << true
-        << QStringList{QStringLiteral("id"),           QStringLiteral("name"),
-                       QStringLiteral("icon"),         QStringLiteral("color"),
-                       QStringLiteral("p:favorite"),   QStringLiteral("p:global"),
-                       QStringLiteral("runOnVacation")}
-        << QStringList{st, st, QStringLiteral("snapshot")};
+    const QStringList common{"id", "name", "icon", "color", "p:favorite", "p:global"};
+    QTest::newRow("with vacation")
+        << QColor("#4B91E6") << true << common + QStringList{"runOnVacation"}
+        << QStringList{"p:switchTime", "p:switchTime", "snapshot"};
     QTest::newRow("invalid colour is not written")
         << QColor() << true
-        << QStringList{QStringLiteral("id"),       QStringLiteral("name"),
-                       QStringLiteral("icon"),     QStringLiteral("p:favorite"),
-                       QStringLiteral("p:global"), QStringLiteral("runOnVacation")}
-        << QStringList{st, st, QStringLiteral("snapshot")};
+        << QStringList{"id", "name", "icon", "p:favorite", "p:global", "runOnVacation"}
+        << QStringList{"p:switchTime", "p:switchTime", "snapshot"};
     QTest::newRow("without vacation: no runOnVacation, no switch times")
-        << QColor(Qt::white) << false
-        << QStringList{QStringLiteral("id"),         QStringLiteral("name"),
-                       QStringLiteral("icon"),       QStringLiteral("color"),
-                       QStringLiteral("p:favorite"), QStringLiteral("p:global")}
-        << QStringList{QStringLiteral("snapshot")};
+        << QColor("#fd704b") << false << common << QStringList{"snapshot"};
 }
 
-void tst_Scenes::writtenSceneAttributes()
+void tst_Scenes::writtenScene()
 {
     QFETCH(QColor, color);
     QFETCH(bool, withVacation);
     QFETCH(QStringList, names);
     QFETCH(QStringList, children);
 
-    Scene scene(sceneId, QStringLiteral("Evening"), QString(), color, true, false, true);
-    scene.switchTimes().append(SwitchTime());
-    scene.switchTimes().append(SwitchTime());
-    scene.snapshots().append(Snapshot(functionId, {}));
-    // Triggers and event flags are not part of what is written.
+    Scene scene(sceneId, "Away", QString(), color, true, false, true);
+    scene.switchTimes() << SwitchTime() << SwitchTime();
+    scene.snapshots().append(Snapshot(functionId, {{"1/2/3", 1}}));
+    // Triggers and event flags are read from files but never written.
     scene.triggers().insert(triggerA);
     scene.setTriggeredByPanic(true);
-    scene.setTimerTrigger(4);
 
     const QByteArray xml = writeScene(scene, withVacation);
-    const auto attributes = testutil::elements(xml, QStringLiteral("scene")).value(0);
+    const auto attributes = testutil::elements(xml, "scene").value(0);
     QCOMPARE(testutil::names(attributes), names);
-    QCOMPARE(testutil::childNames(xml, QStringLiteral("project")),
-             QStringList{QStringLiteral("p:scene")});
-    QCOMPARE(testutil::childNames(xml, QStringLiteral("scene")), children);
-    QCOMPARE(testutil::value(attributes, QStringLiteral("id")), uuidToString(sceneId));
-    QCOMPARE(testutil::value(attributes, QStringLiteral("p:favorite")), QStringLiteral("yes"));
-    QCOMPARE(testutil::value(attributes, QStringLiteral("p:global")), QStringLiteral("no"));
-    if (color.isValid())
-        QCOMPARE(testutil::value(attributes, QStringLiteral("color")), color.name());
-    if (withVacation)
-        QCOMPARE(testutil::value(attributes, QStringLiteral("runOnVacation")),
-                 QStringLiteral("yes"));
-}
+    QCOMPARE(testutil::childNames(xml, "project"), QStringList{"p:scene"});
+    QCOMPARE(testutil::childNames(xml, "scene"), children);
+    QCOMPARE(testutil::value(attributes, "color"), color.isValid() ? color.name() : QString());
+    QCOMPARE(testutil::value(attributes, "p:favorite"), QString("yes"));
+    QCOMPARE(testutil::value(attributes, "p:global"), QString("no"));
 
-void tst_Scenes::vacationRoundTrip_data()
-{
-    QTest::addColumn<bool>("withVacation");
-    QTest::newRow("with vacation keeps flag and switch times") << true;
-    QTest::newRow("without vacation reads no flag and no switch times") << false;
-}
-
-void tst_Scenes::vacationRoundTrip()
-{
-    QFETCH(bool, withVacation);
-
-    Scene scene(sceneId, QStringLiteral("Away"), QStringLiteral("plane"),
-                QColor(QStringLiteral("#fd704b")), true, true, true);
-    scene.switchTimes().append(SwitchTime());
-    scene.snapshots().append(Snapshot(functionId, {{QStringLiteral("1/2/3"), 1}}));
-
-    const Project project = testutil::read(writeScene(scene, withVacation));
+    const Project project = testutil::read(xml);
     QCOMPARE(project.scenes().size(), 1);
     const Scene read = project.scenes().first();
     QCOMPARE(read.id(), sceneId);
-    QCOMPARE(read.name(), QStringLiteral("Away"));
-    QCOMPARE(read.icon(), QStringLiteral("plane"));
-    QCOMPARE(read.color().name(), QStringLiteral("#fd704b"));
+    QCOMPARE(read.name(), QString("Away"));
     QVERIFY(read.favorite());
-    QVERIFY(read.isGlobal());
+    QVERIFY(!read.isGlobal());
+    QVERIFY(read.triggers().isEmpty());
+    QVERIFY(!read.triggeredByPanic());
     QCOMPARE(read.runOnVacation(), withVacation);
-    QCOMPARE(read.switchTimes().size(), withVacation ? 1 : 0);
-    if (withVacation)
-        QCOMPARE(read.switchTimes().first().id(), scene.switchTimes().first().id());
+    QCOMPARE(read.switchTimes().size(), withVacation ? 2 : 0);
     QCOMPARE(read.snapshots().size(), 1);
     QCOMPARE(read.snapshots().first().functionId(), functionId);
-    QCOMPARE(read.snapshots().first().values().value(QStringLiteral("1/2/3")), QJsonValue(1));
-    QVERIFY(project.sceneTriggers().isEmpty());
+    QCOMPARE(read.snapshots().first().values(), (Values{{"1/2/3", 1}}));
 }
 
-void tst_Scenes::readColor_data()
-{
-    QTest::addColumn<QByteArray>("attribute");
-    QTest::addColumn<QString>("color");
-
-    QTest::newRow("allowed colour in upper case")
-        << QByteArray("color=\"#F6AA2B\"") << QStringLiteral("#f6aa2b");
-    QTest::newRow("allowed colour in lower case")
-        << QByteArray("color=\"#4b91e6\"") << QStringLiteral("#4b91e6");
-    QTest::newRow("grey is allowed")
-        << QByteArray("color=\"#afafaf\"") << QStringLiteral("#afafaf");
-    QTest::newRow("other colour reads as white")
-        << QByteArray("color=\"#123456\"") << QStringLiteral("#ffffff");
-    QTest::newRow("named colour reads as white")
-        << QByteArray("color=\"red\"") << QStringLiteral("#ffffff");
-    QTest::newRow("empty colour reads as white")
-        << QByteArray("color=\"\"") << QStringLiteral("#ffffff");
-    QTest::newRow("missing colour reads as white") << QByteArray() << QStringLiteral("#ffffff");
-    QTest::newRow("profile-namespace colour is not read")
-        << QByteArray("p:color=\"#4B91E6\"") << QStringLiteral("#ffffff");
-}
-
-void tst_Scenes::readColor()
-{
-    QFETCH(QByteArray, attribute);
-    QFETCH(QString, color);
-
-    const Scene scene = readOneScene(QByteArray(), attribute);
-    QVERIFY(scene.color().isValid());
-    QCOMPARE(scene.color().name(), color);
-}
-
-void tst_Scenes::readFlags_data()
+void tst_Scenes::readSceneAttributes_data()
 {
     QTest::addColumn<QByteArray>("attributes");
+    QTest::addColumn<QString>("color");
     QTest::addColumn<bool>("favorite");
     QTest::addColumn<bool>("global");
     QTest::addColumn<bool>("runOnVacation");
 
-    QTest::newRow("absent global reads as false, unlike a new scene")
-        << QByteArray() << false << false << false;
+    QTest::newRow("nothing given: white, and not global unlike a new scene")
+        << QByteArray() << "#ffffff" << false << false << false;
+    QTest::newRow("allowed colour in upper case")
+        << QByteArray("color=\"#F6AA2B\"") << "#f6aa2b" << false << false << false;
+    QTest::newRow("allowed colour in lower case")
+        << QByteArray("color=\"#afafaf\"") << "#afafaf" << false << false << false;
+    QTest::newRow("other colour reads as white")
+        << QByteArray("color=\"#123456\"") << "#ffffff" << false << false << false;
+    QTest::newRow("named colour reads as white")
+        << QByteArray("color=\"red\"") << "#ffffff" << false << false << false;
     QTest::newRow("profile flags in any letter case")
-        << QByteArray("p:favorite=\"TRUE\" p:global=\"Yes\" runOnVacation=\"1\"") << true << true
-        << true;
+        << QByteArray("p:favorite=\"TRUE\" p:global=\"Yes\" runOnVacation=\"1\"") << "#ffffff"
+        << true << true << true;
     QTest::newRow("unqualified favourite and global are not read")
-        << QByteArray("favorite=\"yes\" global=\"yes\"") << false << false << false;
-    QTest::newRow("profile runOnVacation is not read")
-        << QByteArray("p:runOnVacation=\"yes\" p:global=\"1\"") << false << true << false;
+        << QByteArray("favorite=\"yes\" global=\"yes\"") << "#ffffff" << false << false << false;
+    QTest::newRow("qualified colour and runOnVacation are not read")
+        << QByteArray("p:color=\"#4B91E6\" p:runOnVacation=\"yes\"") << "#ffffff" << false << false
+        << false;
 }
 
-void tst_Scenes::readFlags()
+void tst_Scenes::readSceneAttributes()
 {
     QFETCH(QByteArray, attributes);
+    QFETCH(QString, color);
     QFETCH(bool, favorite);
     QFETCH(bool, global);
     QFETCH(bool, runOnVacation);
 
-    const Scene scene = readOneScene(QByteArray(), attributes);
+    const Scene scene = readScene(QByteArray(), attributes);
     QCOMPARE(scene.id(), sceneId);
+    QVERIFY(scene.color().isValid());
+    QCOMPARE(scene.color().name(), color);
     QCOMPARE(scene.favorite(), favorite);
     QCOMPARE(scene.isGlobal(), global);
     QCOMPARE(scene.runOnVacation(), runOnVacation);
@@ -356,8 +276,8 @@ void tst_Scenes::readTriggers_data()
     const QByteArray a = idText(triggerA);
     const QByteArray b = idText(triggerB);
     QTest::newRow("scene reference ignores the event attributes")
-        << QByteArray("<trigger scene-ref=\"" + a + "\" panic=\"yes\" timer=\"5\"/>")
-        << QList<QUuid>{triggerA} << false << false << -1;
+        << "<trigger scene-ref=\"" + a + "\" panic=\"yes\" timer=\"5\"/>" << QList<QUuid>{triggerA}
+        << false << false << -1;
     QTest::newRow("panic TRUE and timer 0 give no timer")
         << QByteArray("<trigger panic=\"TRUE\" timer=\"0\"/>") << QList<QUuid>() << true << false
         << -1;
@@ -370,18 +290,18 @@ void tst_Scenes::readTriggers_data()
         << QByteArray("<trigger panic=\"yes\" timer=\"3\"/><trigger centralOff=\"yes\"/>")
         << QList<QUuid>() << false << true << -1;
     QTest::newRow("scene reference leaves earlier events alone")
-        << QByteArray("<trigger panic=\"yes\"/><trigger scene-ref=\"" + b + "\"/>")
-        << QList<QUuid>{triggerB} << true << false << -1;
-    QTest::newRow("same reference twice is one entry")
-        << QByteArray("<trigger scene-ref=\"" + a + "\"/><TRIGGER scene-ref=\"" + a +
-                      "\"/><c:trigger scene-ref=\"" + b + "\"/>")
+        << "<trigger panic=\"yes\"/><trigger scene-ref=\"" + b + "\"/>" << QList<QUuid>{triggerB}
+        << true << false << -1;
+    QTest::newRow("same reference twice is one entry, any case and namespace")
+        << "<trigger scene-ref=\"" + a + "\"/><TRIGGER scene-ref=\"" + a +
+               "\"/><c:trigger scene-ref=\"" + b + "\"/>"
         << QList<QUuid>{triggerA, triggerB} << false << false << -1;
     QTest::newRow("empty scene reference is an event trigger")
         << QByteArray("<trigger scene-ref=\"\" panic=\"1\"/>") << QList<QUuid>() << true << false
         << -1;
     QTest::newRow("trigger inside an unknown child is skipped")
-        << QByteArray("<extra><trigger panic=\"yes\" scene-ref=\"" + a + "\"/></extra>")
-        << QList<QUuid>() << false << false << -1;
+        << "<extra><trigger panic=\"yes\" scene-ref=\"" + a + "\"/></extra>" << QList<QUuid>()
+        << false << false << -1;
 }
 
 void tst_Scenes::readTriggers()
@@ -392,7 +312,7 @@ void tst_Scenes::readTriggers()
     QFETCH(bool, centralOff);
     QFETCH(int, timer);
 
-    const Scene scene = readOneScene(children);
+    const Scene scene = readScene(children);
     QCOMPARE(scene.id(), sceneId);
     QCOMPARE(scene.triggers(), QSet<QUuid>(triggers.cbegin(), triggers.cend()));
     QCOMPARE(scene.triggeredByPanic(), panic);
@@ -403,223 +323,24 @@ void tst_Scenes::readTriggers()
 void tst_Scenes::childNamesAnyCase()
 {
     const QByteArray id = idText(QUuid::createUuid());
-    const Scene scene = readOneScene(
-        "<SWITCHTIME id=\"" + id + "\" start=\"06:00:00\"/><p:switchtime id=\"" + id +
-        "\"/><SnapShot function-ref=\"" + idText(functionId) +
-        "\"><DataPoint address=\"1/1/1\" value=\"1\"/><other address=\"2/2/2\" value=\"2\"/>"
-        "</SnapShot><snapshots><snapshot/></snapshots>");
+    const Scene scene =
+        readScene("<SWITCHTIME id=\"" + id + "\"/><p:switchtime id=\"" + id +
+                  "\"/><SnapShot function-ref=\"" + idText(functionId) +
+                  "\"><DataPoint address=\"1/1/1\" value=\"1\"/><x address=\"2/2/2\" value=\"2\"/>"
+                  "</SnapShot><snapshots><snapshot/></snapshots>");
     QCOMPARE(scene.switchTimes().size(), 2);
     QCOMPARE(scene.snapshots().size(), 1);
-    QCOMPARE(scene.snapshots().first().values().keys(), QStringList{QStringLiteral("1/1/1")});
+    QCOMPARE(scene.snapshots().first().values().keys(), QStringList{"1/1/1"});
+
+    // A snapshot without function reference is still appended, as an invalid one.
+    const Scene withInvalid = readScene("<snapshot><datapoint address=\"1/1/1\" value=\"1\"/>"
+                                        "</snapshot>");
+    QCOMPARE(withInvalid.snapshots().size(), 1);
+    QVERIFY(!withInvalid.snapshots().first().isValid());
+    QCOMPARE(withInvalid.snapshots().first().values().size(), 1);
 }
 
-void tst_Scenes::writtenValueText_data()
-{
-    QTest::addColumn<QJsonValue>("value");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("null") << QJsonValue(QJsonValue::Null) << QStringLiteral("null");
-    QTest::newRow("undefined") << QJsonValue(QJsonValue::Undefined) << QStringLiteral("undefined");
-    QTest::newRow("boolean") << QJsonValue(false) << QStringLiteral("false");
-    QTest::newRow("decimal number") << QJsonValue(21.5) << QStringLiteral("21.5");
-    QTest::newRow("seven digits in exponent notation")
-        << QJsonValue(1234567) << QStringLiteral("1.23457e+06");
-    QTest::newRow("number at a DPT5 address is not scaled in the file")
-        << QJsonValue(255) << QStringLiteral("255");
-    QTest::newRow("string gets a hash")
-        << QJsonValue(QStringLiteral("on")) << QStringLiteral("#on");
-    QTest::newRow("string that looks like a number")
-        << QJsonValue(QStringLiteral("12")) << QStringLiteral("#12");
-    QTest::newRow("empty string") << QJsonValue(QString()) << QStringLiteral("#");
-    QTest::newRow("array as compact JSON")
-        << QJsonValue(QJsonArray{1, QStringLiteral("a"), true}) << QStringLiteral("[1,\"a\",true]");
-    QTest::newRow("object as compact JSON")
-        << QJsonValue(QJsonObject{{QStringLiteral("on"), true}}) << QStringLiteral("{\"on\":true}");
-}
-
-void tst_Scenes::writtenValueText()
-{
-    QFETCH(QJsonValue, value);
-    QFETCH(QString, text);
-
-    // 2/2/0 is a percentage address: the file form must not depend on it.
-    QCOMPARE(writtenValue(value, QStringLiteral("2/2/0")), text);
-}
-
-void tst_Scenes::readValueText_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QJsonValue>("value");
-
-    QTest::newRow("NULL in upper case") << QStringLiteral("NULL") << QJsonValue(QJsonValue::Null);
-    QTest::newRow("UNDEFINED in upper case")
-        << QStringLiteral("UNDEFINED") << QJsonValue(QJsonValue::Undefined);
-    QTest::newRow("True in mixed case") << QStringLiteral("True") << QJsonValue(true);
-    QTest::newRow("FALSE in upper case") << QStringLiteral("FALSE") << QJsonValue(false);
-    QTest::newRow("decimal number") << QStringLiteral("21.5") << QJsonValue(21.5);
-    QTest::newRow("exponent notation") << QStringLiteral("1.5e3") << QJsonValue(1500.0);
-    QTest::newRow("negative number") << QStringLiteral("-4") << QJsonValue(-4.0);
-    QTest::newRow("hash alone is the empty string") << QStringLiteral("#") << QJsonValue(QString());
-    QTest::newRow("hash keeps a keyword a string")
-        << QStringLiteral("#null") << QJsonValue(QStringLiteral("null"));
-    QTest::newRow("hash keeps JSON text a string")
-        << QStringLiteral("#[1]") << QJsonValue(QStringLiteral("[1]"));
-    QTest::newRow("bare word reads as null")
-        << QStringLiteral("abc") << QJsonValue(QJsonValue::Null);
-    QTest::newRow("empty text reads as null") << QString() << QJsonValue(QJsonValue::Null);
-    QTest::newRow("JSON array") << QStringLiteral("[1,\"a\"]")
-                                << QJsonValue(QJsonArray{1, QStringLiteral("a")});
-    QTest::newRow("JSON object") << QStringLiteral("{\"a\": [true]}")
-                                 << QJsonValue(
-                                        QJsonObject{{QStringLiteral("a"), QJsonArray{true}}});
-    QTest::newRow("JSON scalar document reads as null")
-        << QStringLiteral("\"text\"") << QJsonValue(QJsonValue::Null);
-}
-
-void tst_Scenes::readValueText()
-{
-    QFETCH(QString, text);
-    QFETCH(QJsonValue, value);
-
-    const auto values = readValues(datapointWithValue(text));
-    QVERIFY(values.contains(QStringLiteral("1/2/3")));
-    QCOMPARE(values.value(QStringLiteral("1/2/3")).type(), value.type());
-    QCOMPARE(values.value(QStringLiteral("1/2/3")), value);
-}
-
-void tst_Scenes::valueRoundTripKeepsType_data()
-{
-    QTest::addColumn<QJsonValue>("value");
-    QTest::addColumn<QJsonValue>("readBack");
-
-    QTest::newRow("string 12") << QJsonValue(QStringLiteral("12"))
-                               << QJsonValue(QStringLiteral("12"));
-    QTest::newRow("string true") << QJsonValue(QStringLiteral("true"))
-                                 << QJsonValue(QStringLiteral("true"));
-    QTest::newRow("boolean") << QJsonValue(true) << QJsonValue(true);
-    QTest::newRow("null") << QJsonValue(QJsonValue::Null) << QJsonValue(QJsonValue::Null);
-    QTest::newRow("array") << QJsonValue(QJsonArray{1, 2}) << QJsonValue(QJsonArray{1, 2});
-    QTest::newRow("object") << QJsonValue(QJsonObject{{QStringLiteral("k"), QStringLiteral("v")}})
-                            << QJsonValue(QJsonObject{{QStringLiteral("k"), QStringLiteral("v")}});
-    QTest::newRow("21.5 unchanged") << QJsonValue(21.5) << QJsonValue(21.5);
-    QTest::newRow("1234567 rounded to six digits") << QJsonValue(1234567) << QJsonValue(1234570.0);
-}
-
-void tst_Scenes::valueRoundTripKeepsType()
-{
-    QFETCH(QJsonValue, value);
-    QFETCH(QJsonValue, readBack);
-
-    Scene scene(sceneId, QString(), QString(), QColor(), false, true, false);
-    scene.snapshots().append(Snapshot(functionId, {{QStringLiteral("3/4/5"), value}}));
-    const Project project = testutil::read(writeScene(scene, true));
-    QCOMPARE(project.scenes().size(), 1);
-    QCOMPARE(project.scenes().first().snapshots().size(), 1);
-    const QJsonValue read =
-        project.scenes().first().snapshots().first().values().value(QStringLiteral("3/4/5"));
-    QCOMPARE(read.type(), readBack.type());
-    QCOMPARE(read, readBack);
-}
-
-void tst_Scenes::datapointKey_data()
-{
-    QTest::addColumn<QByteArray>("datapoint");
-    QTest::addColumn<QString>("key");
-
-    QTest::newRow("address only") << QByteArray("<datapoint address=\"1/2/3\" value=\"1\"/>")
-                                  << QStringLiteral("1/2/3");
-    QTest::newRow("address wins over id")
-        << QByteArray("<datapoint id=\"17\" address=\"1/2/3\" value=\"1\"/>")
-        << QStringLiteral("1/2/3");
-    QTest::newRow("id only") << QByteArray("<datapoint id=\"17\" value=\"1\"/>")
-                             << QStringLiteral(":17");
-    QTest::newRow("empty address falls back to id")
-        << QByteArray("<datapoint address=\"\" id=\"17\" value=\"1\"/>") << QStringLiteral(":17");
-    QTest::newRow("neither address nor id")
-        << QByteArray("<datapoint value=\"1\"/>") << QStringLiteral(":0");
-    QTest::newRow("id that is no number")
-        << QByteArray("<datapoint id=\"x\" value=\"1\"/>") << QStringLiteral(":0");
-    QTest::newRow("datapoint in the cache namespace, upper case")
-        << QByteArray("<c:DATAPOINT address=\"4/0/1\" value=\"1\"/>") << QStringLiteral("4/0/1");
-}
-
-void tst_Scenes::datapointKey()
-{
-    QFETCH(QByteArray, datapoint);
-    QFETCH(QString, key);
-
-    const auto values = readValues(datapoint);
-    QCOMPARE(values.keys(), QStringList{key});
-    QCOMPARE(values.value(key), QJsonValue(1.0));
-}
-
-void tst_Scenes::laterDatapointWins()
-{
-    const auto values = readValues("<datapoint address=\"1/2/3\" value=\"1\"/>"
-                                   "<datapoint address=\"1/2/3\" value=\"#late\"/>");
-    QCOMPARE(values.size(), 1);
-    QCOMPARE(values.value(QStringLiteral("1/2/3")), QJsonValue(QStringLiteral("late")));
-}
-
-void tst_Scenes::writtenSnapshot_data()
-{
-    QTest::addColumn<bool>("withTable");
-    QTest::newRow("known addresses get their device number") << true;
-    QTest::newRow("empty table writes no id") << false;
-}
-
-void tst_Scenes::writtenSnapshot()
-{
-    QFETCH(bool, withTable);
-
-    const Snapshot snapshot(
-        functionId, {{QStringLiteral("1/2/3"), 1}, {QStringLiteral("7/7/7"), QStringLiteral("x")}});
-    QHash<QString, int> addressToId;
-    if (withTable)
-        addressToId = {{QStringLiteral("1/2/3"), 42}, {QStringLiteral("9/9/9"), 43}};
-
-    const QByteArray xml = writeSnapshot(snapshot, addressToId);
-    const auto snapshots = testutil::elements(xml, QStringLiteral("snapshot"));
-    QCOMPARE(snapshots.size(), 1);
-    QCOMPARE(testutil::names(snapshots.first()), QStringList{QStringLiteral("function-ref")});
-    QCOMPARE(testutil::value(snapshots.first(), QStringLiteral("function-ref")),
-             uuidToString(functionId));
-    QCOMPARE(testutil::childNames(xml, QStringLiteral("snapshot")),
-             (QStringList{QStringLiteral("datapoint"), QStringLiteral("datapoint")}));
-
-    // Children come in hash order: look them up by address.
-    QHash<QString, QStringList> namesByAddress;
-    for (const auto& attributes : testutil::elements(xml, QStringLiteral("datapoint")))
-        namesByAddress.insert(testutil::value(attributes, QStringLiteral("address")),
-                              testutil::names(attributes));
-    const QStringList plain{QStringLiteral("address"), QStringLiteral("value")};
-    const QStringList numbered{QStringLiteral("id"), QStringLiteral("address"),
-                               QStringLiteral("value")};
-    QCOMPARE(namesByAddress.value(QStringLiteral("1/2/3")), withTable ? numbered : plain);
-    QCOMPARE(namesByAddress.value(QStringLiteral("7/7/7")), plain);
-    if (withTable) {
-        for (const auto& attributes : testutil::elements(xml, QStringLiteral("datapoint"))) {
-            if (testutil::value(attributes, QStringLiteral("address")) == QLatin1String("1/2/3"))
-                QCOMPARE(testutil::value(attributes, QStringLiteral("id")), QStringLiteral("42"));
-        }
-    }
-
-    const QByteArray empty = writeSnapshot(Snapshot(functionId, {}), addressToId);
-    QVERIFY(testutil::childNames(empty, QStringLiteral("snapshot")).isEmpty());
-}
-
-void tst_Scenes::snapshotWithoutFunctionIsStillAppended()
-{
-    const Scene scene = readOneScene("<snapshot><datapoint address=\"1/1/1\" value=\"1\"/>"
-                                     "</snapshot><snapshot function-ref=\"" +
-                                     idText(functionId) + "\"/>");
-    QCOMPARE(scene.snapshots().size(), 2);
-    QVERIFY(!scene.snapshots().at(0).isValid());
-    QCOMPARE(scene.snapshots().at(0).values().size(), 1);
-    QVERIFY(scene.snapshots().at(1).isValid());
-}
-
-void tst_Scenes::readSceneTriggers_data()
+void tst_Scenes::sceneTriggers_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<int>("scenes");
@@ -628,33 +349,28 @@ void tst_Scenes::readSceneTriggers_data()
     QTest::addColumn<int>("number");
     QTest::addColumn<int>("jobId");
 
-    const QByteArray id = idText(triggerA);
+    const QByteArray id = "id=\"" + idText(triggerA) + "\"";
     QTest::newRow("scene in the project namespace is a trigger")
-        << QByteArray("<scenes><scene id=\"" + id + "\" name=\"Door\" number=\"4\"/></scenes>") << 0
-        << 1 << QStringLiteral("Door") << 4 << -1;
+        << "<scenes><scene " + id + " name=\"Door\" number=\"4\"/></scenes>" << 0 << 1 << "Door"
+        << 4 << -1;
     QTest::newRow("scene in the legacy namespace is a trigger")
-        << QByteArray("<scene xmlns=\"" + QByteArray(ns::Legacy.latin1()) + "\" id=\"" + id +
-                      "\" name=\"Hall\"/>")
-        << 0 << 1 << QStringLiteral("Hall") << 0 << -1;
+        << "<scene xmlns=\"" + QByteArray(ns::Legacy.latin1()) + "\" " + id + " name=\"Hall\"/>"
+        << 0 << 1 << "Hall" << 0 << -1;
     QTest::newRow("legacy trigger content is skipped")
-        << QByteArray("<SCENE id=\"" + id + "\" number=\"x\"><trigger panic=\"yes\"/></SCENE>") << 0
-        << 1 << QString() << 0 << -1;
-    QTest::newRow("profile sceneTrigger carries the job")
-        << QByteArray("<scenes><p:sceneTrigger id=\"" + id +
-                      "\" jobId=\"12\" name=\"n\" "
-                      "number=\"3\"/></scenes>")
-        << 0 << 1 << QString() << -1 << 12;
+        << "<SCENE " + id + " number=\"x\"><trigger panic=\"yes\"/></SCENE>" << 0 << 1 << QString()
+        << 0 << -1;
+    QTest::newRow("profile sceneTrigger carries the job, not name and number")
+        << "<p:sceneTrigger " + id + " jobId=\"12\" name=\"n\" number=\"3\"/>" << 0 << 1
+        << QString() << -1 << 12;
     QTest::newRow("profile sceneTrigger without job reads 0")
-        << QByteArray("<p:SCENETRIGGER id=\"" + id + "\"/>") << 0 << 1 << QString() << -1 << 0;
+        << "<p:SCENETRIGGER " + id + "/>" << 0 << 1 << QString() << -1 << 0;
     QTest::newRow("sceneTrigger outside the profile namespace is skipped")
-        << QByteArray("<sceneTrigger id=\"" + id + "\" jobId=\"12\"/>") << 0 << 0 << QString() << 0
-        << 0;
+        << "<sceneTrigger " + id + " jobId=\"12\"/>" << 0 << 0 << QString() << 0 << 0;
     QTest::newRow("profile scene is a user scene, not a trigger")
-        << QByteArray("<p:scene id=\"" + id + "\" name=\"Door\"/>") << 1 << 0 << QString() << 0
-        << 0;
+        << "<p:scene " + id + "/>" << 1 << 0 << QString() << 0 << 0;
 }
 
-void tst_Scenes::readSceneTriggers()
+void tst_Scenes::sceneTriggers()
 {
     QFETCH(QByteArray, content);
     QFETCH(int, scenes);
@@ -678,23 +394,552 @@ void tst_Scenes::readSceneTriggers()
 void tst_Scenes::writtenSceneTrigger()
 {
     const QByteArray xml = testutil::write([](QXmlStreamWriter* writer) {
-        SceneTrigger(triggerA, QStringLiteral("Door"), 4, -1).serialize(writer);
-        SceneTrigger(triggerB, QStringLiteral("Hall"), 5, 9).serialize(writer);
+        SceneTrigger(triggerA, "Door", 4, -1).serialize(writer);
+        SceneTrigger(triggerB, "Hall", 5, 9).serialize(writer);
     });
-    QCOMPARE(testutil::childNames(xml, QStringLiteral("project")),
-             (QStringList{QStringLiteral("p:sceneTrigger"), QStringLiteral("p:sceneTrigger")}));
-    const auto attributes = testutil::elements(xml, QStringLiteral("sceneTrigger"));
-    QCOMPARE(testutil::names(attributes.first()),
-             (QStringList{QStringLiteral("id"), QStringLiteral("jobId")}));
-    QCOMPARE(testutil::value(attributes.first(), QStringLiteral("jobId")), QStringLiteral("-1"));
+    QCOMPARE(testutil::childNames(xml, "project"),
+             (QStringList{"p:sceneTrigger", "p:sceneTrigger"}));
+    const auto attributes = testutil::elements(xml, "sceneTrigger");
+    QCOMPARE(testutil::names(attributes.first()), (QStringList{"id", "jobId"}));
+    QCOMPARE(testutil::value(attributes.first(), "jobId"), QString("-1"));
 
-    // Name and number are not written, so they read back as empty and -1.
     const Project project = testutil::read(xml);
     QCOMPARE(project.sceneTriggers().size(), 2);
     QCOMPARE(project.sceneTriggers().at(1).id(), triggerB);
     QCOMPARE(project.sceneTriggers().at(1).jobId(), 9);
-    QCOMPARE(project.sceneTriggers().at(1).name(), QString());
     QCOMPARE(project.sceneTriggers().at(1).number(), -1);
+}
+
+void tst_Scenes::valueTextRoundTrip_data()
+{
+    QTest::addColumn<QJsonValue>("value");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QJsonValue>("readBack");
+
+    const QJsonValue null(QJsonValue::Null);
+    QTest::newRow("null") << null << "null" << null;
+    QTest::newRow("undefined") << QJsonValue(QJsonValue::Undefined) << "undefined"
+                               << QJsonValue(QJsonValue::Undefined);
+    QTest::newRow("boolean") << QJsonValue(false) << "false" << QJsonValue(false);
+    QTest::newRow("decimal number") << QJsonValue(21.5) << "21.5" << QJsonValue(21.5);
+    QTest::newRow("seven digits are rounded to six")
+        << QJsonValue(1234567) << "1.23457e+06" << QJsonValue(1234570);
+    QTest::newRow("number at a percentage address is not scaled")
+        << QJsonValue(255) << "255" << QJsonValue(255);
+    QTest::newRow("string") << QJsonValue("on") << "#on" << QJsonValue("on");
+    QTest::newRow("string 12 stays a string") << QJsonValue("12") << "#12" << QJsonValue("12");
+    QTest::newRow("string true stays a string")
+        << QJsonValue("true") << "#true" << QJsonValue("true");
+    QTest::newRow("empty string") << QJsonValue("") << "#" << QJsonValue("");
+    QTest::newRow("array") << QJsonValue(QJsonArray{1, "a", true}) << "[1,\"a\",true]"
+                           << QJsonValue(QJsonArray{1, "a", true});
+    QTest::newRow("object") << QJsonValue(QJsonObject{{"on", true}}) << "{\"on\":true}"
+                            << QJsonValue(QJsonObject{{"on", true}});
+}
+
+void tst_Scenes::valueTextRoundTrip()
+{
+    QFETCH(QJsonValue, value);
+    QFETCH(QString, text);
+    QFETCH(QJsonValue, readBack);
+
+    // 2/2/0 is a percentage address: the file form must not depend on it.
+    Scene scene(sceneId, QString(), QString(), QColor(), false, true, false);
+    scene.snapshots().append(Snapshot(functionId, {{"2/2/0", value}}));
+    const QByteArray xml = writeScene(scene, true);
+    QCOMPARE(testutil::value(testutil::elements(xml, "datapoint").value(0), "value"), text);
+
+    const Project project = testutil::read(xml);
+    const Values values = project.scenes().value(0).snapshots().value(0).values();
+    QVERIFY(values.contains("2/2/0"));
+    QCOMPARE(values.value("2/2/0").type(), readBack.type());
+    QCOMPARE(values.value("2/2/0"), readBack);
+}
+
+void tst_Scenes::readValueText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QJsonValue>("value");
+
+    const QJsonValue null(QJsonValue::Null);
+    QTest::newRow("NULL in upper case") << "NULL" << null;
+    QTest::newRow("UNDEFINED in upper case") << "UNDEFINED" << QJsonValue(QJsonValue::Undefined);
+    QTest::newRow("True in mixed case") << "True" << QJsonValue(true);
+    QTest::newRow("exponent notation") << "1.5e3" << QJsonValue(1500);
+    QTest::newRow("hash keeps a keyword a string") << "#null" << QJsonValue("null");
+    QTest::newRow("hash keeps JSON text a string") << "#[1]" << QJsonValue("[1]");
+    QTest::newRow("bare word reads as null") << "abc" << null;
+    QTest::newRow("empty text reads as null") << "" << null;
+    QTest::newRow("JSON with spaces")
+        << "{\"a\": [true]}" << QJsonValue(QJsonObject{{"a", QJsonArray{true}}});
+    QTest::newRow("JSON string document reads as null") << "\"text\"" << null;
+}
+
+void tst_Scenes::readValueText()
+{
+    QFETCH(QString, text);
+    QFETCH(QJsonValue, value);
+
+    const Values values = readValues("<datapoint address=\"1/2/3\" value=\"" +
+                                     text.toHtmlEscaped().toUtf8() + "\"/>");
+    QVERIFY(values.contains("1/2/3"));
+    QCOMPARE(values.value("1/2/3").type(), value.type());
+    QCOMPARE(values.value("1/2/3"), value);
+}
+
+void tst_Scenes::datapointKey_data()
+{
+    QTest::addColumn<QByteArray>("datapoints");
+    QTest::addColumn<QString>("key");
+
+    QTest::newRow("address wins over id")
+        << QByteArray("<datapoint id=\"17\" address=\"1/2/3\" value=\"1\"/>") << "1/2/3";
+    QTest::newRow("id only") << QByteArray("<datapoint id=\"17\" value=\"1\"/>") << ":17";
+    QTest::newRow("empty address falls back to id")
+        << QByteArray("<datapoint address=\"\" id=\"17\" value=\"1\"/>") << ":17";
+    QTest::newRow("neither address nor id") << QByteArray("<datapoint value=\"1\"/>") << ":0";
+    QTest::newRow("id that is no number")
+        << QByteArray("<datapoint id=\"x\" value=\"1\"/>") << ":0";
+    QTest::newRow("datapoint in another namespace and case")
+        << QByteArray("<c:DATAPOINT address=\"4/0/1\" value=\"1\"/>") << "4/0/1";
+    QTest::newRow("later datapoint with the same address wins")
+        << QByteArray("<datapoint address=\"1/2/3\" value=\"#x\"/>"
+                      "<datapoint address=\"1/2/3\" value=\"1\"/>")
+        << "1/2/3";
+}
+
+void tst_Scenes::datapointKey()
+{
+    QFETCH(QByteArray, datapoints);
+    QFETCH(QString, key);
+
+    QCOMPARE(readValues(datapoints), (Values{{key, 1}}));
+}
+
+void tst_Scenes::writtenSnapshot()
+{
+    const Snapshot snapshot(functionId, {{"1/2/3", 1}, {"7/7/7", "x"}});
+    for (const AddressTable& table : {AddressTable(), AddressTable{{"1/2/3", 42}, {"9/9/9", 4}}}) {
+        const QByteArray xml =
+            testutil::write([&](QXmlStreamWriter* writer) { snapshot.serialize(writer, table); });
+        const auto element = testutil::elements(xml, "snapshot").value(0);
+        QCOMPARE(testutil::names(element), QStringList{"function-ref"});
+        QCOMPARE(testutil::value(element, "function-ref"), uuidToString(functionId));
+
+        // The children come in hash order: collect them by address.
+        QStringList datapoints;
+        for (const auto& attributes : testutil::elements(xml, "datapoint"))
+            datapoints.append(testutil::names(attributes).join(' ') + " = " +
+                              testutil::value(attributes, "id"));
+        datapoints.sort();
+        QCOMPARE(datapoints,
+                 (QStringList{"address value = ",
+                              table.isEmpty() ? "address value = " : "id address value = 42"}));
+    }
+
+    const QByteArray empty = testutil::write(
+        [](QXmlStreamWriter* writer) { Snapshot(functionId, {}).serialize(writer, {}); });
+    QVERIFY(testutil::childNames(empty, "snapshot").isEmpty());
+}
+
+void tst_Scenes::compile()
+{
+    const Snapshot snapshot(functionId, {{"1/2/3", true}, {"4/5/6", "on"}, {"7/7/7", 1}});
+    QJsonArray steps{"a", "b", "c"};
+    snapshot.compile({{"1/2/3", 42}, {"4/5/6", 43}}, {{42, "DPT1"}}, &steps);
+    snapshot.compile({{"1/2/3", 42}}, {}, nullptr);
+
+    // The address that the device lacks gives no step; numbering runs over the array.
+    QCOMPARE(steps.size(), 5);
+    QCOMPARE(steps.at(0), QJsonValue("a"));
+    QCOMPARE(steps.at(3).toObject().value("id"), QJsonValue(4));
+    QCOMPARE(steps.at(4).toObject().value("id"), QJsonValue(5));
+    QStringList texts;
+    for (int i = 3; i < 5; ++i) {
+        QJsonObject step = steps.at(i).toObject();
+        step.remove("id");
+        texts.append(compact(step));
+    }
+    texts.sort();
+    QCOMPARE(
+        texts,
+        (QStringList{"{\"datapoint_id\":42,\"format\":\"DPT1\",\"time_to_next\":0,\"value\":true}",
+                     "{\"datapoint_id\":43,\"format\":\"\",\"time_to_next\":0,\"value\":\"on\"}"}));
+}
+
+void tst_Scenes::exportSnapshots_data()
+{
+    QTest::addColumn<AddressTable>("addressToId");
+    QTest::addColumn<QStringList>("objects");
+
+    QTest::newRow("without numbers: by address with display texts")
+        << AddressTable()
+        << QStringList{"{\"address\":\"1/1/0\",\"value\":\"true\"}",
+                       "{\"address\":\"2/2/0\",\"value\":\"100%\"}",
+                       "{\"address\":\"3/0/9\",\"value\":\"null\"}",
+                       "{\"address\":\"5/0/0\",\"value\":\"on\"}"};
+    QTest::newRow("with numbers: stored values, unknown addresses left out")
+        << AddressTable{{"1/1/0", 10}, {"2/2/0", 11}, {"5/0/0", 12}, {"6/6/6", 13}}
+        << QStringList{"{\"id\":10,\"value\":200}", "{\"id\":11,\"value\":255}",
+                       "{\"id\":12,\"value\":\"on\"}"};
+}
+
+void tst_Scenes::exportSnapshots()
+{
+    QFETCH(AddressTable, addressToId);
+    QFETCH(QStringList, objects);
+
+    const QList<Snapshot> snapshots{
+        Snapshot(functionId, {{"1/1/0", 200}, {"2/2/0", 255}}),
+        Snapshot(QUuid(), {{"5/0/0", "on"}, {"3/0/9", QJsonValue::Null}})};
+    QCOMPARE(sortedTexts(Snapshot::exportSnapshots(addressToId, snapshots)), objects);
+}
+
+void tst_Scenes::displayText_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QJsonValue>("value");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("switching: non-zero is true") << "1/1/0" << QJsonValue(200) << "true";
+    QTest::newRow("switching: zero is false") << "1/1/0" << QJsonValue(0) << "false";
+    QTest::newRow("switching: a fraction is true") << "6/0/3" << QJsonValue(0.001) << "true";
+    QTest::newRow("main group 1, middle 2") << "1/2/7" << QJsonValue(3) << "true";
+    QTest::newRow("percent of 255") << "2/2/0" << QJsonValue(255) << "100%";
+    QTest::newRow("percent of 127.5") << "2/2/0" << QJsonValue(127.5) << "50%";
+    QTest::newRow("percent of 128 rounds down") << "3/5/1" << QJsonValue(128) << "50%";
+    QTest::newRow("percent of 0") << "6/3/0" << QJsonValue(0) << "0%";
+    QTest::newRow("percent of 2 rounds up") << "2/2/0" << QJsonValue(2) << "1%";
+    QTest::newRow("half a percent rounds up") << "2/2/0" << QJsonValue(6.375) << "3%";
+    QTest::newRow("negative half rounds up") << "2/2/0" << QJsonValue(-6.375) << "-2%";
+    QTest::newRow("temperature with one decimal") << "4/0/1" << QJsonValue(21.56) << "21.6";
+    QTest::newRow("whole temperature keeps a decimal") << "6/2/0" << QJsonValue(20) << "20.0";
+    QTest::newRow("table cell with empty table") << "1/3/0" << QJsonValue(7) << "7";
+    QTest::newRow("step type is shown as number") << "2/1/0" << QJsonValue(1) << "1";
+    QTest::newRow("main group 7 has no type") << "7/0/0" << QJsonValue(1) << "1";
+    QTest::newRow("empty cell of main group 5") << "5/0/0" << QJsonValue(200) << "200";
+    QTest::newRow("text that is no address") << "abc" << QJsonValue(7) << "7";
+    QTest::newRow("general form has six digits") << "abc" << QJsonValue(1234567) << "1.23457e+06";
+    QTest::newRow("middle 8 carries into main 3") << "2/8/0" << QJsonValue(255) << "true";
+    QTest::newRow("sub 256 carries into middle 3") << "1/2/256" << QJsonValue(200) << "200";
+    QTest::newRow("address beyond 16 bits") << "32/2/0" << QJsonValue(255) << "255";
+    QTest::newRow("negative address") << "-1/2/0" << QJsonValue(255) << "255";
+    QTest::newRow("string without prefix") << "2/2/0" << QJsonValue("on") << "on";
+    QTest::newRow("boolean at a percent address") << "2/2/0" << QJsonValue(true) << "true";
+    QTest::newRow("array as JSON") << "1/1/0" << QJsonValue(QJsonArray{0, 1}) << "[0,1]";
+}
+
+void tst_Scenes::displayText()
+{
+    QFETCH(QString, address);
+    QFETCH(QJsonValue, value);
+    QFETCH(QString, text);
+
+    QJsonArray array;
+    Snapshot(functionId, {{address, value}}).exportIn(&array);
+    QCOMPARE(array.size(), 1);
+    QCOMPARE(compact(array.first().toObject()), compact({{"address", address}, {"value", text}}));
+}
+
+void tst_Scenes::jsonLeavesOutNull()
+{
+    const Snapshot snapshot(
+        functionId, {{"1/1/0", 0}, {"2/2/0", 128}, {"3/3/3", QJsonValue::Null}, {"4/4/4", "x"}});
+    QJsonArray array;
+    for (const QJsonObject& object : snapshot.json())
+        array.append(object);
+    QCOMPARE(sortedTexts(array), (QStringList{"{\"address\":\"1/1/0\",\"value\":\"false\"}",
+                                              "{\"address\":\"2/2/0\",\"value\":\"50%\"}",
+                                              "{\"address\":\"4/4/4\",\"value\":\"x\"}"}));
+}
+
+void tst_Scenes::sameDatapointAddresses_data()
+{
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QStringList>("otherKeys");
+    QTest::addColumn<bool>("same");
+
+    QTest::newRow("same keys in other order")
+        << QStringList{"1/2/3", "4/5/6"} << QStringList{"4/5/6", "1/2/3"} << true;
+    QTest::newRow("one extra key")
+        << QStringList{"1/2/3"} << QStringList{"1/2/3", "4/5/6"} << false;
+    QTest::newRow("both empty") << QStringList() << QStringList() << true;
+    QTest::newRow("other key") << QStringList{"1/2/3"} << QStringList{"1/2/4"} << false;
+}
+
+void tst_Scenes::sameDatapointAddresses()
+{
+    QFETCH(QStringList, keys);
+    QFETCH(QStringList, otherKeys);
+    QFETCH(bool, same);
+
+    // The values differ throughout; only the keys count.
+    Snapshot snapshot(functionId, {});
+    for (const QString& key : keys)
+        snapshot.addDatapoint(key, 1);
+    Snapshot other(QUuid::createUuid(), {});
+    for (const QString& key : otherKeys)
+        other.addDatapoint(key, "other");
+    QCOMPARE(snapshot.hasSameDatapointAddresses(other), same);
+    QCOMPARE(other.hasSameDatapointAddresses(snapshot), same);
+}
+
+void tst_Scenes::migrate_data()
+{
+    QTest::addColumn<Values>("values");
+    QTest::addColumn<AddressTable>("addressToId");
+    QTest::addColumn<bool>("migrated");
+    QTest::addColumn<Values>("result");
+
+    const AddressTable table{{"1/2/3", 12}, {"0/0/1", 0}, {"4/4/4", 44}};
+    QTest::newRow("addresses only: nothing to do")
+        << Values{{"1/2/3", 1}} << table << false << Values{{"1/2/3", 1}};
+    QTest::newRow("known number moves, unknown number is dropped")
+        << Values{{":12", 1}, {":99", 2}} << table << true << Values{{"1/2/3", 1}};
+    QTest::newRow("colon alone does not start the migration")
+        << Values{{":", 1}, {"4/4/4", 2}} << table << false << Values{{":", 1}, {"4/4/4", 2}};
+    QTest::newRow("colon alone is number 0 once started")
+        << Values{{":", 1}, {":44", 2}} << table << true << Values{{"0/0/1", 1}, {"4/4/4", 2}};
+    QTest::newRow("empty table keeps the addresses only")
+        << Values{{":12", 1}, {"7/7/7", 2}} << AddressTable() << true << Values{{"7/7/7", 2}};
+}
+
+void tst_Scenes::migrate()
+{
+    QFETCH(Values, values);
+    QFETCH(AddressTable, addressToId);
+    QFETCH(bool, migrated);
+    QFETCH(Values, result);
+
+    Snapshot snapshot(functionId, values);
+    const Snapshot copy = snapshot;
+    loggedMessages.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(collectMessage);
+    const bool first = snapshot.migrateIdsToAddresses(addressToId);
+    const auto messages = loggedMessages;
+    const bool second = snapshot.migrateIdsToAddresses(addressToId);
+    qInstallMessageHandler(previous);
+
+    QCOMPARE(first, migrated);
+    QVERIFY(!second);
+    QCOMPARE(copy.values(), result);
+    QCOMPARE(loggedMessages.size(), messages.size());
+    QCOMPARE(messages.size(), migrated ? 3 : 0);
+    if (!migrated)
+        return;
+    for (const auto& message : messages)
+        QCOMPARE(message.first, QtInfoMsg);
+    QCOMPARE(messages.at(0).second, QString(">> Migrate Ids to Addresses: "));
+    QVERIFY2(messages.at(1).second.startsWith(">> Before: QHash((\""),
+             qPrintable(messages.at(1).second));
+    QVERIFY2(messages.at(2).second.startsWith(">> After: QHash((\""),
+             qPrintable(messages.at(2).second));
+    QVERIFY(messages.at(1).second.contains("\":"));
+    QVERIFY(!messages.at(2).second.contains("\":"));
+}
+
+void tst_Scenes::migrationLaterKeyWins()
+{
+    Snapshot snapshot(functionId, {{":12", "by number"}, {"1/2/3", "by address"}});
+    // Which key comes later depends on the hash; the later one wins.
+    const QJsonValue expected = snapshot.values().value(snapshot.values().keys().last());
+    const QtMessageHandler previous = qInstallMessageHandler(collectMessage);
+    QVERIFY(snapshot.migrateIdsToAddresses({{"1/2/3", 12}}));
+    qInstallMessageHandler(previous);
+    QCOMPARE(snapshot.values(), (Values{{"1/2/3", expected}}));
+}
+
+void tst_Scenes::importActionValue_data()
+{
+    QTest::addColumn<QJsonObject>("action");
+    QTest::addColumn<QJsonValue>("value");
+
+    const auto text = [](const char* value) { return QJsonObject{{"value", value}}; };
+    QTest::newRow("50% is 127") << text("50%") << QJsonValue(127);
+    QTest::newRow("100% is 254") << text("100%") << QJsonValue(254);
+    QTest::newRow("0% is 0") << text("0%") << QJsonValue(0);
+    QTest::newRow("1% is 2") << text("1%") << QJsonValue(2);
+    QTest::newRow("percent sign anywhere") << text("5%0") << QJsonValue(127);
+    QTest::newRow("only the first percent sign goes") << text("5%%") << QJsonValue("5%%");
+    QTest::newRow("decimal percent is not scaled") << text("12.5%") << QJsonValue(12.5);
+    QTest::newRow("integer text") << text("42") << QJsonValue(42);
+    QTest::newRow("decimal text") << text("21.5") << QJsonValue(21.5);
+    QTest::newRow("word stays a string") << text("on") << QJsonValue("on");
+    QTest::newRow("True with capital T stays a string") << text("True") << QJsonValue("True");
+    QTest::newRow("percent sign alone stays a string") << text("%") << QJsonValue("%");
+    QTest::newRow("null text") << text("null") << QJsonValue(QJsonValue::Null);
+    QTest::newRow("undefined text is null") << text("undefined") << QJsonValue(QJsonValue::Null);
+    QTest::newRow("true text") << text("true") << QJsonValue(true);
+    QTest::newRow("number passes") << QJsonObject{{"value", 7.5}} << QJsonValue(7.5);
+    QTest::newRow("array passes") << QJsonObject{{"value", QJsonArray{1, true}}}
+                                  << QJsonValue(QJsonArray{1, true});
+    QTest::newRow("missing value is null") << QJsonObject() << QJsonValue(QJsonValue::Null);
+}
+
+void tst_Scenes::importActionValue()
+{
+    QFETCH(QJsonObject, action);
+    QFETCH(QJsonValue, value);
+
+    action.insert("address", "1/2/3");
+    const QList<Scene> scenes =
+        Scene::fromJson({QJsonObject{{"actions", QJsonArray{action}}}}, {{"1/2/3", functionId}});
+    QCOMPARE(scenes.size(), 1);
+    QCOMPARE(scenes.first().snapshots().size(), 1);
+    const Values values = scenes.first().snapshots().first().values();
+    QVERIFY(values.contains("1/2/3"));
+    QCOMPARE(values.value("1/2/3").type(), value.type());
+    QCOMPARE(values.value("1/2/3"), value);
+}
+
+void tst_Scenes::importScenes()
+{
+    QVERIFY(Scene::fromJson(QJsonArray(), {}).isEmpty());
+    QVERIFY(Scene::fromJson(QJsonArray{1, "x", QJsonArray()}, {}).isEmpty());
+
+    const QUuid otherFunction = QUuid::createUuid();
+    const QUuid switchTimeId = QUuid::createUuid();
+    const auto action = [](const char* address, const QJsonValue& value) {
+        return QJsonObject{{"address", address}, {"value", value}};
+    };
+    const QJsonObject movie{
+        {"id", uuidToString(sceneId)},
+        {"name", "Movie"},
+        {"icon", "tv"},
+        {"color", "#123456"},
+        {"favorite", true},
+        {"actions", QJsonArray{action("1/1/1", 1), action("2/2/2", "50%"), action("1/1/2", true),
+                               action("9/9/9", 5), "no object", action("1/1/1", 2)}},
+        {"switchtimes", QJsonArray{QJsonObject{{"id", uuidToString(switchTimeId)}},
+                                   QJsonObject{{"id", "bad"}}, "no object"}}};
+    const QJsonObject noId{{"name", "No id"},
+                           {"color", "red"},
+                           {"favorite", "yes"},
+                           {"switchTimes", QJsonArray{QJsonObject()}}};
+    const QJsonArray input{movie, 7, noId, QJsonObject{{"color", "no colour"}}};
+    const QHash<QString, QUuid> functions{
+        {"1/1/1", functionId}, {"1/1/2", functionId}, {"2/2/2", otherFunction}};
+
+    const QList<Scene> result = Scene::fromJson(input, functions);
+    QCOMPARE(result.size(), 3);
+    const Scene scene = result.at(0);
+    QCOMPARE(scene.id(), sceneId);
+    QCOMPARE(scene.name(), QString("Movie"));
+    QCOMPARE(scene.icon(), QString("tv"));
+    QCOMPARE(scene.color().name(), QString("#123456"));
+    QVERIFY(scene.favorite());
+    QVERIFY(scene.isGlobal());
+    QVERIFY(!scene.runOnVacation());
+    QCOMPARE(scene.switchTimes().size(), 1);
+    QCOMPARE(scene.switchTimes().first().id(), switchTimeId);
+    // One snapshot per function, holding all of its actions; the later value wins.
+    QHash<QUuid, Values> byFunction;
+    for (const Snapshot& snapshot : scene.snapshots())
+        byFunction.insert(snapshot.functionId(), snapshot.values());
+    QCOMPARE(scene.snapshots().size(), 2);
+    QCOMPARE(byFunction.value(functionId), (Values{{"1/1/1", 2}, {"1/1/2", true}}));
+    QCOMPARE(byFunction.value(otherFunction), (Values{{"2/2/2", 127}}));
+
+    QVERIFY(result.at(1).id().isNull());
+    QCOMPARE(result.at(1).color().name(), QString("#ff0000"));
+    QVERIFY(!result.at(1).favorite());
+    QVERIFY(result.at(1).switchTimes().isEmpty());
+    QVERIFY(!result.at(2).color().isValid());
+
+    // Without the function table every action is dropped; the rest is still read.
+    const Scene withoutTable = Scene::fromJson({movie}, {}).value(0);
+    QVERIFY(withoutTable.snapshots().isEmpty());
+    QCOMPARE(withoutTable.name(), QString("Movie"));
+    QCOMPARE(withoutTable.switchTimes().size(), 1);
+}
+
+void tst_Scenes::mergeScene()
+{
+    Scene scene(QUuid::createUuid(), "Mine", QString(), QColor(), false, true, false);
+    const Scene earlierCopy = scene;
+    Scene other(sceneId, "Theirs", "icon", QColor(Qt::red), true, false, true);
+    other.triggers().insert(triggerA);
+
+    scene.mergeScene(other);
+    QCOMPARE(scene.id(), sceneId);
+    QCOMPARE(scene.triggers(), QSet<QUuid>{triggerA});
+    QVERIFY(!scene.isGlobal());
+    scene.setName("Renamed");
+    other.snapshots().append(Snapshot(functionId, {}));
+    QCOMPARE(other.name(), QString("Renamed"));
+    QCOMPARE(scene.snapshots().size(), 1);
+    QCOMPARE(earlierCopy.name(), QString("Mine"));
+    QVERIFY(earlierCopy.snapshots().isEmpty());
+}
+
+void tst_Scenes::sync_data()
+{
+    QTest::addColumn<int>("hints");
+    QTest::addColumn<bool>("takesSchedules");
+    QTest::addColumn<QList<QUuid>>("triggers");
+
+    QTest::newRow("no hints") << 0 << false << QList<QUuid>{triggerB};
+    QTest::newRow("admin settings")
+        << int(Project::SyncAdminSettings) << false << QList<QUuid>{triggerB};
+    QTest::newRow("schedules") << int(Project::SyncSchedules) << true << QList<QUuid>{triggerB};
+    QTest::newRow("profile alone unites the triggers")
+        << int(Project::SyncProfile) << true << QList<QUuid>{triggerA, triggerB};
+    QTest::newRow("profile with admin settings replaces them")
+        << int(Project::SyncProfile | Project::SyncAdminSettings) << true << QList<QUuid>{triggerB};
+}
+
+void tst_Scenes::sync()
+{
+    QFETCH(int, hints);
+    QFETCH(bool, takesSchedules);
+    QFETCH(QList<QUuid>, triggers);
+
+    const SwitchTime ownSwitchTime;
+    Scene scene(sceneId, "Mine", "mine", QColor(Qt::red), false, true, false);
+    scene.triggers().insert(triggerA);
+    scene.snapshots().append(Snapshot(functionId, {}));
+    scene.switchTimes().append(ownSwitchTime);
+    scene.setTimerTrigger(5);
+    const Scene earlierCopy = scene;
+
+    const SwitchTime otherSwitchTime;
+    Scene other(QUuid::createUuid(), "Theirs", "theirs", QColor(Qt::blue), true, false, true);
+    other.triggers().insert(triggerB);
+    other.snapshots().append(Snapshot(QUuid::createUuid(), {}));
+    other.switchTimes().append(otherSwitchTime);
+    other.setTriggeredByPanic(true);
+    other.setTriggeredByCentralOff(true);
+    other.setTimerTrigger(9);
+
+    scene.sync(other, Project::SyncHints(hints));
+    QCOMPARE(scene.id(), sceneId);
+    QCOMPARE(scene.name(), QString("Theirs"));
+    QCOMPARE(scene.icon(), QString("theirs"));
+    QVERIFY(scene.favorite());
+    QCOMPARE(scene.color(), QColor(Qt::blue));
+    QVERIFY(scene.triggeredByPanic() && scene.triggeredByCentralOff());
+    QVERIFY(scene.isGlobal());
+    QCOMPARE(scene.timerTrigger(), 5);
+    QCOMPARE(scene.triggers(), QSet<QUuid>(triggers.cbegin(), triggers.cend()));
+    QCOMPARE(scene.runOnVacation(), takesSchedules);
+    QCOMPARE(scene.switchTimes().size(), 1);
+    QVERIFY(scene.switchTimes().first() == (takesSchedules ? otherSwitchTime : ownSwitchTime));
+
+    // The snapshots are shared with other; the list itself is this scene's own.
+    other.snapshots().first().addDatapoint("1/1/1", 1);
+    other.snapshots().append(Snapshot());
+    QCOMPARE(scene.snapshots().size(), 1);
+    QCOMPARE(scene.snapshots().first().values().size(), 1);
+
+    // The copy taken before the sync keeps its content, and later changes stay apart.
+    scene.setName("Changed");
+    scene.triggers().insert(QUuid::createUuid());
+    QCOMPARE(earlierCopy.name(), QString("Mine"));
+    QCOMPARE(earlierCopy.triggers(), QSet<QUuid>{triggerA});
+    QCOMPARE(earlierCopy.snapshots().first().functionId(), functionId);
+    QVERIFY(earlierCopy.switchTimes().first() == ownSwitchTime);
+    QCOMPARE(other.name(), QString("Theirs"));
+    QCOMPARE(other.triggers(), QSet<QUuid>{triggerB});
 }
 
 QTEST_GUILESS_MAIN(tst_Scenes)
