@@ -1,12 +1,33 @@
 #include "floor.h"
 
+#include "deletableitems.h"
 #include "room.h"
 #include "common/conversions.h"
 
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QSharedData>
 #include <QXmlStreamWriter>
 
 namespace projects {
+
+namespace {
+
+// Rooms match by identifier, the first in the list winning; one table per merge keeps
+// the merges linear in the number of rooms.
+QHash<QUuid, int> firstIndexes(const QList<Room>& rooms)
+{
+    QHash<QUuid, int> indexes;
+    indexes.reserve(rooms.size());
+    for (int i = 0; i < rooms.size(); ++i) {
+        if (!indexes.contains(rooms.at(i).id()))
+            indexes.insert(rooms.at(i).id(), i);
+    }
+    return indexes;
+}
+
+} // namespace
 
 class Q_DECL_HIDDEN Floor::Private : public QSharedData
 {
@@ -26,6 +47,29 @@ Floor::Floor(const QUuid& id, const QString& name)
 {
     d->id = id;
     d->name = name;
+}
+
+Floor::Floor(const QJsonObject& object)
+    : Floor()
+{
+    if (!object.contains(QLatin1String("id")))
+        return;
+    d->id = stringToUuid(object.value(QLatin1String("id")).toString());
+    if (d->id.isNull())
+        return;
+    if (object.contains(QLatin1String("name")))
+        d->name = object.value(QLatin1String("name")).toString();
+    const QJsonValue rooms = object.value(QLatin1String("rooms"));
+    if (rooms.isArray()) {
+        const QJsonArray entries = rooms.toArray();
+        for (const QJsonValue& entry : entries) {
+            if (!entry.isObject())
+                continue;
+            const Room room(entry.toObject());
+            if (room.isValid())
+                d->rooms.append(room);
+        }
+    }
 }
 
 Floor::Floor(const Floor& other) = default;
@@ -51,6 +95,80 @@ void Floor::beginSerialize(QXmlStreamWriter* writer) const
 void Floor::endSerialize(QXmlStreamWriter* writer) const
 {
     writer->writeEndElement();
+}
+
+DeletableItems Floor::gc() const
+{
+    DeletableItems items;
+    for (const Room& room : qAsConst(d->rooms))
+        items.append(room.gc());
+    return items;
+}
+
+bool Floor::mergeAdminSettings(const Floor& other)
+{
+    const QHash<QUuid, int> own = firstIndexes(d->rooms);
+    bool changed = false;
+    for (const Room& otherRoom : qAsConst(other.d->rooms)) {
+        const int index = own.value(otherRoom.id(), -1);
+        if (index < 0)
+            continue;
+        Room room = d->rooms.at(index);
+        if (room.mergeAdminSettings(otherRoom))
+            changed = true;
+    }
+    return changed;
+}
+
+DeletableItems Floor::mergeProfile(const Floor& other, bool keepOwnValues, bool adoptStructure)
+{
+    DeletableItems result;
+    if (adoptStructure) {
+        const QHash<QUuid, int> theirs = firstIndexes(other.d->rooms);
+        QList<Room> kept;
+        for (const Room& room : qAsConst(d->rooms)) {
+            if (theirs.contains(room.id()))
+                kept.append(room);
+        }
+        d->rooms = kept;
+        if (d->rooms.isEmpty()) {
+            d->rooms = other.d->rooms;
+        } else {
+            const QHash<QUuid, int> own = firstIndexes(d->rooms);
+            QList<Room> added;
+            for (const Room& otherRoom : qAsConst(other.d->rooms)) {
+                const int index = own.value(otherRoom.id(), -1);
+                if (index < 0) {
+                    added.append(otherRoom);
+                    continue;
+                }
+                // The structure is adopted, so what the rooms would delete is not asked
+                // for.
+                Room room = d->rooms.at(index);
+                room.mergeProfile(otherRoom, keepOwnValues, true);
+            }
+            d->rooms.append(added);
+        }
+    } else {
+        const QHash<QUuid, int> theirs = firstIndexes(other.d->rooms);
+        for (Room room : qAsConst(d->rooms)) {
+            const int index = theirs.value(room.id(), -1);
+            if (index >= 0)
+                result.append(room.mergeProfile(other.d->rooms.at(index), keepOwnValues, false));
+        }
+    }
+
+    if (keepOwnValues && !adoptStructure) {
+        // Rooms that only the other side has will not exist here; their timers go.
+        const QHash<QUuid, int> own = firstIndexes(d->rooms);
+        for (const Room& otherRoom : qAsConst(other.d->rooms)) {
+            if (!own.contains(otherRoom.id()))
+                result.append(otherRoom.gc());
+        }
+        return result;
+    }
+    d->name = other.d->name;
+    return result;
 }
 
 } // namespace projects

@@ -31,6 +31,16 @@ public:
     Floor();
     /// Creates a floor with the identifier @p id and the name @p name, without rooms.
     Floor(const QUuid& id, const QString& name);
+    /**
+     * @brief Creates a floor from its JSON form: "id" (identifier text), "name" and
+     * "rooms" (an array of room objects).
+     *
+     * Never fails: without an "id" that decodes to an identifier the floor is invalid and
+     * nothing else is read. Array elements that are no objects and rooms that are not
+     * valid are left out; values of another JSON type read as empty text.
+     * @see Room::Room(const QJsonObject&)
+     */
+    explicit Floor(const QJsonObject& object);
     /// Shares @p other's data block.
     Floor(const Floor& other);
     Floor(Floor&& other) noexcept;
@@ -61,6 +71,34 @@ public:
     void beginSerialize(QXmlStreamWriter* writer) const;
     /// Closes the element opened by beginSerialize(). @see beginSerialize()
     void endSerialize(QXmlStreamWriter* writer) const;
+
+    /// Returns everything to delete on the device for the floor: the records of all
+    /// rooms (Room::gc()) combined.
+    DeletableItems gc() const;
+
+    /**
+     * @brief Takes over the administrator's settings of @p other's functions.
+     *
+     * Each room of @p other that has a room with the same id here (the first one) is
+     * passed to that room's Room::mergeAdminSettings(). Rooms are neither added nor
+     * removed, and the name stays. @p other is not changed.
+     * @return @c true if any room reported a change.
+     */
+    bool mergeAdminSettings(const Floor& other);
+
+    /**
+     * @brief Takes over the user's profile of @p other, room by room.
+     *
+     * With @p adoptStructure, rooms that @p other lacks are removed, the rooms of both
+     * are merged with Room::mergeProfile() and @p other's new rooms (the same handles)
+     * are appended (all of them when no room is left); nothing is reported then.
+     * Without it, only rooms on both sides are merged and their records are reported,
+     * and with @p keepOwnValues the timers of the rooms that only @p other has are
+     * reported too. Unless @p keepOwnValues is set without @p adoptStructure, the name
+     * becomes @p other's. @p other is not changed.
+     * @return the items to delete on the device.
+     */
+    DeletableItems mergeProfile(const Floor& other, bool keepOwnValues, bool adoptStructure);
 
 private:
     class Private;

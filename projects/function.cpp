@@ -1,16 +1,49 @@
 #include "function.h"
 
+#include "deletableitems.h"
 #include "group.h"
 #include "simulation.h"
 #include "switchtime.h"
 #include "common/conversions.h"
 #include "common/namespaces.h"
 
+#include <QDebug>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QMetaEnum>
+#include <QSet>
 #include <QSharedData>
 #include <QXmlStreamWriter>
 
 namespace projects {
+
+namespace {
+
+void reportSwitchTimes(const QList<SwitchTime>& switchTimes)
+{
+    if (switchTimes.isEmpty()) {
+        qDebug() << ">> No switchtimes";
+        return;
+    }
+    for (const SwitchTime& switchTime : switchTimes)
+        switchTime.print();
+}
+
+// Whether taking over the other side's schedule changes anything; decided before the
+// schedule is replaced. notEqual() is only asked about lists of equal, non-zero length.
+bool scheduleChanged(bool force, bool ownRunOnVacation, const QList<SwitchTime>& own,
+                     bool otherRunOnVacation, const QList<SwitchTime>& other)
+{
+    if (force)
+        return true;
+    if (ownRunOnVacation != otherRunOnVacation || own.size() != other.size())
+        return true;
+    if (own.isEmpty())
+        return false;
+    return SwitchTime::notEqual(other, own);
+}
+
+} // namespace
 
 class Q_DECL_HIDDEN Function::Private : public QSharedData
 {
@@ -46,6 +79,37 @@ Function::Function(const QUuid& id, const QString& name, FunctionType type, bool
     d->type = type;
     d->runOnVacation = runOnVacation;
     d->simulation.setType(type);
+}
+
+Function::Function(const QJsonObject& object)
+    : Function()
+{
+    if (!object.contains(QLatin1String("id")))
+        return;
+    d->id = stringToUuid(object.value(QLatin1String("id")).toString());
+    if (d->id.isNull())
+        return;
+    if (object.contains(QLatin1String("name")))
+        d->name = object.value(QLatin1String("name")).toString();
+    const QJsonValue icons = object.value(QLatin1String("icons"));
+    if (icons.isObject()) {
+        const QJsonObject iconObject = icons.toObject();
+        if (iconObject.contains(QLatin1String("onIcon")))
+            d->onIcon = iconObject.value(QLatin1String("onIcon")).toString();
+        if (iconObject.contains(QLatin1String("offIcon")))
+            d->offIcon = iconObject.value(QLatin1String("offIcon")).toString();
+    }
+    const QJsonValue switchTimes = object.value(QLatin1String("switchtimes"));
+    if (switchTimes.isArray()) {
+        const QJsonArray entries = switchTimes.toArray();
+        for (const QJsonValue& entry : entries) {
+            if (!entry.isObject())
+                continue;
+            const SwitchTime switchTime(entry.toObject());
+            if (switchTime.isValid())
+                d->switchTimes.append(switchTime);
+        }
+    }
 }
 
 Function::Function(const Function& other) = default;
@@ -150,6 +214,91 @@ void Function::beginSerialize(QXmlStreamWriter* writer, const QString& fallbackN
 void Function::endSerialize(QXmlStreamWriter* writer) const
 {
     writer->writeEndElement();
+}
+
+bool Function::mergeAdminSettings(const Function& other, bool force)
+{
+    qDebug() << ">> MERGE ADMIN SETTINGS function " << uuidToString(d->id) << " with name "
+             << d->name;
+    reportSwitchTimes(d->switchTimes);
+
+    const bool changed = scheduleChanged(force, d->runOnVacation, d->switchTimes,
+                                         other.d->runOnVacation, other.d->switchTimes);
+    d->switchTimes = other.d->switchTimes;
+    d->runOnVacation = other.d->runOnVacation;
+    // The simulation merge re-points this function's simulation to other's block.
+    const bool simulationChanged = d->simulation.mergeAdminSettings(other.d->simulation, changed);
+
+    qDebug() << ">> END MERGE ADMIN SETTINGS function " << uuidToString(d->id) << " with name "
+             << d->name;
+    reportSwitchTimes(d->switchTimes);
+    return simulationChanged || changed;
+}
+
+void Function::mergeProfile(const Function& other, bool keepOwnValues, bool adoptStructure)
+{
+    qDebug() << ">> MERGE PROFILE function " << uuidToString(d->id) << " with name " << d->name;
+    reportSwitchTimes(d->switchTimes);
+
+    if (!keepOwnValues || adoptStructure) {
+        d->name = other.d->name;
+        d->onIcon = other.d->onIcon;
+        d->offIcon = other.d->offIcon;
+        if (!other.d->actuatorRef.isNull())
+            d->actuatorRef = other.d->actuatorRef;
+        d->cachedDatapoints = other.d->cachedDatapoints;
+    } else {
+        // The user's own values stay, unless the other side describes the same device.
+        if (!d->actuatorRef.isNull() && d->actuatorRef == other.d->actuatorRef) {
+            d->name = other.d->name;
+            d->onIcon = other.d->onIcon;
+            d->offIcon = other.d->offIcon;
+            d->onText = other.d->onText;
+            d->offText = other.d->offText;
+            d->unit = other.d->unit;
+        }
+        // A heating zone is named after its groups; once they change, the name no
+        // longer fits.
+        if (d->type == Heating && d->groupRefs != other.d->groupRefs)
+            d->name = QString();
+    }
+    d->switchTimes = other.d->switchTimes;
+    d->simulation = other.d->simulation;
+    d->runOnVacation = other.d->runOnVacation;
+
+    qDebug() << ">> END MERGE PROFILE function " << uuidToString(d->id);
+    reportSwitchTimes(d->switchTimes);
+}
+
+void Function::sync(const Function& other, Project::SyncHints hints)
+{
+    if (hints.testFlag(Project::SyncAdminSettings))
+        d->groupRefs = other.d->groupRefs;
+    if (hints.testFlag(Project::SyncAdminSettings) || hints.testFlag(Project::SyncProfile)) {
+        d->name = other.d->name;
+        d->onIcon = other.d->onIcon;
+        d->offIcon = other.d->offIcon;
+        d->actuatorRef = other.d->actuatorRef;
+    }
+    if (hints.testFlag(Project::SyncProfile) || hints.testFlag(Project::SyncSchedules)) {
+        d->switchTimes = other.d->switchTimes;
+        d->simulation = other.d->simulation;
+        d->runOnVacation = other.d->runOnVacation;
+    }
+    if (hints.testFlag(Project::SyncSchedules))
+        d->cachedDatapoints = other.d->cachedDatapoints;
+}
+
+DeletableItems Function::gc() const
+{
+    DeletableItems items;
+    for (const SwitchTime& switchTime : d->switchTimes) {
+        QSet<int> timers;
+        for (int timer : switchTime.timerIds())
+            timers.insert(timer);
+        items.appendTimers(timers);
+    }
+    return items;
 }
 
 } // namespace projects

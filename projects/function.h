@@ -61,6 +61,19 @@ public:
      * flag; its simulation gets the type @p type, everything else is as in Function().
      */
     Function(const QUuid& id, const QString& name, FunctionType type, bool runOnVacation);
+    /**
+     * @brief Creates a function from its configuration JSON: "id" (identifier text),
+     * "name", "icons" (an object with "onIcon" and "offIcon") and "switchtimes" (an array
+     * of switch-time objects).
+     *
+     * Never fails: without "id" the result is Function(); an "id" that is no identifier
+     * text gives an invalid function whose other keys are not read. Values of another
+     * JSON type read as empty text, an "icons" that is no object and a "switchtimes" that
+     * is no array are ignored, and array entries that are no objects or no valid switch
+     * times are left out. Type, actuator, groups, simulation and run-on-vacation flag
+     * keep the defaults of Function().
+     */
+    explicit Function(const QJsonObject& object);
     /// Shares @p other's data block.
     Function(const Function& other);
     Function(Function&& other) noexcept;
@@ -167,6 +180,43 @@ public:
                         bool withVacation) const;
     /// Closes the element opened by beginSerialize(). @see beginSerialize()
     void endSerialize(QXmlStreamWriter* writer) const;
+
+    /**
+     * @brief Takes over the administrator's schedule of @p other: its switch times (the
+     * same entries), its run-on-vacation flag and its simulation (the same data block).
+     *
+     * Name, icons, type, references, texts and cached datapoints stay. The merge is
+     * traced with debug messages. @p other is not changed.
+     * @return @c true if @p force is set, the flag or the switch times differed (two
+     * non-empty lists always count as different), or the simulations were not equal.
+     */
+    bool mergeAdminSettings(const Function& other, bool force);
+    /**
+     * @brief Takes over the user's profile of @p other.
+     *
+     * Unless @p keepOwnValues is set without @p adoptStructure, name, icons and cached
+     * datapoints become @p other's, and so does the actuator reference when @p other has
+     * one. Otherwise name, icons and texts are taken only when both name the same
+     * actuator, and a Heating function whose group references differ from @p other's
+     * (order counts) loses its name. In every case the switch times, the simulation
+     * (the same entries and block) and the run-on-vacation flag become @p other's. Type,
+     * group references and address stay. The merge is traced with debug messages.
+     */
+    void mergeProfile(const Function& other, bool keepOwnValues, bool adoptStructure);
+    /**
+     * @brief Copies the parts of @p other that @p hints select.
+     *
+     * SyncAdminSettings copies the group references; SyncAdminSettings or SyncProfile
+     * the name, icons and actuator reference (a null one too); SyncProfile or
+     * SyncSchedules the switch times, the simulation (the same block) and the
+     * run-on-vacation flag; SyncSchedules the cached datapoints. Identity, type, texts and
+     * address are never copied. Does not detach: every copy of this function sees the
+     * change.
+     */
+    void sync(const Function& other, Project::SyncHints hints);
+    /// Returns the device timers of all switch times (the simulation adds nothing); the
+    /// function is not changed.
+    DeletableItems gc() const;
 
 private:
     class Private;

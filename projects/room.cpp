@@ -1,15 +1,32 @@
 #include "room.h"
 
+#include "deletableitems.h"
 #include "function.h"
 #include "common/conversions.h"
 #include "common/namespaces.h"
 
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QSharedData>
 #include <QXmlStreamWriter>
 
 namespace projects {
 
 namespace {
+
+// Functions match by identifier, the first in the list winning; one table per merge
+// keeps the merges linear in the number of functions.
+QHash<QUuid, int> firstIndexes(const QList<Function>& functions)
+{
+    QHash<QUuid, int> indexes;
+    indexes.reserve(functions.size());
+    for (int i = 0; i < functions.size(); ++i) {
+        if (!indexes.contains(functions.at(i).id()))
+            indexes.insert(functions.at(i).id(), i);
+    }
+    return indexes;
+}
 
 // Colours are compared in their written form, so a colour that would be written as
 // "#ffffff" counts as white whatever colour model it was built with.
@@ -52,6 +69,39 @@ Room::Room(const QUuid& id, const QString& name, const QString& icon, const QCol
     : Room(id, name, icon)
 {
     d->color = color;
+}
+
+Room::Room(const QJsonObject& object)
+    : Room()
+{
+    if (!object.contains(QLatin1String("id")))
+        return;
+    d->id = stringToUuid(object.value(QLatin1String("id")).toString());
+    if (d->id.isNull())
+        return;
+    if (object.contains(QLatin1String("name")))
+        d->name = object.value(QLatin1String("name")).toString();
+    if (object.contains(QLatin1String("icon")))
+        d->icon = object.value(QLatin1String("icon")).toString();
+    if (object.contains(QLatin1String("color")))
+        d->profileColor = QColor(object.value(QLatin1String("color")).toString());
+    // The configuration knows one set of values; it is both the installer's and the
+    // user's until the user changes something.
+    d->profileName = d->name;
+    d->profileIcon = d->icon;
+    d->color = d->profileColor;
+
+    const QJsonValue functions = object.value(QLatin1String("functions"));
+    if (functions.isArray()) {
+        const QJsonArray entries = functions.toArray();
+        for (const QJsonValue& entry : entries) {
+            if (!entry.isObject())
+                continue;
+            const Function function(entry.toObject());
+            if (function.isValid())
+                d->functions.append(function);
+        }
+    }
 }
 
 Room::Room(const Room& other) = default;
@@ -119,6 +169,106 @@ void Room::beginSerialize(QXmlStreamWriter* writer) const
 void Room::endSerialize(QXmlStreamWriter* writer) const
 {
     writer->writeEndElement();
+}
+
+DeletableItems Room::gc() const
+{
+    DeletableItems items;
+    for (const Function& function : qAsConst(d->functions))
+        items.append(function.gc());
+    return items;
+}
+
+bool Room::mergeAdminSettings(const Room& other)
+{
+    const QHash<QUuid, int> own = firstIndexes(d->functions);
+    bool changed = false;
+    for (const Function& otherFunction : qAsConst(other.d->functions)) {
+        const int index = own.value(otherFunction.id(), -1);
+        if (index < 0)
+            continue;
+        Function function = d->functions.at(index);
+        if (function.mergeAdminSettings(otherFunction, false))
+            changed = true;
+    }
+    return changed;
+}
+
+DeletableItems Room::mergeProfile(const Room& other, bool keepOwnValues, bool adoptStructure)
+{
+    DeletableItems result;
+    if (adoptStructure) {
+        const QHash<QUuid, int> theirs = firstIndexes(other.d->functions);
+        QList<Function> kept;
+        for (const Function& function : qAsConst(d->functions)) {
+            if (theirs.contains(function.id()))
+                kept.append(function);
+        }
+        d->functions = kept;
+        if (d->functions.isEmpty()) {
+            d->functions = other.d->functions;
+        } else {
+            const QHash<QUuid, int> own = firstIndexes(d->functions);
+            QList<Function> added;
+            for (const Function& otherFunction : qAsConst(other.d->functions)) {
+                const int index = own.value(otherFunction.id(), -1);
+                if (index < 0) {
+                    added.append(otherFunction);
+                    continue;
+                }
+                Function function = d->functions.at(index);
+                function.mergeProfile(otherFunction, keepOwnValues, true);
+            }
+            d->functions.append(added);
+        }
+    } else {
+        const QHash<QUuid, int> theirs = firstIndexes(other.d->functions);
+        for (Function function : qAsConst(d->functions)) {
+            const int index = theirs.value(function.id(), -1);
+            if (index >= 0)
+                function.mergeProfile(other.d->functions.at(index), keepOwnValues, false);
+        }
+    }
+
+    if (keepOwnValues && !adoptStructure) {
+        // Functions that only the other side has will not exist here; their timers go.
+        const QHash<QUuid, int> own = firstIndexes(d->functions);
+        for (const Function& otherFunction : qAsConst(other.d->functions)) {
+            if (!own.contains(otherFunction.id()))
+                result.append(otherFunction.gc());
+        }
+        return result;
+    }
+
+    // The values the user sees on the other side become this room's, in both sets.
+    const QString name = other.name();
+    const QString icon = other.icon();
+    const QColor color = other.color();
+    d->name = name;
+    d->icon = icon;
+    d->color = color;
+    d->profileName = name;
+    d->profileIcon = icon;
+    d->profileColor = color;
+    return result;
+}
+
+void Room::sync(const Room& other, Project::SyncHints hints)
+{
+    // Only this handle changes; copies that shared the block keep the old values.
+    d.detach();
+    if (hints.testFlag(Project::SyncAdminSettings)) {
+        d->name = other.d->name;
+        d->icon = other.d->icon;
+        d->color = other.d->color;
+        d->functions = other.d->functions;
+    }
+    if (hints.testFlag(Project::SyncProfile)) {
+        d->profileName = other.d->profileName;
+        d->profileIcon = other.d->profileIcon;
+        d->profileColor = other.d->profileColor;
+        d->functions = other.d->functions;
+    }
 }
 
 } // namespace projects

@@ -43,6 +43,17 @@ public:
      * The reader uses it to restore the installer's colour from a project file.
      */
     Room(const QUuid& id, const QString& name, const QString& icon, const QColor& color);
+    /**
+     * @brief Creates a room from its JSON form: "id" (identifier text), "name", "icon",
+     * "color" (colour text) and "functions" (an array of function objects).
+     *
+     * Never fails: without an "id" that decodes to an identifier the room is invalid and
+     * nothing else is read. The name, icon and colour are both the installer's and the
+     * profile values. Array elements that are no objects and functions that are not valid
+     * are left out; values of another JSON type read as empty text.
+     * @see Function::Function(const QJsonObject&)
+     */
+    explicit Room(const QJsonObject& object);
     /// Shares @p other's data block.
     Room(const Room& other);
     Room(Room&& other) noexcept;
@@ -94,6 +105,46 @@ public:
     void beginSerialize(QXmlStreamWriter* writer) const;
     /// Closes the element opened by beginSerialize(). @see beginSerialize()
     void endSerialize(QXmlStreamWriter* writer) const;
+
+    /// Returns everything to delete on the device for the room: the records of all
+    /// functions (Function::gc()) combined.
+    DeletableItems gc() const;
+
+    /**
+     * @brief Takes over the administrator's settings of @p other's functions.
+     *
+     * Each function of @p other that has a function with the same id here (the first
+     * one) is passed to that function's Function::mergeAdminSettings(). Functions are
+     * neither added nor removed, and names, icons and colours stay. @p other is not
+     * changed.
+     * @return @c true if any function reported a change.
+     */
+    bool mergeAdminSettings(const Room& other);
+
+    /**
+     * @brief Takes over the user's profile of @p other, function by function.
+     *
+     * With @p adoptStructure, functions that @p other lacks are removed, the functions of
+     * both are merged with Function::mergeProfile() and @p other's new functions (the same
+     * handles) are appended at the end (all of them when none is left). Without it, only
+     * functions on both sides are merged, and with @p keepOwnValues the timers of the
+     * functions that only @p other has are reported. Unless @p keepOwnValues is set
+     * without @p adoptStructure, @p other's effective name, icon and color() become both
+     * the installer's and the profile values. @p other is not changed.
+     * @return the items to delete on the device.
+     */
+    DeletableItems mergeProfile(const Room& other, bool keepOwnValues, bool adoptStructure);
+
+    /**
+     * @brief Copies the parts of @p other that @p hints select, after giving this handle
+     * a private copy of the data block when it is shared.
+     *
+     * SyncAdminSettings copies the installer's name, icon and colour, SyncProfile the
+     * profile name, icon and colour; either copies the function list (the same function
+     * handles). SyncSchedules has no effect on a room. Other copies of this room keep the
+     * old values.
+     */
+    void sync(const Room& other, Project::SyncHints hints);
 
 private:
     class Private;
