@@ -2,17 +2,22 @@
 
 #include "testutil.h"
 
+#include <projects/deletableitems.h>
 #include <projects/floor.h>
 #include <projects/function.h>
 #include <projects/project.h>
 #include <projects/room.h>
+#include <projects/switchtime.h>
 #include <projects/common/conversions.h>
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QtTest>
 
 using namespace projects;
 
 Q_DECLARE_METATYPE(projects::Room)
+Q_DECLARE_METATYPE(projects::Floor)
 
 namespace {
 
@@ -50,6 +55,43 @@ Room firstRoom(const QByteArray& content)
     return project.floors().first().rooms().first();
 }
 
+QUuid numberedId(int n)
+{
+    return QUuid(n, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1);
+}
+
+// A function whose one switch time holds the device timer @p timer.
+Function functionWithTimer(int n, int timer, const QString& name = QString())
+{
+    Function function(numberedId(n), name, Function::Switch, true);
+    SwitchTime switchTime;
+    switchTime.timerIds().insert(1, timer);
+    function.switchTimes().append(switchTime);
+    return function;
+}
+
+// "name:n,n,..." with the numbers of the functions' identifiers (see numberedId()).
+QString describe(const Room& room)
+{
+    QStringList numbers;
+    for (const Function& function : room.functions())
+        numbers.append(QString::number(function.id().data1));
+    return room.name() + QLatin1Char(':') + numbers.join(QLatin1Char(','));
+}
+
+QString describe(const Floor& floor)
+{
+    QStringList rooms;
+    for (const Room& room : floor.rooms())
+        rooms.append(QString::number(room.id().data1) + QLatin1Char('=') + describe(room));
+    return floor.name() + QLatin1Char('[') + rooms.join(QLatin1Char(' ')) + QLatin1Char(']');
+}
+
+QSet<int> toSet(const QList<int>& list)
+{
+    return QSet<int>(list.cbegin(), list.cend());
+}
+
 } // namespace
 
 class tst_Building : public QObject
@@ -78,6 +120,27 @@ private slots:
     void readFloors_data();
     void readFloors();
     void roundTrip();
+
+    // JSON
+    void floorFromJson_data();
+    void floorFromJson();
+    void roomFromJson_data();
+    void roomFromJson();
+
+    // Merging, sync and garbage collection
+    void gc();
+    void roomMergeAdminSettings_data();
+    void roomMergeAdminSettings();
+    void floorMergeAdminSettings();
+    void roomMergeProfile_data();
+    void roomMergeProfile();
+    void roomMergeProfileSharing();
+    void roomMergeProfileColours_data();
+    void roomMergeProfileColours();
+    void floorMergeProfile_data();
+    void floorMergeProfile();
+    void roomSync_data();
+    void roomSync();
 };
 
 void tst_Building::roomGetters_data()
@@ -257,15 +320,16 @@ void tst_Building::writeRoom_data()
     QTest::newRow("profile colour white is not written")
         << white << QStringList({id, QStringLiteral("name=Hall"), QStringLiteral("icon=")});
 
-    Room whiteByText(roomId, QStringLiteral("Hall"), QString(), QColor(Qt::red));
-    whiteByText.setColor(QColor::fromHsv(0, 0, 255));
+    Room whiteInHsv(roomId, QStringLiteral("Hall"), QString(), QColor(Qt::red));
+    whiteInHsv.setColor(QColor::fromHsv(0, 0, 255));
     QTest::newRow("profile colour white in another colour model is not written")
-        << whiteByText
+        << whiteInHsv
         << QStringList({id, QStringLiteral("name=Hall"), QStringLiteral("icon="),
                         QStringLiteral("color=#ff0000")});
 
     Room profileOnly(roomId, QString(), QString());
-    profileOnly.restoreProfile(QStringLiteral("Bath"), QString(), QColor(QStringLiteral("#123456")));
+    profileOnly.restoreProfile(QStringLiteral("Bath"), QString(),
+                               QColor(QStringLiteral("#123456")));
     QTest::newRow("invalid installer's colour writes no color")
         << profileOnly
         << QStringList({id, QStringLiteral("name="), QStringLiteral("icon="),
@@ -429,6 +493,404 @@ void tst_Building::roundTrip()
     QCOMPARE(read.rooms().at(0).color(), QColor(QStringLiteral("#a0b0c0")));
     QCOMPARE(read.rooms().at(1).color(), QColor(QStringLiteral("#123456")));
     QCOMPARE(writeFloor(read), first);
+}
+
+void tst_Building::floorFromJson_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<QString>("expected");
+
+    const QByteArray id = "\"id\": \"" + idText(numberedId(1)) + "\"";
+    const QByteArray room2 = "{\"id\": \"" + idText(numberedId(2)) + "\", \"name\": \"Hall\"}";
+    const QByteArray room3 = "{\"id\": \"" + idText(numberedId(3)) + "\", \"name\": \"Bath\"}";
+
+    QTest::newRow("name and rooms in order")
+        << "{" + id + ", \"name\": \"Ground\", \"rooms\": [" + room2 + ", " + room3 + "]}" << true
+        << QStringLiteral("Ground[2=Hall: 3=Bath:]");
+    QTest::newRow("no id: nothing is read")
+        << "{\"name\": \"Ground\", \"rooms\": [" + room2 + "]}" << false << QStringLiteral("[]");
+    QTest::newRow("id with too few digits: nothing is read")
+        << "{\"id\": \"_0102\", \"name\": \"Ground\", \"rooms\": [" + room2 + "]}" << false
+        << QStringLiteral("[]");
+    QTest::newRow("room without usable id is left out")
+        << "{" + id + ", \"rooms\": [" + room2 + ", {\"name\": \"Attic\"}, " + room3 + "]}"
+        << true << QStringLiteral("[2=Hall: 3=Bath:]");
+    QTest::newRow("array entries that are no objects are skipped")
+        << "{" + id + ", \"rooms\": [1, \"x\", null, " + room3 + "]}" << true
+        << QStringLiteral("[3=Bath:]");
+    QTest::newRow("rooms given as an object give no rooms")
+        << "{" + id + ", \"rooms\": " + room2 + "}" << true << QStringLiteral("[]");
+    QTest::newRow("name that is no string reads empty")
+        << "{" + id + ", \"name\": [\"Ground\"]}" << true << QStringLiteral("[]");
+}
+
+void tst_Building::floorFromJson()
+{
+    QFETCH(QByteArray, json);
+    const Floor floor(QJsonDocument::fromJson(json).object());
+    QTEST(floor.isValid(), "valid");
+    QTEST(describe(floor), "expected");
+}
+
+void tst_Building::roomFromJson_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QColor>("color");
+    QTest::addColumn<QStringList>("written");
+
+    const QByteArray id = "\"id\": \"" + idText(roomId) + "\"";
+    const QString idAttribute = QStringLiteral("id=") + uuidToString(roomId);
+    const QByteArray function = "{\"id\": \"" + idText(numberedId(5)) + "\"}";
+
+    QTest::newRow("values are both installer's and profile values")
+        << "{" + id + ", \"name\": \"Hall\", \"icon\": \"hall.png\", \"color\": \"#A0B0C0\"}"
+        << QStringLiteral("Hall:") << QColor(QStringLiteral("#a0b0c0"))
+        << QStringList({idAttribute, QStringLiteral("name=Hall"), QStringLiteral("icon=hall.png"),
+                        QStringLiteral("color=#a0b0c0")});
+    QTest::newRow("no colour gives white and writes no colour")
+        << "{" + id + ", \"name\": \"Hall\"}" << QStringLiteral("Hall:") << QColor(Qt::white)
+        << QStringList({idAttribute, QStringLiteral("name=Hall"), QStringLiteral("icon=")});
+    QTest::newRow("functions without usable id are left out")
+        << "{" + id + ", \"functions\": [{\"name\": \"x\"}, 3, " + function + "]}"
+        << QStringLiteral(":5") << QColor(Qt::white)
+        << QStringList({idAttribute, QStringLiteral("name="), QStringLiteral("icon=")});
+    QTest::newRow("functions given as an object are ignored")
+        << "{" + id + ", \"functions\": " + function + "}" << QStringLiteral(":")
+        << QColor(Qt::white)
+        << QStringList({idAttribute, QStringLiteral("name="), QStringLiteral("icon=")});
+    QTest::newRow("no id: nothing is read")
+        << "{\"name\": \"Hall\", \"color\": \"#a0b0c0\", \"functions\": [" + function + "]}"
+        << QStringLiteral(":") << QColor(Qt::white)
+        << QStringList({QStringLiteral("id=") + uuidToString(QUuid()), QStringLiteral("name="),
+                        QStringLiteral("icon=")});
+}
+
+void tst_Building::roomFromJson()
+{
+    QFETCH(QByteArray, json);
+    const Room room(QJsonDocument::fromJson(json).object());
+    QTEST(describe(room), "expected");
+    QTEST(room.color(), "color");
+    QTEST(writtenRoom(room), "written");
+}
+
+void tst_Building::gc()
+{
+    Room first(numberedId(1), QString(), QString());
+    first.functions() << functionWithTimer(10, 100) << functionWithTimer(11, 101);
+    Room second(numberedId(2), QString(), QString());
+    second.functions() << functionWithTimer(12, 100) << Function(numberedId(13), QString(),
+                                                                 Function::Blind, true);
+    Floor floor(floorId, QString());
+    floor.rooms() << first << second << Room();
+
+    QCOMPARE(first.gc().timers(), QSet<int>({100, 101}));
+    QCOMPARE(floor.gc().timers(), QSet<int>({100, 101}));
+    QVERIFY(Floor().gc().timers().isEmpty());
+    QVERIFY(!Room().gc().hasSomethingToDelete());
+}
+
+void tst_Building::roomMergeAdminSettings_data()
+{
+    QTest::addColumn<QList<int>>("own");
+    QTest::addColumn<QList<int>>("other");
+    QTest::addColumn<bool>("expected");
+    QTest::addColumn<QList<bool>>("flags");
+
+    // Own functions run on vacation; other's with the same number do not, so a merged
+    // function changes its flag and reports the change.
+    QTest::newRow("no common identifier changes nothing")
+        << QList<int>({1, 2}) << QList<int>({3}) << false << QList<bool>({true, true});
+    QTest::newRow("a matched function reports its change")
+        << QList<int>({1, 2}) << QList<int>({3, 2}) << true << QList<bool>({true, false});
+    QTest::newRow("only the first of two equal identifiers is merged")
+        << QList<int>({1, 1}) << QList<int>({1}) << true << QList<bool>({false, true});
+    QTest::newRow("no functions on the other side")
+        << QList<int>({1}) << QList<int>() << false << QList<bool>({true});
+}
+
+void tst_Building::roomMergeAdminSettings()
+{
+    QFETCH(QList<int>, own);
+    QFETCH(QList<int>, other);
+    Room room(roomId, QStringLiteral("Hall"), QString());
+    for (int n : own)
+        room.functions().append(Function(numberedId(n), QString(), Function::Switch, true));
+    Room otherRoom(roomId, QStringLiteral("Bath"), QString());
+    for (int n : other)
+        otherRoom.functions().append(Function(numberedId(n), QString(), Function::Switch, false));
+    const QString before = describe(room);
+    const QString otherBefore = describe(otherRoom);
+
+    QTEST(room.mergeAdminSettings(otherRoom), "expected");
+    QList<bool> flags;
+    for (const Function& function : room.functions())
+        flags.append(function.runOnVacation());
+    QTEST(flags, "flags");
+    QCOMPARE(describe(room), before);
+    QCOMPARE(describe(otherRoom), otherBefore);
+}
+
+void tst_Building::floorMergeAdminSettings()
+{
+    const auto makeFloor = [](bool runOnVacation) {
+        Floor floor(floorId, runOnVacation ? QStringLiteral("Own") : QStringLiteral("Other"));
+        for (int n : {1, 2}) {
+            Room room(numberedId(n), QString(), QString());
+            room.functions().append(Function(numberedId(10 + n), QString(), Function::Switch,
+                                             runOnVacation));
+            floor.rooms().append(room);
+        }
+        return floor;
+    };
+    Floor own = makeFloor(true);
+    Floor other = makeFloor(false);
+    // Only room 2 has a counterpart.
+    other.rooms().removeFirst();
+    QVERIFY(own.mergeAdminSettings(other));
+    QVERIFY(own.rooms().at(0).functions().first().runOnVacation());
+    QVERIFY(!own.rooms().at(1).functions().first().runOnVacation());
+    QCOMPARE(own.name(), QStringLiteral("Own"));
+    QCOMPARE(own.rooms().size(), 2);
+
+    Floor stranger(numberedId(9), QString());
+    stranger.rooms().append(Room(numberedId(9), QString(), QString()));
+    QVERIFY(!own.mergeAdminSettings(stranger));
+    QCOMPARE(own.rooms().size(), 2);
+}
+
+void tst_Building::roomMergeProfile_data()
+{
+    QTest::addColumn<bool>("keepOwnValues");
+    QTest::addColumn<bool>("adoptStructure");
+    QTest::addColumn<QList<int>>("own");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QSet<int>>("timers");
+
+    // Own room "Hall" holds the functions numbered in "own"; other room "Bath" holds 2, 3
+    // and 4 (named "other"), function n carrying device timer 100 + n. Expected: the
+    // room's name and function numbers, and the functions' names as "+" (other's name) or
+    // "-" (own name), in list order.
+    QTest::newRow("adopting structure drops, merges and appends")
+        << true << true << QList<int>({1, 2, 5, 3}) << QStringLiteral("Bath:2,3,4 +++")
+        << QSet<int>();
+    QTest::newRow("adopting structure without own values does the same")
+        << false << true << QList<int>({1, 2, 5, 3}) << QStringLiteral("Bath:2,3,4 +++")
+        << QSet<int>();
+    QTest::newRow("adopting structure keeps own positions")
+        << false << true << QList<int>({3, 2}) << QStringLiteral("Bath:3,2,4 +++") << QSet<int>();
+    QTest::newRow("adopting structure with nothing left takes all of other's")
+        << true << true << QList<int>({1, 5}) << QStringLiteral("Bath:2,3,4 +++") << QSet<int>();
+    QTest::newRow("adopting structure into an empty room")
+        << false << true << QList<int>() << QStringLiteral("Bath:2,3,4 +++") << QSet<int>();
+    QTest::newRow("keeping own values reports functions only other has")
+        << true << false << QList<int>({1, 2}) << QStringLiteral("Hall:1,2 --")
+        << QSet<int>({103, 104});
+    QTest::newRow("taking over merges matches and the room's values")
+        << false << false << QList<int>({1, 2}) << QStringLiteral("Bath:1,2 -+") << QSet<int>();
+}
+
+void tst_Building::roomMergeProfile()
+{
+    QFETCH(bool, keepOwnValues);
+    QFETCH(bool, adoptStructure);
+    QFETCH(QList<int>, own);
+
+    Room room(roomId, QStringLiteral("Hall"), QStringLiteral("hall.png"));
+    for (int n : own)
+        room.functions().append(functionWithTimer(n, 100 + n, QStringLiteral("own")));
+    Room other(roomId, QStringLiteral("Bath"), QStringLiteral("bath.png"));
+    for (int n : {2, 3, 4})
+        other.functions().append(functionWithTimer(n, 100 + n, QStringLiteral("other")));
+    const QString otherBefore = describe(other);
+
+    const DeletableItems items = room.mergeProfile(other, keepOwnValues, adoptStructure);
+    QString names;
+    for (const Function& function : room.functions())
+        names.append(function.name() == QLatin1String("other") ? QLatin1Char('+')
+                                                               : QLatin1Char('-'));
+    QTEST(describe(room) + QLatin1Char(' ') + names, "expected");
+    QTEST(items.timers(), "timers");
+    QCOMPARE(describe(other), otherBefore);
+    QCOMPARE(other.functions().first().name(), QStringLiteral("other"));
+}
+
+void tst_Building::roomMergeProfileSharing()
+{
+    Room room(roomId, QStringLiteral("Hall"), QString());
+    const Function ownMatch = functionWithTimer(2, 102, QStringLiteral("own"));
+    room.functions() << ownMatch;
+    Room other(roomId, QStringLiteral("Bath"), QString());
+    const Function otherMatch = functionWithTimer(2, 102, QStringLiteral("other"));
+    const Function otherNew = functionWithTimer(3, 103, QStringLiteral("other"));
+    other.functions() << otherMatch << otherNew;
+
+    room.mergeProfile(other, true, true);
+    QCOMPARE(room.functions().size(), 2);
+    // The matched function stays this room's own object ...
+    Function(room.functions().at(0)).setOnIcon(QStringLiteral("mine.png"));
+    QVERIFY(otherMatch.onIcon().isEmpty());
+    QCOMPARE(ownMatch.onIcon(), QStringLiteral("mine.png"));
+    // ... while the appended one is other's object, shared from now on.
+    Function(other.functions().at(1)).setName(QStringLiteral("renamed"));
+    QCOMPARE(room.functions().at(1).name(), QStringLiteral("renamed"));
+    // The lists themselves are not shared.
+    other.functions().append(functionWithTimer(4, 104));
+    QCOMPARE(room.functions().size(), 2);
+}
+
+void tst_Building::roomMergeProfileColours_data()
+{
+    QTest::addColumn<Room>("other");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("icon");
+    QTest::addColumn<QColor>("color");
+
+    const QColor installer(QStringLiteral("#102030"));
+    const QColor profile(QStringLiteral("#405060"));
+
+    Room withProfile(roomId, QStringLiteral("Bath"), QStringLiteral("bath.png"), installer);
+    withProfile.restoreProfile(QStringLiteral("Spa"), QStringLiteral("spa.png"), profile);
+    QTest::newRow("other's profile values win")
+        << withProfile << QStringLiteral("Spa") << QStringLiteral("spa.png") << profile;
+    QTest::newRow("other's installer's values without profile")
+        << Room(roomId, QStringLiteral("Bath"), QStringLiteral("bath.png"), installer)
+        << QStringLiteral("Bath") << QStringLiteral("bath.png") << installer;
+    QTest::newRow("no valid colour on the other side gives white")
+        << Room(roomId, QStringLiteral("Bath"), QString()) << QStringLiteral("Bath") << QString()
+        << QColor(Qt::white);
+}
+
+void tst_Building::roomMergeProfileColours()
+{
+    QFETCH(Room, other);
+    Room room(roomId, QStringLiteral("Hall"), QStringLiteral("hall.png"),
+              QColor(QStringLiteral("#aabbcc")));
+    room.restoreProfile(QStringLiteral("Lobby"), QStringLiteral("lobby.png"), QColor(Qt::red));
+
+    // Keeping own values leaves every presentation value alone.
+    room.mergeProfile(other, true, false);
+    QCOMPARE(room.name(), QStringLiteral("Lobby"));
+    QCOMPARE(room.color(), QColor(Qt::red));
+
+    room.mergeProfile(other, false, false);
+    QTEST(room.name(), "name");
+    QTEST(room.icon(), "icon");
+    QTEST(room.color(), "color");
+    // Installer's and profile values are equal now: a cleared profile shows the same.
+    room.restoreProfile(QString(), QString(), QColor());
+    QTEST(room.name(), "name");
+    QTEST(room.icon(), "icon");
+    QTEST(room.color(), "color");
+}
+
+void tst_Building::floorMergeProfile_data()
+{
+    QTest::addColumn<bool>("keepOwnValues");
+    QTest::addColumn<bool>("adoptStructure");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QList<int>>("timers");
+
+    // Own floor "Own": room 1 (functions 11, 12), room 2 (function 21).
+    // Other floor "Other": room 2 (functions 21, 22), room 3 (function 31).
+    // Function n carries device timer n.
+    QTest::newRow("adopting structure reports nothing")
+        << true << true << QStringLiteral("Other[2=:21,22 3=:31]") << QList<int>();
+    QTest::newRow("adopting structure without own values")
+        << false << true << QStringLiteral("Other[2=:21,22 3=:31]") << QList<int>();
+    QTest::newRow("keeping own values reports rooms' and missing rooms' timers")
+        << true << false << QStringLiteral("Own[1=:11,12 2=:21]") << QList<int>({22, 31});
+    QTest::newRow("taking over reports the rooms' records and takes the name")
+        << false << false << QStringLiteral("Other[1=:11,12 2=:21]") << QList<int>();
+}
+
+void tst_Building::floorMergeProfile()
+{
+    QFETCH(bool, keepOwnValues);
+    QFETCH(bool, adoptStructure);
+    const auto makeRoom = [](int n, const QList<int>& functions) {
+        Room room(numberedId(n), QString(), QString());
+        for (int f : functions)
+            room.functions().append(functionWithTimer(f, f));
+        return room;
+    };
+    Floor own(floorId, QStringLiteral("Own"));
+    own.rooms() << makeRoom(1, {11, 12}) << makeRoom(2, {21});
+    Floor other(floorId, QStringLiteral("Other"));
+    other.rooms() << makeRoom(2, {21, 22}) << makeRoom(3, {31});
+    const QString otherBefore = describe(other);
+
+    const DeletableItems items = own.mergeProfile(other, keepOwnValues, adoptStructure);
+    QTEST(describe(own), "expected");
+    QFETCH(QList<int>, timers);
+    QCOMPARE(items.timers(), toSet(timers));
+    QCOMPARE(describe(other), otherBefore);
+}
+
+void tst_Building::roomSync_data()
+{
+    QTest::addColumn<int>("hints");
+    QTest::addColumn<QStringList>("expected");
+
+    const QString own = QStringLiteral("id=") + uuidToString(roomId);
+    // Written attributes after the sync, then the function numbers.
+    QTest::newRow("no flag only detaches")
+        << 0
+        << QStringList({own, QStringLiteral("name=Hall"), QStringLiteral("icon=hall.png"),
+                        QStringLiteral("color=#102030"), QStringLiteral("p:name=Lobby"),
+                        QStringLiteral("1")});
+    QTest::newRow("admin settings copy the installer's values and functions")
+        << int(Project::SyncAdminSettings)
+        << QStringList({own, QStringLiteral("name=Bath"), QStringLiteral("icon=bath.png"),
+                        QStringLiteral("color=#405060"), QStringLiteral("p:name=Lobby"),
+                        QStringLiteral("2,3")});
+    QTest::newRow("profile copies the profile values and functions")
+        << int(Project::SyncProfile)
+        << QStringList({own, QStringLiteral("name=Hall"), QStringLiteral("icon=hall.png"),
+                        QStringLiteral("color=#102030"), QStringLiteral("p:name=Spa"),
+                        QStringLiteral("p:color=#0000ff"), QStringLiteral("2,3")});
+    QTest::newRow("schedules have no effect on a room")
+        << int(Project::SyncSchedules)
+        << QStringList({own, QStringLiteral("name=Hall"), QStringLiteral("icon=hall.png"),
+                        QStringLiteral("color=#102030"), QStringLiteral("p:name=Lobby"),
+                        QStringLiteral("1")});
+}
+
+void tst_Building::roomSync()
+{
+    QFETCH(int, hints);
+    Room room(roomId, QStringLiteral("Hall"), QStringLiteral("hall.png"),
+              QColor(QStringLiteral("#102030")));
+    room.setName(QStringLiteral("Lobby"));
+    room.functions().append(functionWithTimer(1, 101));
+    Room other(otherRoomId, QStringLiteral("Bath"), QStringLiteral("bath.png"),
+               QColor(QStringLiteral("#405060")));
+    other.restoreProfile(QStringLiteral("Spa"), QString(), QColor(Qt::blue));
+    other.functions() << functionWithTimer(2, 102) << functionWithTimer(3, 103);
+
+    const Room copy = room;
+    const QStringList copyBefore = writtenRoom(copy);
+    room.sync(other, Project::SyncHints(hints));
+
+    QStringList state = writtenRoom(room);
+    QStringList numbers;
+    for (const Function& function : room.functions())
+        numbers.append(QString::number(function.id().data1));
+    state.append(numbers.join(QLatin1Char(',')));
+    QTEST(state, "expected");
+
+    // The sync detached the room: its old copy keeps the old values and functions ...
+    QCOMPARE(writtenRoom(copy), copyBefore);
+    QCOMPARE(copy.functions().size(), 1);
+    room.setIcon(QStringLiteral("changed.png"));
+    QVERIFY(copy.icon() != QLatin1String("changed.png"));
+    // ... while synced functions are other's objects.
+    if (hints != 0 && hints != Project::SyncSchedules) {
+        Function(other.functions().first()).setName(QStringLiteral("renamed"));
+        QCOMPARE(room.functions().first().name(), QStringLiteral("renamed"));
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_Building)

@@ -3,6 +3,7 @@
 
 #include "testutil.h"
 
+#include <projects/deletableitems.h>
 #include <projects/floor.h>
 #include <projects/function.h>
 #include <projects/group.h>
@@ -12,12 +13,15 @@
 #include <projects/switchtime.h>
 #include <projects/common/conversions.h>
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QtTest>
 
 using namespace projects;
 
 Q_DECLARE_METATYPE(projects::Function)
 Q_DECLARE_METATYPE(projects::Function::FunctionType)
+Q_DECLARE_METATYPE(projects::SwitchTime)
 
 namespace {
 
@@ -83,6 +87,74 @@ QStringList refs(const QByteArray& xml, const QString& element)
     return result;
 }
 
+// Collects the debug messages logged while it lives.
+class MessageLog
+{
+public:
+    MessageLog()
+        : m_previous(qInstallMessageHandler(&MessageLog::handle))
+    {
+        s_current = this;
+    }
+    ~MessageLog()
+    {
+        s_current = nullptr;
+        qInstallMessageHandler(m_previous);
+    }
+    // The messages, each switch-time line shortened to "switchTime <identifier text>".
+    QStringList messages() const { return m_messages; }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext&, const QString& message)
+    {
+        if (!s_current || type != QtDebugMsg)
+            return;
+        const QString prefix = QStringLiteral(">> SwitchTime ID = ");
+        if (message.startsWith(prefix))
+            s_current->m_messages.append(QStringLiteral("switchTime ")
+                                         + message.mid(prefix.size(), 33));
+        else
+            s_current->m_messages.append(message);
+    }
+
+    static MessageLog* s_current;
+    QtMessageHandler m_previous;
+    QStringList m_messages;
+};
+
+MessageLog* MessageLog::s_current = nullptr;
+
+SwitchTime switchTimeWithTimers(const QList<int>& timers)
+{
+    SwitchTime switchTime;
+    int day = 1;
+    for (int timer : timers)
+        switchTime.timerIds().insert(day++, timer);
+    return switchTime;
+}
+
+QStringList switchTimeIds(const QList<SwitchTime>& switchTimes)
+{
+    QStringList ids;
+    for (const SwitchTime& switchTime : switchTimes)
+        ids.append(uuidToString(switchTime.id()));
+    return ids;
+}
+
+// A text of the values a merge or sync may change, for comparing whole states.
+QString describe(const Function& f)
+{
+    QStringList parts;
+    parts << f.name() << f.onIcon() << f.offIcon() << f.onText() << f.offText() << f.unit()
+          << uuidToString(f.actuatorRef()) << QString::number(f.type())
+          << QString::number(f.address()) << QString::number(f.runOnVacation())
+          << QString::number(f.cachedDatapoint(QStringLiteral("role")));
+    for (const QUuid& ref : f.groupRefs())
+        parts << uuidToString(ref);
+    parts << switchTimeIds(f.switchTimes());
+    return parts.join(QLatin1Char('|'));
+}
+
 } // namespace
 
 class tst_Functions : public QObject
@@ -119,6 +191,23 @@ private slots:
     // After reading
     void splitUnits_data();
     void splitUnits();
+
+    // JSON
+    void fromJson_data();
+    void fromJson();
+
+    // Merging, sync and garbage collection
+    void mergeAdminSettings_data();
+    void mergeAdminSettings();
+    void mergeAdminSettingsMessages();
+    void mergeProfile_data();
+    void mergeProfile();
+    void mergeProfileSharesSchedules();
+    void mergeProfileMessages();
+    void sync_data();
+    void sync();
+    void gc_data();
+    void gc();
 };
 
 void tst_Functions::defaults()
@@ -594,6 +683,418 @@ void tst_Functions::splitUnits()
     const QList<Function> functions = readFunctions(content);
     QCOMPARE(functions.size(), 1);
     QTEST(int(functions.first().type()), "expected");
+}
+
+void tst_Functions::fromJson_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("onIcon");
+    QTest::addColumn<QString>("offIcon");
+    QTest::addColumn<int>("switchTimes");
+
+    const QByteArray id = "\"id\": \"" + idText(functionId) + "\"";
+    const QByteArray switchTime = "{\"id\": \"" + idText(groupA) + "\", \"days\": 6}";
+
+    QTest::newRow("all keys")
+        << "{" + id + ", \"name\": \"Light\", \"icons\": {\"onIcon\": \"on.png\", \"offIcon\": "
+           "\"off.png\"}, \"switchtimes\": [" + switchTime + ", {}]}"
+        << true << QStringLiteral("Light") << QStringLiteral("on.png")
+        << QStringLiteral("off.png") << 2;
+    QTest::newRow("name without id is not read")
+        << QByteArray("{\"name\": \"Light\", \"icons\": {\"onIcon\": \"on.png\"}}") << false
+        << QString() << QString() << QString() << 0;
+    QTest::newRow("id with too few digits stops reading")
+        << QByteArray("{\"id\": \"_0a1b2c\", \"name\": \"Light\", \"switchtimes\": [{}]}")
+        << false << QString() << QString() << QString() << 0;
+    QTest::newRow("id that is no string stops reading")
+        << QByteArray("{\"id\": 12, \"name\": \"Light\"}") << false << QString() << QString()
+        << QString() << 0;
+    QTest::newRow("name that is no string reads empty")
+        << "{" + id + ", \"name\": 5}" << true << QString() << QString() << QString() << 0;
+    QTest::newRow("icons given as a string are ignored")
+        << "{" + id + ", \"icons\": \"on.png\"}" << true << QString() << QString() << QString()
+        << 0;
+    QTest::newRow("icons with only offIcon")
+        << "{" + id + ", \"icons\": {\"offIcon\": \"off.png\"}}" << true << QString()
+        << QString() << QStringLiteral("off.png") << 0;
+    QTest::newRow("switch-time key in other letter case is not read")
+        << "{" + id + ", \"switchTimes\": [" + switchTime + "]}" << true << QString() << QString()
+        << QString() << 0;
+    QTest::newRow("switch times that are no objects or invalid are left out")
+        << "{" + id + ", \"switchtimes\": [1, \"x\", {\"id\": \"_12\"}, " + switchTime + "]}"
+        << true << QString() << QString() << QString() << 1;
+    QTest::newRow("switch times given as an object are ignored")
+        << "{" + id + ", \"switchtimes\": " + switchTime + "}" << true << QString() << QString()
+        << QString() << 0;
+}
+
+void tst_Functions::fromJson()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(bool, valid);
+    const Function function(QJsonDocument::fromJson(json).object());
+    QCOMPARE(function.isValid(), valid);
+    if (valid)
+        QCOMPARE(function.id(), functionId);
+    QTEST(function.name(), "name");
+    QTEST(function.onIcon(), "onIcon");
+    QTEST(function.offIcon(), "offIcon");
+    QTEST(function.switchTimes().size(), "switchTimes");
+    // The JSON form carries none of these.
+    QCOMPARE(function.type(), Function::Unknown);
+    QVERIFY(function.runOnVacation());
+    QVERIFY(!function.hasActuator());
+    QVERIFY(!function.isInGroup());
+}
+
+void tst_Functions::mergeAdminSettings_data()
+{
+    QTest::addColumn<bool>("force");
+    QTest::addColumn<bool>("ownFlag");
+    QTest::addColumn<bool>("otherFlag");
+    QTest::addColumn<int>("ownSwitchTimes");
+    QTest::addColumn<int>("otherSwitchTimes");
+    QTest::addColumn<bool>("otherSimulationDiffers");
+    QTest::addColumn<bool>("expected");
+
+    QTest::newRow("nothing differs") << false << true << true << 0 << 0 << false << false;
+    QTest::newRow("forced although nothing differs")
+        << true << true << true << 0 << 0 << false << true;
+    QTest::newRow("run-on-vacation flag differs")
+        << false << true << false << 0 << 0 << false << true;
+    QTest::newRow("switch-time counts differ") << false << true << true << 0 << 1 << false << true;
+    QTest::newRow("equal non-empty switch-time counts still differ")
+        << false << false << false << 1 << 1 << false << true;
+    QTest::newRow("only the simulation differs")
+        << false << true << true << 0 << 0 << true << true;
+}
+
+void tst_Functions::mergeAdminSettings()
+{
+    QFETCH(bool, force);
+    QFETCH(bool, ownFlag);
+    QFETCH(bool, otherFlag);
+    QFETCH(int, ownSwitchTimes);
+    QFETCH(int, otherSwitchTimes);
+    QFETCH(bool, otherSimulationDiffers);
+
+    Function own(functionId, QStringLiteral("Own"), Function::Switch, ownFlag);
+    own.setOnIcon(QStringLiteral("own.png"));
+    own.setActuatorRef(actuatorId);
+    own.addGroupRef(groupA);
+    own.addCachedDatapoint(QStringLiteral("role"), 1);
+    for (int i = 0; i < ownSwitchTimes; ++i)
+        own.switchTimes().append(SwitchTime());
+    Function other(functionId, QStringLiteral("Other"), Function::Blind, otherFlag);
+    other.setOnIcon(QStringLiteral("other.png"));
+    other.addCachedDatapoint(QStringLiteral("role"), 2);
+    for (int i = 0; i < otherSwitchTimes; ++i)
+        other.switchTimes().append(SwitchTime());
+    // The simulations start equal: same type, same defaults.
+    other.simulation().setType(Function::Switch);
+    if (otherSimulationDiffers)
+        other.simulation().setEnabled(true);
+
+    const QString otherBefore = describe(other);
+    const Simulation otherSimulation = other.simulation();
+    QTEST(own.mergeAdminSettings(other, force), "expected");
+
+    QCOMPARE(switchTimeIds(own.switchTimes()), switchTimeIds(other.switchTimes()));
+    QCOMPARE(own.runOnVacation(), otherFlag);
+    QVERIFY(own.simulation() == otherSimulation);
+    // Everything but the schedule stays.
+    QCOMPARE(own.name(), QStringLiteral("Own"));
+    QCOMPARE(own.onIcon(), QStringLiteral("own.png"));
+    QCOMPARE(own.type(), Function::Switch);
+    QCOMPARE(own.actuatorRef(), actuatorId);
+    QCOMPARE(own.groupRefs(), QList<QUuid>({groupA}));
+    QCOMPARE(own.cachedDatapoint(QStringLiteral("role")), 1);
+    QCOMPARE(describe(other), otherBefore);
+    QVERIFY(other.simulation() == otherSimulation);
+}
+
+void tst_Functions::mergeAdminSettingsMessages()
+{
+    Function own(functionId, QStringLiteral("Light"), Function::Switch, true);
+    Function other(functionId, QStringLiteral("Other"), Function::Switch, true);
+    const SwitchTime first;
+    const SwitchTime second;
+    other.switchTimes() << first << second;
+    const QString id = uuidToString(functionId);
+
+    MessageLog log;
+    own.mergeAdminSettings(other, false);
+    QCOMPARE(log.messages(),
+             QStringList({QStringLiteral(">> MERGE ADMIN SETTINGS function  \"%1\"  with name  "
+                                         "\"Light\"")
+                              .arg(id),
+                          QStringLiteral(">> No switchtimes"),
+                          QStringLiteral(">> END MERGE ADMIN SETTINGS function  \"%1\"  with "
+                                         "name  \"Light\"")
+                              .arg(id),
+                          QStringLiteral("switchTime ") + uuidToString(first.id()),
+                          QStringLiteral("switchTime ") + uuidToString(second.id())}));
+}
+
+void tst_Functions::mergeProfile_data()
+{
+    QTest::addColumn<bool>("keepOwnValues");
+    QTest::addColumn<bool>("adoptStructure");
+    QTest::addColumn<Function>("own");
+    QTest::addColumn<Function>("other");
+    QTest::addColumn<QString>("expected");
+
+    // describe(): name|onIcon|offIcon|onText|offText|unit|actuator|type|address|flag|role|groups
+    const auto make = [](Function::FunctionType type, const QString& name, const QUuid& actuator,
+                         const QList<QUuid>& groups, int datapoint) {
+        Function f(functionId, name, type, true);
+        f.setOnIcon(name + QStringLiteral(".on"));
+        f.setOffIcon(name + QStringLiteral(".off"));
+        f.setOnText(name + QStringLiteral(".open"));
+        f.setOffText(name + QStringLiteral(".closed"));
+        f.setUnit(name + QStringLiteral(".unit"));
+        f.setActuatorRef(actuator);
+        f.setAddress(datapoint * 100);
+        for (const QUuid& group : groups)
+            f.addGroupRef(group);
+        f.addCachedDatapoint(QStringLiteral("role"), datapoint);
+        return f;
+    };
+    const QString actuator = uuidToString(actuatorId);
+    const QString none = uuidToString(QUuid());
+    const QString a = uuidToString(groupA);
+    const QString b = uuidToString(groupB);
+    const QString otherActuatorText = uuidToString(groupB);
+
+    const Function ownSwitch = make(Function::Switch, QStringLiteral("own"), actuatorId, {}, 1);
+    const Function otherSwitch = make(Function::Blind, QStringLiteral("other"), groupB, {}, 2);
+    const QString takenOver = QStringLiteral("other|other.on|other.off|own.open|own.closed|"
+                                             "own.unit|%1|1|100|0|2")
+                                  .arg(otherActuatorText);
+
+    QTest::newRow("taking over: name, icons, actuator and datapoints")
+        << false << false << ownSwitch << otherSwitch << takenOver;
+    QTest::newRow("adopting structure takes over too")
+        << true << true << make(Function::Switch, QStringLiteral("own"), actuatorId, {}, 1)
+        << make(Function::Blind, QStringLiteral("other"), groupB, {}, 2) << takenOver;
+    QTest::newRow("adopting structure without keeping takes over too")
+        << false << true << make(Function::Switch, QStringLiteral("own"), actuatorId, {}, 1)
+        << make(Function::Blind, QStringLiteral("other"), groupB, {}, 2) << takenOver;
+    QTest::newRow("taking over keeps the own actuator when other has none")
+        << false << false << make(Function::Switch, QStringLiteral("own"), actuatorId, {}, 1)
+        << make(Function::Switch, QStringLiteral("other"), QUuid(), {}, 2)
+        << QStringLiteral("other|other.on|other.off|own.open|own.closed|own.unit|%1|1|100|0|2")
+               .arg(actuator);
+    QTest::newRow("keeping own values with the same actuator takes names and texts")
+        << true << false << make(Function::Switch, QStringLiteral("own"), actuatorId, {}, 1)
+        << make(Function::Switch, QStringLiteral("other"), actuatorId, {}, 2)
+        << QStringLiteral("other|other.on|other.off|other.open|other.closed|other.unit|%1|1|100|"
+                          "0|1")
+               .arg(actuator);
+    QTest::newRow("keeping own values with another actuator takes nothing")
+        << true << false << make(Function::Switch, QStringLiteral("own"), actuatorId, {}, 1)
+        << make(Function::Switch, QStringLiteral("other"), groupB, {}, 2)
+        << QStringLiteral("own|own.on|own.off|own.open|own.closed|own.unit|%1|1|100|0|1")
+               .arg(actuator);
+    QTest::newRow("keeping own values without actuator takes nothing")
+        << true << false << make(Function::Switch, QStringLiteral("own"), QUuid(), {}, 1)
+        << make(Function::Switch, QStringLiteral("other"), QUuid(), {}, 2)
+        << QStringLiteral("own|own.on|own.off|own.open|own.closed|own.unit|%1|1|100|0|1")
+               .arg(none);
+    QTest::newRow("heating with groups in another order loses its name")
+        << true << false
+        << make(Function::Heating, QStringLiteral("own"), QUuid(), {groupA, groupB}, 1)
+        << make(Function::Heating, QStringLiteral("other"), QUuid(), {groupB, groupA}, 2)
+        << QStringLiteral("|own.on|own.off|own.open|own.closed|own.unit|%1|4|100|0|1|%2|%3")
+               .arg(none, a, b);
+    QTest::newRow("heating with fewer groups loses the name it took over")
+        << true << false
+        << make(Function::Heating, QStringLiteral("own"), actuatorId, {groupA, groupB}, 1)
+        << make(Function::Heating, QStringLiteral("other"), actuatorId, {groupA}, 2)
+        << QStringLiteral("|other.on|other.off|other.open|other.closed|other.unit|%1|4|100|0|1|"
+                          "%2|%3")
+               .arg(actuator, a, b);
+    QTest::newRow("heating with equal groups keeps its name")
+        << true << false
+        << make(Function::Heating, QStringLiteral("own"), QUuid(), {groupA, groupB}, 1)
+        << make(Function::Heating, QStringLiteral("other"), QUuid(), {groupA, groupB}, 2)
+        << QStringLiteral("own|own.on|own.off|own.open|own.closed|own.unit|%1|4|100|0|1|%2|%3")
+               .arg(none, a, b);
+    QTest::newRow("a switch with other groups keeps its name")
+        << true << false << make(Function::Switch, QStringLiteral("own"), QUuid(), {groupA}, 1)
+        << make(Function::Switch, QStringLiteral("other"), QUuid(), {groupB}, 2)
+        << QStringLiteral("own|own.on|own.off|own.open|own.closed|own.unit|%1|1|100|0|1|%2")
+               .arg(none, a);
+    QTest::newRow("taking over never touches the groups")
+        << false << false << make(Function::Heating, QStringLiteral("own"), QUuid(), {groupA}, 1)
+        << make(Function::Heating, QStringLiteral("other"), QUuid(), {groupB}, 2)
+        << QStringLiteral("other|other.on|other.off|own.open|own.closed|own.unit|%1|4|100|0|2|%2")
+               .arg(none, a);
+}
+
+void tst_Functions::mergeProfile()
+{
+    QFETCH(bool, keepOwnValues);
+    QFETCH(bool, adoptStructure);
+    QFETCH(Function, own);
+    QFETCH(Function, other);
+    // The schedule is taken over in every case.
+    other.setRunOnVacation(false);
+    other.switchTimes() << SwitchTime() << SwitchTime();
+    const QString otherBefore = describe(other);
+
+    own.mergeProfile(other, keepOwnValues, adoptStructure);
+    QStringList state = describe(own).split(QLatin1Char('|'));
+    const QStringList switchTimes = state.mid(state.size() - own.switchTimes().size());
+    state = state.mid(0, state.size() - switchTimes.size());
+    QTEST(state.join(QLatin1Char('|')), "expected");
+    QCOMPARE(switchTimes, switchTimeIds(other.switchTimes()));
+    QVERIFY(own.simulation() == other.simulation());
+    QCOMPARE(describe(other), otherBefore);
+}
+
+void tst_Functions::mergeProfileSharesSchedules()
+{
+    Function own(functionId, QStringLiteral("Own"), Function::Switch, true);
+    own.switchTimes().append(SwitchTime());
+    Function other(functionId, QStringLiteral("Other"), Function::Switch, false);
+    const SwitchTime entry;
+    other.switchTimes().append(entry);
+
+    own.mergeProfile(other, true, false);
+    // The entries and the simulation are the same blocks; the lists are copies.
+    other.switchTimes().first().setValue(42);
+    QCOMPARE(own.switchTimes().first().value(), 42.0);
+    other.simulation().setRepeat(true);
+    QVERIFY(own.simulation().repeat());
+    other.switchTimes().append(SwitchTime());
+    QCOMPARE(own.switchTimes().size(), 1);
+}
+
+void tst_Functions::mergeProfileMessages()
+{
+    Function own(functionId, QStringLiteral("Light"), Function::Switch, true);
+    const SwitchTime entry;
+    own.switchTimes().append(entry);
+    const Function other(functionId, QStringLiteral("Lamp"), Function::Switch, true);
+    const QString id = uuidToString(functionId);
+
+    MessageLog log;
+    own.mergeProfile(other, false, false);
+    QCOMPARE(log.messages(),
+             QStringList({QStringLiteral(">> MERGE PROFILE function  \"%1\"  with name  \"Light\"")
+                              .arg(id),
+                          QStringLiteral("switchTime ") + uuidToString(entry.id()),
+                          QStringLiteral(">> END MERGE PROFILE function  \"%1\"").arg(id),
+                          QStringLiteral(">> No switchtimes")}));
+}
+
+void tst_Functions::sync_data()
+{
+    QTest::addColumn<int>("hints");
+    QTest::addColumn<QString>("expected");
+
+    // describe(): name|onIcon|offIcon|onText|offText|unit|actuator|type|address|flag|role|
+    // groups|switch times; the simulation is checked apart.
+    const QString none = uuidToString(QUuid());
+    const QString actuator = uuidToString(actuatorId);
+    const QString a = uuidToString(groupA);
+    const QString b = uuidToString(groupB);
+    const QString own = QStringLiteral("own|own.on|own.off|own.open|own.closed|own.unit");
+    const QString named = QStringLiteral("other|other.on|other.off|own.open|own.closed|own.unit");
+
+    QTest::newRow("no flag changes nothing")
+        << 0 << QStringLiteral("%1|%2|1|100|1|1|%3|own").arg(own, actuator, a);
+    QTest::newRow("admin settings copy groups, names, icons and a null actuator")
+        << int(Project::SyncAdminSettings)
+        << QStringLiteral("%1|%2|1|100|1|1|%3|own").arg(named, none, b);
+    QTest::newRow("profile copies names, icons, actuator and schedule")
+        << int(Project::SyncProfile)
+        << QStringLiteral("%1|%2|1|100|0|1|%3|other").arg(named, none, a);
+    QTest::newRow("schedules copy schedule and cached datapoints")
+        << int(Project::SyncSchedules)
+        << QStringLiteral("%1|%2|1|100|0|2|%3|other").arg(own, actuator, a);
+    QTest::newRow("all flags")
+        << int(Project::SyncAdminSettings | Project::SyncProfile | Project::SyncSchedules)
+        << QStringLiteral("%1|%2|1|100|0|2|%3|other").arg(named, none, b);
+}
+
+void tst_Functions::sync()
+{
+    QFETCH(int, hints);
+    const QUuid otherId = groupA;
+    Function own(functionId, QStringLiteral("own"), Function::Switch, true);
+    own.setOnIcon(QStringLiteral("own.on"));
+    own.setOffIcon(QStringLiteral("own.off"));
+    own.setOnText(QStringLiteral("own.open"));
+    own.setOffText(QStringLiteral("own.closed"));
+    own.setUnit(QStringLiteral("own.unit"));
+    own.setActuatorRef(actuatorId);
+    own.setAddress(100);
+    own.addGroupRef(groupA);
+    own.addCachedDatapoint(QStringLiteral("role"), 1);
+    const SwitchTime ownEntry;
+    own.switchTimes().append(ownEntry);
+    const Simulation ownSimulation = own.simulation();
+
+    Function other(otherId, QStringLiteral("other"), Function::Blind, false);
+    other.setOnIcon(QStringLiteral("other.on"));
+    other.setOffIcon(QStringLiteral("other.off"));
+    other.setOnText(QStringLiteral("other.open"));
+    other.setUnit(QStringLiteral("other.unit"));
+    other.setAddress(200);
+    other.addGroupRef(groupB);
+    other.addCachedDatapoint(QStringLiteral("role"), 2);
+    const SwitchTime otherEntry;
+    other.switchTimes().append(otherEntry);
+
+    const Function copy = own;
+    own.sync(other, Project::SyncHints(hints));
+
+    QFETCH(QString, expected);
+    // Name the switch-time entries by owner, so that the rows can be written down.
+    QString state = describe(own);
+    state.replace(uuidToString(ownEntry.id()), QStringLiteral("own"));
+    state.replace(uuidToString(otherEntry.id()), QStringLiteral("other"));
+    QCOMPARE(state, expected);
+    QCOMPARE(own.id(), functionId);
+    // No detach: the copy made before is the same function.
+    QCOMPARE(describe(copy), describe(own));
+    const bool schedule = hints & (Project::SyncProfile | Project::SyncSchedules);
+    QVERIFY(own.simulation() == (schedule ? other.simulation() : ownSimulation));
+}
+
+void tst_Functions::gc_data()
+{
+    QTest::addColumn<QList<SwitchTime>>("switchTimes");
+    QTest::addColumn<QSet<int>>("expected");
+
+    QTest::newRow("no switch times") << QList<SwitchTime>() << QSet<int>();
+    QTest::newRow("switch time without timers")
+        << QList<SwitchTime>({switchTimeWithTimers({})}) << QSet<int>();
+    QTest::newRow("timer identifiers, not day keys, of every switch time")
+        << QList<SwitchTime>({switchTimeWithTimers({10, 11}), switchTimeWithTimers({12})})
+        << QSet<int>({10, 11, 12});
+    QTest::newRow("a timer shared by two switch times is listed once")
+        << QList<SwitchTime>({switchTimeWithTimers({7}), switchTimeWithTimers({7, 8})})
+        << QSet<int>({7, 8});
+}
+
+void tst_Functions::gc()
+{
+    QFETCH(QList<SwitchTime>, switchTimes);
+    Function function(functionId, QStringLiteral("Light"), Function::Switch, true);
+    function.switchTimes() = switchTimes;
+    // The simulation's timers are the simulation's business.
+    function.simulation().timerIds().insert(1, 99);
+    const QString before = describe(function);
+    const DeletableItems items = function.gc();
+    QTEST(items.timers(), "expected");
+    QVERIFY(items.simulations().isEmpty());
+    QVERIFY(items.jobs().isEmpty());
+    QCOMPARE(describe(function), before);
 }
 
 QTEST_GUILESS_MAIN(tst_Functions)
