@@ -792,8 +792,15 @@ void tst_Functions::mergeAdminSettings()
     other.addCachedDatapoint(QStringLiteral("role"), 2);
     for (int i = 0; i < otherSwitchTimes; ++i)
         other.switchTimes().append(SwitchTime());
-    // The simulations start equal: same type, same defaults.
+    // The simulations start equal: same type, same values. The date-times are fixed so
+    // that defaults taken on either side of midnight cannot differ.
     other.simulation().setType(Function::Switch);
+    const QDateTime noon(QDate(2024, 5, 1), QTime(12, 0));
+    for (Simulation simulation : {own.simulation(), other.simulation()}) {
+        simulation.setStartTime(noon);
+        simulation.setEndTime(noon);
+        simulation.setPauseStartTime(noon);
+    }
     if (otherSimulationDiffers)
         other.simulation().setEnabled(true);
 
