@@ -8,6 +8,7 @@
 #include <projects/project.h>
 #include <projects/projectenum.h>
 #include <projects/room.h>
+#include <projects/common/conversions.h>
 
 #include <QMetaEnum>
 #include <QtTest>
@@ -202,9 +203,9 @@ void tst_Project::documentElement()
 
 void tst_Project::profileAttributesOnlyInProjectNamespace()
 {
-    const QByteArray attributes = "p:md5=\"abc\" p:creationVersion=\"1.0\" "
-                                  "p:modificationVersion=\"1.2\" xmlns:p=\""
-                                  + QByteArray(ns::Profile.latin1()) + "\"";
+    const QByteArray attributes = "xmlns:p=\"" + QByteArray(ns::Profile.latin1())
+                                  + "\" p:md5=\"abc\" p:creationVersion=\"1.0\" "
+                                    "p:modificationVersion=\"1.2\"";
     const Project current = testutil::read("<project xmlns=\"" + QByteArray(ns::Project.latin1())
                                            + "\" " + attributes + "/>");
     QCOMPARE(current.md5(), QStringLiteral("abc"));
