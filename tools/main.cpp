@@ -1,4 +1,83 @@
-int main()
+// casarina-project: the command-line tool for project files.
+//
+// Exit statuses: 0 success, 1 malformed input, 2 usage error, 3 input that cannot be read
+// or output that cannot be written.
+
+#include "commands.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+namespace {
+
+const char usage[] =
+    "Usage: casarina-project COMMAND [OPTIONS] [ARGUMENTS]\n"
+    "\n"
+    "Commands:\n"
+    "  info FILE           show what a project file holds: the project's attributes,\n"
+    "                      counts of every kind of element and the building tree\n"
+    "  rewrite FILE        read a project file and write it back as a whole document\n"
+    "  import --building FILE.json [--groups FILE.json]\n"
+    "         [--scenes FILE.json --functions MAP.json]\n"
+    "                      build a project file from configuration JSON\n"
+    "  export-scenes FILE --datapoints TABLE.json [--compiled]\n"
+    "                      print the device JSON of every scene's snapshots\n"
+    "  migrate FILE --datapoints TABLE.json\n"
+    "                      move snapshot values keyed by device number to addresses\n"
+    "  merge ADMIN.xml PROFILE.xml (--admin | --profile [--keep-own-values]\n"
+    "        [--adopt-structure])\n"
+    "                      reconcile an administrator's version with a user's profile\n"
+    "                      and print the items to delete on the device\n"
+    "\n"
+    "Commands that write a project take -o OUT; without it they write to standard output\n"
+    "(merge writes nothing without -o). An input is replaced only when -o names it.\n"
+    "\n"
+    "FILE may be \"-\" for standard input. Run 'casarina-project COMMAND --help' for the\n"
+    "options of a command.\n"
+    "\n"
+    "Exit status: 0 success, 1 malformed input, 2 usage error, 3 a file that cannot be\n"
+    "read or written.\n";
+
+} // namespace
+
+int main(int argc, char** argv)
 {
-    return 0;
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("casarina-project"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CASARINA_VERSION));
+
+    QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() < 2) {
+        QTextStream(stderr) << usage;
+        return tool::UsageError;
+    }
+    const QString command = arguments.at(1);
+    if (command == QLatin1String("--help") || command == QLatin1String("-h")
+        || command == QLatin1String("help")) {
+        QTextStream(stdout) << usage;
+        return tool::Success;
+    }
+    if (command == QLatin1String("--version") || command == QLatin1String("-v")) {
+        QTextStream(stdout) << "casarina-project " << CASARINA_VERSION << '\n';
+        return tool::Success;
+    }
+    // The command's own parser sees "casarina-project COMMAND" as its program name.
+    arguments.removeAt(1);
+    arguments[0] = QStringLiteral("casarina-project ") + command;
+
+    if (command == QLatin1String("info"))
+        return tool::info(arguments);
+    if (command == QLatin1String("rewrite"))
+        return tool::rewrite(arguments);
+    if (command == QLatin1String("import"))
+        return tool::import(arguments);
+    if (command == QLatin1String("export-scenes"))
+        return tool::exportScenes(arguments);
+    if (command == QLatin1String("migrate"))
+        return tool::migrate(arguments);
+    if (command == QLatin1String("merge"))
+        return tool::merge(arguments);
+
+    QTextStream(stderr) << "casarina-project: unknown command '" << command << "'\n\n" << usage;
+    return tool::UsageError;
 }

@@ -1,0 +1,30 @@
+#ifndef CASARINA_TOOLS_DATAPOINTS_H
+#define CASARINA_TOOLS_DATAPOINTS_H
+
+// The device datapoint table the tool reads from TABLE.json:
+//
+//   { "datapoints": [ { "address": "1/1/1", "id": 12, "format": "DPT1" }, ... ] }
+//
+// "address" is the group address text, "id" the datapoint's number on the device and
+// "format" its format name (optional). A bare array of such objects is accepted too.
+
+#include <QHash>
+#include <QString>
+
+namespace tool {
+
+struct DatapointTable
+{
+    QHash<QString, int> addressToId;
+    QHash<int, QString> idToFormat;
+};
+
+/// Reads the table from @p path; returns an exit status and prints errors naming the file.
+int loadDatapointTable(const QString& path, DatapointTable* table);
+
+/// The help text describing the table's form.
+QString datapointTableHelp();
+
+} // namespace tool
+
+#endif // CASARINA_TOOLS_DATAPOINTS_H

@@ -1,0 +1,102 @@
+#include "files.h"
+
+#include "commands.h"
+
+#include <projects/reader/projectreader.h>
+
+#include <QBuffer>
+#include <QFile>
+#include <QSaveFile>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace tool {
+
+void error(const QString& message)
+{
+    QTextStream(stderr) << "casarina-project: " << message << '\n';
+}
+
+bool readInput(const QString& path, QByteArray* bytes)
+{
+    QFile file;
+    const bool opened = path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
+                                                   : (file.setFileName(path),
+                                                      file.open(QIODevice::ReadOnly));
+    if (!opened) {
+        error(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+        return false;
+    }
+    *bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        error(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+// The reader logs a malformed document as a warning; the tool turns that message into
+// its own error line naming the file.
+QString s_parserMessage;
+
+void captureParserMessage(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtWarningMsg && s_parserMessage.isEmpty())
+        s_parserMessage = message;
+}
+
+} // namespace
+
+bool parseProject(const QString& path, const QByteArray& bytes, projects::Project* project)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    projects::ProjectReader reader;
+    s_parserMessage.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(captureParserMessage);
+    *project = reader.parse(&buffer);
+    qInstallMessageHandler(previous);
+    if (reader.parsingError()) {
+        QString message = s_parserMessage;
+        if (message.startsWith(QLatin1String(">> ")))
+            message.remove(0, 3);
+        error(QStringLiteral("%1 is not a readable project file: %2").arg(path, message));
+        return false;
+    }
+    return true;
+}
+
+int loadProject(const QString& path, projects::Project* project)
+{
+    QByteArray bytes;
+    if (!readInput(path, &bytes))
+        return FileError;
+    if (!parseProject(path, bytes, project))
+        return MalformedInput;
+    return Success;
+}
+
+int writeOutput(const QString& path, const QByteArray& bytes)
+{
+    if (path.isEmpty() || path == QLatin1String("-")) {
+        QFile out;
+        if (!out.open(stdout, QIODevice::WriteOnly) || out.write(bytes) != bytes.size()) {
+            error(QStringLiteral("cannot write to standard output"));
+            return FileError;
+        }
+        return Success;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()
+        || !file.commit()) {
+        error(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+        return FileError;
+    }
+    return Success;
+}
+
+} // namespace tool

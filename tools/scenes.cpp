@@ -1,0 +1,146 @@
+// export-scenes and migrate: the device JSON of scenes, and number keys moved to addresses.
+
+#include "commands.h"
+#include "datapoints.h"
+#include "files.h"
+
+#include <projects/project.h>
+#include <projects/scene.h>
+#include <projects/snapshot.h>
+#include <projects/common/conversions.h>
+#include <projects/writer/projectwriter.h>
+
+#include <QBuffer>
+#include <QCommandLineParser>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+
+using namespace projects;
+
+namespace tool {
+
+namespace {
+
+// Parses the common options; returns -1 when the command is to go on.
+int parseArguments(QCommandLineParser& parser, const QStringList& arguments,
+                   const QString& command)
+{
+    if (!parser.parse(arguments)) {
+        error(parser.errorText());
+        return UsageError;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        QTextStream(stdout) << parser.helpText() << '\n' << datapointTableHelp();
+        return Success;
+    }
+    if (parser.positionalArguments().size() != 1) {
+        error(QStringLiteral("%1 takes one FILE; see 'casarina-project %1 --help'").arg(command));
+        return UsageError;
+    }
+    if (!parser.isSet(QStringLiteral("datapoints"))) {
+        error(QStringLiteral("%1 needs --datapoints TABLE.json").arg(command));
+        return UsageError;
+    }
+    return -1;
+}
+
+} // namespace
+
+int exportScenes(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Prints the device JSON of every scene's snapshots: one object per scene with its "
+        "identifier, name and steps. Without --compiled the steps are the export form (by "
+        "device datapoint number, or by address with display texts when the table is empty); "
+        "with --compiled they are the compiled steps with running numbers and formats."));
+    parser.addHelpOption();
+    parser.addOption({QStringLiteral("datapoints"),
+                      QStringLiteral("The device datapoint table (see below)."),
+                      QStringLiteral("TABLE.json")});
+    parser.addOption({QStringLiteral("compiled"), QStringLiteral("Print the compiled steps.")});
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("The project file, or - for standard input."));
+    const int parsed = parseArguments(parser, arguments, QStringLiteral("export-scenes"));
+    if (parsed >= 0)
+        return parsed;
+
+    DatapointTable table;
+    int status = loadDatapointTable(parser.value(QStringLiteral("datapoints")), &table);
+    if (status != Success)
+        return status;
+    Project project;
+    status = loadProject(parser.positionalArguments().first(), &project);
+    if (status != Success)
+        return status;
+
+    QJsonArray scenes;
+    for (const Scene& scene : project.scenes()) {
+        QJsonArray steps;
+        if (parser.isSet(QStringLiteral("compiled"))) {
+            for (const Snapshot& snapshot : scene.snapshots())
+                snapshot.compile(table.addressToId, table.idToFormat, &steps);
+        } else {
+            steps = Snapshot::exportSnapshots(table.addressToId, scene.snapshots());
+        }
+        scenes.append(QJsonObject{{QStringLiteral("id"), uuidToString(scene.id())},
+                                  {QStringLiteral("name"), scene.name()},
+                                  {QStringLiteral("steps"), steps}});
+    }
+    return writeOutput(QString(), QJsonDocument(scenes).toJson(QJsonDocument::Indented));
+}
+
+int migrate(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Moves the snapshot values of older files, keyed by device datapoint number, to the "
+        "group addresses of the datapoint table, and writes the project. Numbers the table "
+        "does not know are dropped. Without -o the document goes to standard output."));
+    parser.addHelpOption();
+    parser.addOption({QStringLiteral("datapoints"),
+                      QStringLiteral("The device datapoint table (see below)."),
+                      QStringLiteral("TABLE.json")});
+    parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
+                      QStringLiteral("Write to OUT instead of standard output."),
+                      QStringLiteral("OUT")});
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("The project file, or - for standard input."));
+    const int parsed = parseArguments(parser, arguments, QStringLiteral("migrate"));
+    if (parsed >= 0)
+        return parsed;
+
+    DatapointTable table;
+    int status = loadDatapointTable(parser.value(QStringLiteral("datapoints")), &table);
+    if (status != Success)
+        return status;
+    Project project;
+    status = loadProject(parser.positionalArguments().first(), &project);
+    if (status != Success)
+        return status;
+
+    int migrated = 0;
+    {
+        // The library reports each migration at information level; the tool sums them up.
+        const QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+        for (Scene& scene : project.scenes()) {
+            for (Snapshot& snapshot : scene.snapshots()) {
+                if (snapshot.migrateIdsToAddresses(table.addressToId))
+                    ++migrated;
+            }
+        }
+        qInstallMessageHandler(previous);
+    }
+    QTextStream(stderr) << "casarina-project: migrated " << migrated << " snapshots\n";
+
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    ProjectWriter().write(project, &buffer);
+    return writeOutput(parser.value(QStringLiteral("output")), bytes);
+}
+
+} // namespace tool
