@@ -1,5 +1,6 @@
 #include "automatic.h"
 
+#include "common/schedules_p.h"
 #include "common/namespaces.h"
 
 #include <QSet>
@@ -80,12 +81,7 @@ void Automatic::endSerialize(QXmlStreamWriter* writer) const
 
 DeletableItems Automatic::gc() const
 {
-    DeletableItems items;
-    for (const SwitchTime& switchTime : qAsConst(d->switchTimes)) {
-        const QList<int> timers = switchTime.timerIds().values();
-        items.appendTimers(QSet<int>(timers.cbegin(), timers.cend()));
-    }
-    return items;
+    return timersOf(d->switchTimes);
 }
 
 bool Automatic::mergeAdminSettings(const Automatic& other, bool force)

@@ -1,5 +1,6 @@
 #include "floor.h"
 
+#include "common/schedules_p.h"
 #include "deletableitems.h"
 #include "room.h"
 #include "common/conversions.h"
@@ -11,23 +12,6 @@
 #include <QXmlStreamWriter>
 
 namespace projects {
-
-namespace {
-
-// Rooms match by identifier, the first in the list winning; one table per merge keeps
-// the merges linear in the number of rooms.
-QHash<QUuid, int> firstIndexes(const QList<Room>& rooms)
-{
-    QHash<QUuid, int> indexes;
-    indexes.reserve(rooms.size());
-    for (int i = 0; i < rooms.size(); ++i) {
-        if (!indexes.contains(rooms.at(i).id()))
-            indexes.insert(rooms.at(i).id(), i);
-    }
-    return indexes;
-}
-
-} // namespace
 
 class Q_DECL_HIDDEN Floor::Private : public QSharedData
 {

@@ -1,5 +1,6 @@
 #include "function.h"
 
+#include "common/schedules_p.h"
 #include "deletableitems.h"
 #include "group.h"
 #include "simulation.h"
@@ -16,34 +17,6 @@
 #include <QXmlStreamWriter>
 
 namespace projects {
-
-namespace {
-
-void reportSwitchTimes(const QList<SwitchTime>& switchTimes)
-{
-    if (switchTimes.isEmpty()) {
-        qDebug() << ">> No switchtimes";
-        return;
-    }
-    for (const SwitchTime& switchTime : switchTimes)
-        switchTime.print();
-}
-
-// Whether taking over the other side's schedule changes anything; decided before the
-// schedule is replaced. notEqual() is only asked about lists of equal, non-zero length.
-bool scheduleChanged(bool force, bool ownRunOnVacation, const QList<SwitchTime>& own,
-                     bool otherRunOnVacation, const QList<SwitchTime>& other)
-{
-    if (force)
-        return true;
-    if (ownRunOnVacation != otherRunOnVacation || own.size() != other.size())
-        return true;
-    if (own.isEmpty())
-        return false;
-    return SwitchTime::notEqual(other, own);
-}
-
-} // namespace
 
 class Q_DECL_HIDDEN Function::Private : public QSharedData
 {
@@ -291,14 +264,7 @@ void Function::sync(const Function& other, Project::SyncHints hints)
 
 DeletableItems Function::gc() const
 {
-    DeletableItems items;
-    for (const SwitchTime& switchTime : d->switchTimes) {
-        QSet<int> timers;
-        for (int timer : switchTime.timerIds())
-            timers.insert(timer);
-        items.appendTimers(timers);
-    }
-    return items;
+    return timersOf(d->switchTimes);
 }
 
 } // namespace projects

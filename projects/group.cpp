@@ -1,5 +1,6 @@
 #include "group.h"
 
+#include "common/schedules_p.h"
 #include "deletableitems.h"
 #include "switchtime.h"
 #include "common/conversions.h"
@@ -68,30 +69,6 @@ const char* const specialGroupIds[] = {
     Group::sonnenschutz_4Id, Group::morgensAufId,     Group::abendsAbId,
     Group::morgensAusId,     Group::abendsEinId,      Group::heizenKuhlen,
 };
-
-void reportSwitchTimes(const QList<SwitchTime>& switchTimes)
-{
-    if (switchTimes.isEmpty()) {
-        qDebug() << ">> No switchtimes";
-        return;
-    }
-    for (const SwitchTime& switchTime : switchTimes)
-        switchTime.print();
-}
-
-// Whether taking over the other side's schedule changes anything; decided before the
-// schedule is replaced. notEqual() is only asked about lists of equal, non-zero length.
-bool scheduleChanged(bool force, bool ownRunOnVacation, const QList<SwitchTime>& own,
-                     bool otherRunOnVacation, const QList<SwitchTime>& other)
-{
-    if (force)
-        return true;
-    if (ownRunOnVacation != otherRunOnVacation || own.size() != other.size())
-        return true;
-    if (own.isEmpty())
-        return false;
-    return SwitchTime::notEqual(other, own);
-}
 
 } // namespace
 
@@ -299,14 +276,7 @@ void Group::sync(const Group& other, Project::SyncHints hints)
 
 DeletableItems Group::gc() const
 {
-    DeletableItems items;
-    for (const SwitchTime& switchTime : d->switchTimes) {
-        QSet<int> timers;
-        for (int timer : switchTime.timerIds())
-            timers.insert(timer);
-        items.appendTimers(timers);
-    }
-    return items;
+    return timersOf(d->switchTimes);
 }
 
 } // namespace projects

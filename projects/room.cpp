@@ -1,5 +1,6 @@
 #include "room.h"
 
+#include "common/schedules_p.h"
 #include "deletableitems.h"
 #include "function.h"
 #include "common/conversions.h"
@@ -14,19 +15,6 @@
 namespace projects {
 
 namespace {
-
-// Functions match by identifier, the first in the list winning; one table per merge
-// keeps the merges linear in the number of functions.
-QHash<QUuid, int> firstIndexes(const QList<Function>& functions)
-{
-    QHash<QUuid, int> indexes;
-    indexes.reserve(functions.size());
-    for (int i = 0; i < functions.size(); ++i) {
-        if (!indexes.contains(functions.at(i).id()))
-            indexes.insert(functions.at(i).id(), i);
-    }
-    return indexes;
-}
 
 // Colours are compared in their written form, so a colour that would be written as
 // "#ffffff" counts as white whatever colour model it was built with.

@@ -6,6 +6,7 @@
 #include <projects/actuator.h>
 #include <projects/floor.h>
 #include <projects/function.h>
+#include <projects/projectenum.h>
 #include <projects/room.h>
 
 #include <QDebug>
@@ -137,14 +138,13 @@ void ProjectReader::postParsingSteps()
     if (appIds.isEmpty())
         return;
 
-    // The file cannot tell a split unit from its function element; the device model
-    // (ProjectEnum::Model_4832) can. An unknown actuator counts as model -1.
-    const int splitUnitModel = 18482;
+    // The file cannot tell a split unit from its function element; the device model can.
+    // An unknown actuator counts as model -1.
     for (const Floor& floor : qAsConst(m_project.floors())) {
         for (const Room& room : floor.rooms()) {
             for (Function function : room.functions()) {
                 if (function.hasActuator()
-                    && appIds.value(function.actuatorRef(), -1) == splitUnitModel)
+                    && appIds.value(function.actuatorRef(), -1) == ProjectEnum::Model_4832)
                     function.setType(Function::SplitUnit);
             }
         }

@@ -1,0 +1,46 @@
+#ifndef PROJECTS_COMMON_SCHEDULES_P_H
+#define PROJECTS_COMMON_SCHEDULES_P_H
+
+// Internal helpers that the owners of switch times share for merging and garbage
+// collection, and the first-match table the merges use. Never installed.
+
+#include <projects/deletableitems.h>
+#include <projects/switchtime.h>
+
+#include <QHash>
+#include <QList>
+#include <QUuid>
+
+namespace projects {
+
+/// Logs ">> No switchtimes", or each switch time's own log line, as the merges do.
+void reportSwitchTimes(const QList<SwitchTime>& switchTimes);
+
+/// Whether taking over the other side's schedule changes anything; asked before the
+/// schedule is replaced. notEqual() is only asked about lists of equal, non-zero length.
+bool scheduleChanged(bool force, bool ownRunOnVacation, const QList<SwitchTime>& own,
+                     bool otherRunOnVacation, const QList<SwitchTime>& other);
+
+/// The device timers of @p switchTimes (the values of their timer tables), as gc() reports
+/// them.
+DeletableItems timersOf(const QList<SwitchTime>& switchTimes);
+
+/// The index of the first element of @p list with each identifier: children match by
+/// identifier, the first in the list winning, and one table per merge keeps the merges
+/// linear in the number of children.
+template <typename T>
+QHash<QUuid, int> firstIndexes(const QList<T>& list)
+{
+    QHash<QUuid, int> indexes;
+    indexes.reserve(list.size());
+    for (int i = 0; i < list.size(); ++i) {
+        const QUuid id = list.at(i).id();
+        if (!indexes.contains(id))
+            indexes.insert(id, i);
+    }
+    return indexes;
+}
+
+} // namespace projects
+
+#endif // PROJECTS_COMMON_SCHEDULES_P_H
