@@ -1,5 +1,8 @@
 // The casarina-project tool, run as a separate process on files.
 
+#include "testutil.h"
+
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -18,6 +21,10 @@ struct Run
 Run run(const QStringList& arguments, const QByteArray& input = QByteArray())
 {
     QProcess process;
+    // A forced hash seed makes Qt warn on stderr, which the checks of stderr would see.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_HASH_SEED"));
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(CASARINA_TOOL), arguments);
     if (!process.waitForStarted())
         return {};
@@ -65,6 +72,12 @@ private slots:
     void rewriteReadsBackToTheSameProject();
     void rewriteNeverTouchesOutputOnFailure();
     void rewriteReplacesInputOnlyWhenAsked();
+    void importBuildsTheExampleBuilding();
+    void exportScenes_data();
+    void exportScenes();
+    void migrateMovesNumberKeysToAddresses();
+    void merge_data();
+    void merge();
 };
 
 void tst_Tool::usageErrors_data()
@@ -79,6 +92,19 @@ void tst_Tool::usageErrors_data()
                                          << QByteArray("one FILE");
     QTest::newRow("unknown option") << QStringList{"info", "--frob", "a.xml"}
                                     << QByteArray("frob");
+    QTest::newRow("import without building") << QStringList{"import", "--groups", "g.json"}
+                                             << QByteArray("needs --building");
+    QTest::newRow("scenes without their function map")
+        << QStringList{"import", "--building", "b.json", "--scenes", "s.json"}
+        << QByteArray("--scenes and --functions go together");
+    QTest::newRow("export without datapoint table") << QStringList{"export-scenes", "a.xml"}
+                                                    << QByteArray("needs --datapoints");
+    QTest::newRow("merge in both modes")
+        << QStringList{"merge", "a.xml", "b.xml", "--admin", "--profile"}
+        << QByteArray("either --admin or --profile");
+    QTest::newRow("merge of admin settings with a profile flag")
+        << QStringList{"merge", "a.xml", "b.xml", "--admin", "--keep-own-values"}
+        << QByteArray("either --admin or --profile");
 }
 
 void tst_Tool::usageErrors()
@@ -100,6 +126,8 @@ void tst_Tool::inputErrors_data()
                                   << QByteArray("cannot read /nonexistent/house.xml");
     QTest::newRow("malformed file") << data(QStringLiteral("malformed.xml")) << 1
                                     << QByteArray("at line 5 and column");
+    QTest::newRow("JSON is no project file") << data(QStringLiteral("datapoints.json")) << 1
+                                             << QByteArray("is not a readable project file");
 }
 
 void tst_Tool::inputErrors()
@@ -207,6 +235,151 @@ void tst_Tool::rewriteReplacesInputOnlyWhenAsked()
     QCOMPARE(run({QStringLiteral("rewrite"), input, QStringLiteral("-o"), input}).status, 0);
     QVERIFY(readFile(input) != before);
     QVERIFY(readFile(input).contains("name=\"Ground floor\""));
+}
+
+void tst_Tool::importBuildsTheExampleBuilding()
+{
+    const QString examples = QStringLiteral(CASARINA_EXAMPLES "/");
+    const Run imported = run({QStringLiteral("import"), QStringLiteral("--building"),
+                              examples + "house-building.json", QStringLiteral("--groups"),
+                              examples + "house-groups.json", QStringLiteral("--scenes"),
+                              examples + "house-scenes.json", QStringLiteral("--functions"),
+                              examples + "house-functions.json"});
+    QCOMPARE(imported.status, 0);
+    const Run a = run({QStringLiteral("info"), QStringLiteral("--json"), QStringLiteral("-")},
+                      imported.out);
+    const Run b = run({QStringLiteral("info"), QStringLiteral("--json"), example()});
+    const QJsonObject fromJson = QJsonDocument::fromJson(a.out).object();
+    const QJsonObject fromXml = QJsonDocument::fromJson(b.out).object();
+    QCOMPARE(fromJson.value("name"), fromXml.value("name"));
+
+    // The same building: floors, rooms and functions with their identifiers and names (the
+    // configuration JSON carries no function types).
+    const auto building = [](const QJsonObject& project) {
+        QStringList lines;
+        for (const QJsonValue& floor : project.value("floors").toArray()) {
+            for (const QJsonValue& room : floor["rooms"].toArray()) {
+                for (const QJsonValue& function : room["functions"].toArray())
+                    lines << floor["name"].toString() + '/' + room["id"].toString() + '/'
+                                 + function["id"].toString() + ' ' + function["name"].toString();
+            }
+        }
+        return lines;
+    };
+    QCOMPARE(building(fromJson).size(), 55);
+    QCOMPARE(building(fromJson), building(fromXml));
+    QCOMPARE(fromJson.value("groups").toArray().size(), 3);
+    const QJsonArray scenes = fromJson.value("scenes").toArray();
+    QCOMPARE(scenes.size(), 4);
+    QVERIFY(!scenes.first()["snapshots"].toArray().isEmpty());
+}
+
+void tst_Tool::exportScenes_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("steps"); // the first scene's steps, sorted, compact
+    QTest::newRow("compiled steps")
+        << QStringList{"--compiled"}
+        << QStringLiteral("format=;value=0|format=DPT5;value=kept");
+    QTest::newRow("export by datapoint number")
+        << QStringList() << QStringLiteral("id=13;value=kept|id=14;value=0");
+}
+
+void tst_Tool::exportScenes()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, steps);
+    const Run result = run(QStringList{QStringLiteral("export-scenes"),
+                                       data(QStringLiteral("legacy-snapshots.xml")),
+                                       QStringLiteral("--datapoints"),
+                                       data(QStringLiteral("datapoints.json"))}
+                           + options);
+    QCOMPARE(result.status, 0);
+    const QJsonArray scenes = QJsonDocument::fromJson(result.out).array();
+    QCOMPARE(scenes.size(), 1);
+    QStringList texts;
+    QList<int> numbers;
+    for (const QJsonValue& step : scenes.first()["steps"].toArray()) {
+        const QJsonObject object = step.toObject();
+        if (object.contains("format")) {
+            numbers << object["id"].toInt();
+            texts << "format=" + object["format"].toString() + ";value="
+                         + object["value"].toVariant().toString();
+        } else {
+            texts << "id=" + QString::number(object["id"].toInt()) + ";value="
+                         + object["value"].toVariant().toString();
+        }
+    }
+    std::sort(texts.begin(), texts.end());
+    QCOMPARE(texts.join('|'), steps);
+    // Compiled steps are numbered in the order they were appended, from 1.
+    if (!numbers.isEmpty())
+        QCOMPARE(numbers, (QList<int>{1, 2}));
+}
+
+void tst_Tool::migrateMovesNumberKeysToAddresses()
+{
+    const Run result = run({QStringLiteral("migrate"), data(QStringLiteral("legacy-snapshots.xml")),
+                            QStringLiteral("--datapoints"), data(QStringLiteral("datapoints.json"))});
+    QCOMPARE(result.status, 0);
+    QVERIFY(result.err.contains("migrated 1 snapshots"));
+    const QList<QXmlStreamAttributes> datapoints =
+        testutil::elements(result.out, QStringLiteral("datapoint"));
+    QStringList addresses;
+    for (const QXmlStreamAttributes& attributes : datapoints)
+        addresses << testutil::value(attributes, QStringLiteral("address"));
+    std::sort(addresses.begin(), addresses.end());
+    // Number 12 became 1/1/1; number 99 is unknown to the table and is gone.
+    QCOMPARE(addresses, (QStringList{"1/1/1", "1/1/3", "1/1/4"}));
+}
+
+void tst_Tool::merge_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("timers");
+    QTest::addColumn<QString>("rooms"); // rooms of the ground floor in the written result
+
+    // The administrator removed the terrace and added a wall light; the user moved the
+    // morning switch times, whose timers therefore differ by 5000.
+    QTest::newRow("profile keeping own values deletes the timers of the removed room")
+        << QStringList{"--profile", "--keep-own-values"} << QStringLiteral("8301")
+        << QStringLiteral("Wohnzimmer,Küche,Esszimmer,Flur,Gäste-WC");
+    QTest::newRow("profile adopting the structure brings the room back")
+        << QStringList{"--profile", "--adopt-structure"} << QString()
+        << QStringLiteral("Wohnzimmer,Küche,Esszimmer,Flur,Gäste-WC,Terrasse");
+    QTest::newRow("admin settings delete the timers of changed schedules only")
+        << QStringList{"--admin"}
+        << QStringLiteral("502,5101,5501,5701,6101,6301,6901,7301,7701,7901,8501,8701,9101,"
+                          "9501,9701,10101,10301")
+        << QStringLiteral("Wohnzimmer,Küche,Esszimmer,Flur,Gäste-WC,Terrasse");
+}
+
+void tst_Tool::merge()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, timers);
+    QFETCH(QString, rooms);
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("merged.xml"));
+    const Run result = run(QStringList{QStringLiteral("merge"),
+                                       QStringLiteral(CASARINA_EXAMPLES "/house-admin.xml"),
+                                       QStringLiteral(CASARINA_EXAMPLES "/house-profile.xml"),
+                                       QStringLiteral("-o"), out}
+                           + options);
+    QCOMPARE(result.status, 0);
+    QVERIFY2(result.err.isEmpty(), result.err.constData()); // traces only with --verbose
+    const QJsonObject report = QJsonDocument::fromJson(result.out).object();
+    QStringList listed;
+    for (const QJsonValue& timer : report["timers"].toArray())
+        listed << QString::number(timer.toInt());
+    QCOMPARE(listed.join(','), timers);
+
+    const Run info = run({QStringLiteral("info"), QStringLiteral("--json"), out});
+    QStringList names;
+    for (const QJsonValue& room :
+         QJsonDocument::fromJson(info.out).object()["floors"].toArray().at(1)["rooms"].toArray())
+        names << room["name"].toString();
+    QCOMPARE(names.join(','), rooms);
 }
 
 QTEST_GUILESS_MAIN(tst_Tool)

@@ -32,11 +32,21 @@ const char usage[] =
     "Commands that write a project take -o OUT; without it they write to standard output\n"
     "(merge writes nothing without -o). An input is replaced only when -o names it.\n"
     "\n"
+    "--verbose anywhere shows the library's traces of merges and migrations on stderr.\n"
     "FILE may be \"-\" for standard input. Run 'casarina-project COMMAND --help' for the\n"
     "options of a command.\n"
     "\n"
     "Exit status: 0 success, 1 malformed input, 2 usage error, 3 a file that cannot be\n"
     "read or written.\n";
+
+// The library traces its merges at debug level; the tool shows them only with --verbose.
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtDebugMsg || type == QtInfoMsg)
+        return;
+    QTextStream(stderr) << message << '\n';
+    Q_UNUSED(context)
+}
 
 } // namespace
 
@@ -47,6 +57,8 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationVersion(QStringLiteral(CASARINA_VERSION));
 
     QStringList arguments = QCoreApplication::arguments();
+    if (!arguments.removeAll(QStringLiteral("--verbose")))
+        qInstallMessageHandler(quietHandler);
     if (arguments.size() < 2) {
         QTextStream(stderr) << usage;
         return tool::UsageError;

@@ -6,11 +6,14 @@
 #include <projects/automatic.h>
 #include <projects/deletableitems.h>
 #include <projects/floor.h>
+#include <projects/function.h>
 #include <projects/group.h>
 #include <projects/link.h>
 #include <projects/project.h>
+#include <projects/room.h>
 #include <projects/scene.h>
 #include <projects/scenetrigger.h>
+#include <projects/simulation.h>
 #include <projects/common/conversions.h>
 #include <projects/writer/projectwriter.h>
 
@@ -41,20 +44,47 @@ QHash<QUuid, int> firstIndexById(const QList<T>& list)
     return result;
 }
 
-// Takes over the administrator's schedules into the user's project.
+// What the device must delete when @p function takes over @p admin's schedule and
+// simulation: the timers of a changed schedule, and a replaced simulation with its jobs.
+bool mergeFunction(Function& function, const Function& admin, DeletableItems& items)
+{
+    const DeletableItems oldTimers = function.gc();
+    const Simulation oldSimulation = function.simulation();
+    const bool simulationChanged = !oldSimulation.equals(admin.simulation());
+    if (!function.mergeAdminSettings(admin, false))
+        return false;
+    items.append(oldTimers);
+    if (simulationChanged && oldSimulation.id() >= 0) {
+        items.appendSimulation(oldSimulation.id());
+        items.appendJob(oldSimulation.startJobId());
+        items.appendJob(oldSimulation.endJobId());
+    }
+    return true;
+}
+
+// Takes over the administrator's schedules into the user's project, function by function,
+// so that only the device timers of what changed are to be deleted.
 bool mergeAdmin(Project& profile, const Project& admin, DeletableItems& items)
 {
     bool changed = false;
     const QHash<QUuid, int> adminFloors = firstIndexById(admin.floors());
     for (Floor& floor : profile.floors()) {
-        const int index = adminFloors.value(floor.id(), -1);
-        if (index < 0)
+        const int floorIndex = adminFloors.value(floor.id(), -1);
+        if (floorIndex < 0)
             continue;
-        // Timers of a changed schedule are recreated by the device: the old ones go.
-        const DeletableItems old = floor.gc();
-        if (floor.mergeAdminSettings(admin.floors().at(index))) {
-            items.append(old);
-            changed = true;
+        const QList<Room>& adminRooms = admin.floors().at(floorIndex).rooms();
+        const QHash<QUuid, int> roomIndexes = firstIndexById(adminRooms);
+        for (Room& room : floor.rooms()) {
+            const int roomIndex = roomIndexes.value(room.id(), -1);
+            if (roomIndex < 0)
+                continue;
+            const QList<Function>& adminFunctions = adminRooms.at(roomIndex).functions();
+            const QHash<QUuid, int> functionIndexes = firstIndexById(adminFunctions);
+            for (Function& function : room.functions()) {
+                const int index = functionIndexes.value(function.id(), -1);
+                if (index >= 0 && mergeFunction(function, adminFunctions.at(index), items))
+                    changed = true;
+            }
         }
     }
     const QHash<QUuid, int> adminGroups = firstIndexById(admin.groups());
@@ -198,9 +228,10 @@ int merge(const QStringList& arguments)
         "prints the items to delete on the device as JSON (timers, simulations, jobs, "
         "triggers).\n"
         "  --admin: the user's project (PROFILE.xml) takes over the administrator's "
-        "schedules and run-on-vacation choices from ADMIN.xml for its floors, rooms, "
-        "functions, groups and automatic programs matched by identifier; the timers of "
-        "every changed schedule are to be deleted.\n"
+        "schedules, simulations and run-on-vacation choices from ADMIN.xml for its "
+        "functions (matched by floor, room and function identifier), groups and automatic "
+        "programs; the timers of every changed schedule and every replaced simulation with "
+        "its jobs are to be deleted.\n"
         "  --profile: the administrator's project (ADMIN.xml) takes over the user's names, "
         "icons, colours and schedules from PROFILE.xml; the user's scenes, links and "
         "automatic programs are taken over too. With --keep-own-values the administrator's "

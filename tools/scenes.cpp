@@ -122,17 +122,11 @@ int migrate(const QStringList& arguments)
         return status;
 
     int migrated = 0;
-    {
-        // The library reports each migration at information level; the tool sums them up.
-        const QtMessageHandler previous =
-            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-        for (Scene& scene : project.scenes()) {
-            for (Snapshot& snapshot : scene.snapshots()) {
-                if (snapshot.migrateIdsToAddresses(table.addressToId))
-                    ++migrated;
-            }
+    for (Scene& scene : project.scenes()) {
+        for (Snapshot& snapshot : scene.snapshots()) {
+            if (snapshot.migrateIdsToAddresses(table.addressToId))
+                ++migrated;
         }
-        qInstallMessageHandler(previous);
     }
     QTextStream(stderr) << "casarina-project: migrated " << migrated << " snapshots\n";
 
