@@ -4,11 +4,14 @@
 
 #include <projects/actuator.h>
 #include <projects/floor.h>
+#include <projects/function.h>
 #include <projects/group.h>
 #include <projects/project.h>
 #include <projects/projectenum.h>
 #include <projects/room.h>
 #include <projects/common/conversions.h>
+#include <projects/reader/readerdiagnostics.h>
+#include <projects/writer/projectwriter.h>
 
 #include <QMetaEnum>
 #include <QtTest>
@@ -43,6 +46,18 @@ private:
 QStringList MessageLog::s_messages;
 QList<QtMsgType> MessageLog::s_types;
 
+// Collects what a reader passes over as "kind@line:element".
+class Collector : public ReaderDiagnostics
+{
+public:
+    void passedOver(Kind kind, int line, const QString& element, const QString& detail) override
+    {
+        Q_UNUSED(detail)
+        items.append(QStringLiteral("%1@%2:%3").arg(kind).arg(line).arg(element));
+    }
+    QStringList items;
+};
+
 } // namespace
 
 class tst_Project : public QObject
@@ -67,6 +82,10 @@ private slots:
     void containersAreOptionalAndNest();
     void unknownElementsAreSkippedWithSubtree();
     void actuatorByRef();
+
+    void diagnostics_data();
+    void diagnostics();
+    void diagnosticsChangeNothing();
 
     void fatalError_data();
     void fatalError();
@@ -373,6 +392,86 @@ void tst_Project::actuatorByRef()
     Actuator found = project.actuatorByRef(id);
     found.setUseCase(7);
     QCOMPARE(project.actuators().first().useCase(), 7);
+}
+
+void tst_Project::diagnostics_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("items");
+
+    // Lines count from the document's first line; the project element starts on line 2.
+    QTest::newRow("unknown element reported once with its subtree")
+        << QByteArray("\n<notes><floor id=\"_00000000000000000000000000000001\"/></notes>")
+        << QStringList{"0@3:notes"};
+    QTest::newRow("known elements are not reported")
+        << QByteArray("<floors><floor id=\"_00000000000000000000000000000001\"><room>"
+                      "<function type=\"Switch\"><p:switchTime><p:timer day=\"1\" id=\"2\"/>"
+                      "</p:switchTime></function></room></floor></floors>")
+        << QStringList();
+    QTest::newRow("link with a lower-case type")
+        << QByteArray("<p:link type=\"webLink\" os=\"Android\"/>") << QStringList{"1@2:link"};
+    QTest::newRow("special and address-less groups")
+        << QByteArray("<group id=\"_e81add96cfca4174a9d7ea0a03d59200\" address=\"1\"/>\n"
+                      "<group id=\"_00000000000000000000000000000001\" address=\"-5\"/>")
+        << QStringList{"2@2:group", "3@3:group"};
+    QTest::newRow("snapshot without function reference")
+        << QByteArray("<p:scene id=\"_00000000000000000000000000000001\"><snapshot/>"
+                      "</p:scene>")
+        << QStringList{"4@2:snapshot"};
+    QTest::newRow("cache datapoint outside the cache namespace")
+        << QByteArray("<floor><room><function type=\"Switch\"><datapoint role=\"r\"/>"
+                      "</function></room></floor>")
+        << QStringList{"0@2:datapoint"};
+    QTest::newRow("function whose actuator is missing")
+        << QByteArray("<floor><room><function id=\"_00000000000000000000000000000001\">"
+                      "<actuator-ref ref=\"_00000000000000000000000000000002\"/>"
+                      "</function></room></floor>")
+        << QStringList{"5@-1:function"};
+}
+
+void tst_Project::diagnostics()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, items);
+    QBuffer buffer;
+    buffer.setData(testutil::document(content));
+    buffer.open(QIODevice::ReadOnly);
+    ProjectReader reader;
+    Collector collector;
+    reader.setDiagnostics(&collector);
+    QCOMPARE(reader.diagnostics(), &collector);
+    reader.parse(&buffer);
+    QVERIFY(!reader.parsingError());
+    QCOMPARE(collector.items, items);
+}
+
+void tst_Project::diagnosticsChangeNothing()
+{
+    QFile file(testutil::dataPath("roundtrip.xml"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const auto readAndWrite = [&bytes](ReaderDiagnostics* receiver) {
+        QBuffer in;
+        in.setData(bytes + "<!-- trailing -->");
+        in.open(QIODevice::ReadOnly);
+        ProjectReader reader;
+        reader.setDiagnostics(receiver);
+        const Project project = reader.parse(&in);
+        QByteArray out;
+        QBuffer buffer(&out);
+        buffer.open(QIODevice::WriteOnly);
+        ProjectWriter().write(project, &buffer);
+        return out;
+    };
+    Collector collector;
+    const Project plain = testutil::read(readAndWrite(nullptr));
+    const Project diagnosed = testutil::read(readAndWrite(&collector));
+    QCOMPARE(diagnosed.floors().size(), plain.floors().size());
+    QCOMPARE(diagnosed.links().size(), plain.links().size());
+    QCOMPARE(diagnosed.groups().size(), plain.groups().size());
+    QCOMPARE(diagnosed.floors().first().rooms().at(1).functions().at(1).type(),
+             plain.floors().first().rooms().at(1).functions().at(1).type());
+    QVERIFY(collector.items.isEmpty());
 }
 
 void tst_Project::fatalError_data()

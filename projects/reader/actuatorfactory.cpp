@@ -93,6 +93,8 @@ IFactory* ActuatorFactory::createChild(const QString& namespaceUri, const QStrin
         readDatapoint(attributes);
     else if (nameIs(localName, "parameter"))
         readParameter(attributes);
+    else
+        return new NullFactory(NullFactory::UnknownElement);
     return new NullFactory;
 }
 

@@ -22,7 +22,7 @@ IFactory* AutomaticFactory::createChild(const QString&, const QString& localName
 {
     if (nameIs(localName, "switchTime"))
         return SwitchTimeFactory::forElement(m_automatic.switchTimes(), attributes);
-    return new NullFactory;
+    return new NullFactory(NullFactory::UnknownElement);
 }
 
 QT_WARNING_POP

@@ -34,7 +34,7 @@ IFactory* FloorFactory::createChild(const QString& namespaceUri, const QString& 
 {
     Q_UNUSED(namespaceUri)
     if (!nameIs(localName, "room"))
-        return new NullFactory;
+        return new NullFactory(NullFactory::UnknownElement);
 
     // The unprefixed colour is the installer's, which the writer puts out; restoring it
     // lets a room keep its colour through a write and a read.

@@ -89,16 +89,17 @@ IFactory* FunctionFactory::createChild(const QString& namespaceUri, const QStrin
         const QUuid ref = stringToUuid(attributes.value(QStringLiteral("ref")));
         if (!Group::isSpecialGroup(ref.toString()))
             m_function.addGroupRef(ref);
-    } else if (nameIs(localName, "datapoint")) {
-        if (nameIs(namespaceUri, ns::Cache))
-            m_function.addCachedDatapoint(attributes.value(QStringLiteral("role")),
-                                          attributes.value(QStringLiteral("datapoint")).toInt());
+    } else if (nameIs(localName, "datapoint") && nameIs(namespaceUri, ns::Cache)) {
+        m_function.addCachedDatapoint(attributes.value(QStringLiteral("role")),
+                                      attributes.value(QStringLiteral("datapoint")).toInt());
     } else if (nameIs(localName, "simulation")) {
         const Simulation simulation = simulationFromAttributes(attributes, type);
         m_function.setSimulation(simulation);
         return new SimulationFactory(simulation);
     } else if (nameIs(localName, "switchTime")) {
         return SwitchTimeFactory::forElement(m_function.switchTimes(), attributes);
+    } else {
+        return new NullFactory(NullFactory::UnknownElement);
     }
     return new NullFactory;
 }

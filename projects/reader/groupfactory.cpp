@@ -24,13 +24,13 @@ IFactory* GroupFactory::forElement(const Project& project, const QXmlAttributes&
     const QString id = attributes.value(QStringLiteral("id"));
     // The special groups are fixed by the installation; a file never overrides them.
     if (Group::isSpecialGroup(stringToUuid(id).toString()))
-        return new NullFactory;
+        return new NullFactory(NullFactory::SpecialGroup);
 
     const int address = attributes.value(QStringLiteral("address")).toInt();
     Group group(id, attributes.value(QStringLiteral("name")), Group::typeFromAddress(address),
                 address, -1);
     if (!group.hasValidAddress())
-        return new NullFactory;
+        return new NullFactory(NullFactory::GroupWithoutAddress);
 
     group.setName(attributes.value(ns::Profile, QStringLiteral("name")));
     Project owner(project);
@@ -44,7 +44,7 @@ IFactory* GroupFactory::createChild(const QString& namespaceUri, const QString& 
     Q_UNUSED(namespaceUri)
     if (nameIs(localName, "switchTime"))
         return SwitchTimeFactory::forElement(m_group.switchTimes(), attributes);
-    return new NullFactory;
+    return new NullFactory(NullFactory::UnknownElement);
 }
 
 QT_WARNING_POP

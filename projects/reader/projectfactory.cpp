@@ -55,7 +55,7 @@ IFactory* ProjectFactory::createChild(const QString& namespaceUri, const QString
         return readLink(attributes);
     if (inProfile && nameIs(localName, "automatic"))
         return readAutomatic(attributes);
-    return new NullFactory;
+    return new NullFactory(NullFactory::UnknownElement);
 }
 
 bool ProjectFactory::underWeatherStation() const
@@ -104,13 +104,17 @@ IFactory* ProjectFactory::readSceneTrigger(const QXmlAttributes& attributes)
 IFactory* ProjectFactory::readLink(const QXmlAttributes& attributes)
 {
     // Keys must match exactly; a link whose type or system is unknown is dropped.
+    // QMetaEnum also takes scoped keys such as "Link::App", which the file format does not.
+    const QString typeKey = attributes.value(QStringLiteral("type"));
+    const QString osKey = attributes.value(QStringLiteral("os"));
     bool typeKnown = false;
     bool osKnown = false;
     const int type = QMetaEnum::fromType<Link::LinkType>().keyToValue(
-        attributes.value(QStringLiteral("type")).toLatin1().constData(), &typeKnown);
-    const int os = QMetaEnum::fromType<Link::OsName>().keyToValue(
-        attributes.value(QStringLiteral("os")).toLatin1().constData(), &osKnown);
-    if (typeKnown && osKnown) {
+        typeKey.toLatin1().constData(), &typeKnown);
+    const int os = QMetaEnum::fromType<Link::OsName>().keyToValue(osKey.toLatin1().constData(),
+                                                                  &osKnown);
+    if (typeKnown && osKnown && !typeKey.contains(QLatin1Char(':'))
+        && !osKey.contains(QLatin1Char(':'))) {
         Link link(stringToUuid(attributes.value(QStringLiteral("id"))),
                   attributes.value(QStringLiteral("name")), attributes.value(QStringLiteral("icon")),
                   stringToBool(attributes.value(QStringLiteral("favorite"))),
@@ -118,8 +122,9 @@ IFactory* ProjectFactory::readLink(const QXmlAttributes& attributes)
                   static_cast<Link::OsName>(os));
         link.setAppName(attributes.value(QStringLiteral("app-name")));
         m_project.links().append(link);
+        return new NullFactory;
     }
-    return new NullFactory;
+    return new NullFactory(NullFactory::UnknownLinkKeys);
 }
 
 IFactory* ProjectFactory::readAutomatic(const QXmlAttributes& attributes)

@@ -1,13 +1,17 @@
 #include "projectreader.h"
 
 #include "ifactory.h"
+#include "nullfactory.h"
+#include "readerdiagnostics.h"
 #include "rootfactory.h"
+#include "snapshotfactory.h"
 
 #include <projects/actuator.h>
 #include <projects/floor.h>
 #include <projects/function.h>
 #include <projects/projectenum.h>
 #include <projects/room.h>
+#include <projects/common/conversions.h>
 
 #include <QDebug>
 #include <QIODevice>
@@ -17,6 +21,51 @@ QT_WARNING_PUSH
 QT_WARNING_DISABLE_DEPRECATED
 
 namespace projects {
+
+namespace {
+
+// Tells @p receiver about an element that @p child, the handler just made for it, passes
+// over without an error.
+void diagnose(ReaderDiagnostics* receiver, int line, const IFactory* child,
+              const QString& localName, const QXmlAttributes& attributes)
+{
+    ReaderDiagnostics::Kind kind = ReaderDiagnostics::UnknownElement;
+    if (const auto* skipped = dynamic_cast<const NullFactory*>(child)) {
+        switch (skipped->reason()) {
+        case NullFactory::ReadElement:
+            return;
+        case NullFactory::UnknownElement:
+            kind = ReaderDiagnostics::UnknownElement;
+            break;
+        case NullFactory::UnknownLinkKeys:
+            kind = ReaderDiagnostics::UnknownLinkKeys;
+            break;
+        case NullFactory::SpecialGroup:
+            kind = ReaderDiagnostics::SpecialGroup;
+            break;
+        case NullFactory::GroupWithoutAddress:
+            kind = ReaderDiagnostics::GroupWithoutValidAddress;
+            break;
+        }
+    } else if (const auto* snapshot = dynamic_cast<const SnapshotFactory*>(child)) {
+        if (snapshot->snapshot().isValid())
+            return;
+        kind = ReaderDiagnostics::SnapshotWithoutFunction;
+    } else {
+        return;
+    }
+    // The attributes that identify an element to a person reading the report.
+    QStringList detail;
+    for (const char* name : {"id", "name", "address", "type", "os", "function-ref"}) {
+        const int index = attributes.index(QLatin1String(name));
+        if (index >= 0)
+            detail.append(QStringLiteral("%1=\"%2\"").arg(QLatin1String(name),
+                                                          attributes.value(index)));
+    }
+    receiver->passedOver(kind, line, localName, detail.join(QLatin1Char(' ')));
+}
+
+} // namespace
 
 ProjectReader::ProjectReader()
 {
@@ -41,6 +90,21 @@ Project ProjectReader::parse(QIODevice* device)
 bool ProjectReader::parsingError() const
 {
     return m_parsingError;
+}
+
+void ProjectReader::setDiagnostics(ReaderDiagnostics* receiver)
+{
+    m_diagnostics = receiver;
+}
+
+ReaderDiagnostics* ProjectReader::diagnostics() const
+{
+    return m_diagnostics;
+}
+
+void ProjectReader::setDocumentLocator(QXmlLocator* locator)
+{
+    m_locator = locator;
 }
 
 bool ProjectReader::startDocument()
@@ -69,6 +133,9 @@ bool ProjectReader::startElement(const QString& namespaceUri, const QString& loc
     m_currentNamespaceUri = namespaceUri;
     m_currentLocalName = localName;
     IFactory* child = m_currentHandler->createChild(namespaceUri, localName, attributes);
+    if (m_diagnostics && child != m_currentHandler)
+        diagnose(m_diagnostics, m_locator ? m_locator->lineNumber() : -1, child, localName,
+                 attributes);
     m_handlerStack.push(m_currentHandler);
     m_currentHandler = child;
     return true;
@@ -135,7 +202,7 @@ void ProjectReader::postParsingSteps()
         if (!appIds.contains(actuator.id()))
             appIds.insert(actuator.id(), actuator.appId());
     }
-    if (appIds.isEmpty())
+    if (appIds.isEmpty() && !m_diagnostics)
         return;
 
     // The file cannot tell a split unit from its function element; the device model can.
@@ -143,9 +210,19 @@ void ProjectReader::postParsingSteps()
     for (const Floor& floor : qAsConst(m_project.floors())) {
         for (const Room& room : floor.rooms()) {
             for (Function function : room.functions()) {
-                if (function.hasActuator()
-                    && appIds.value(function.actuatorRef(), -1) == ProjectEnum::Model_4832)
+                if (!function.hasActuator())
+                    continue;
+                const auto actuator = appIds.constFind(function.actuatorRef());
+                if (actuator == appIds.cend()) {
+                    if (m_diagnostics)
+                        m_diagnostics->passedOver(
+                            ReaderDiagnostics::MissingActuator, -1, QStringLiteral("function"),
+                            QStringLiteral("id=\"%1\" name=\"%2\" actuator-ref=\"%3\"")
+                                .arg(uuidToString(function.id()), function.name(),
+                                     uuidToString(function.actuatorRef())));
+                } else if (actuator.value() == ProjectEnum::Model_4832) {
                     function.setType(Function::SplitUnit);
+                }
             }
         }
     }

@@ -16,11 +16,17 @@ QT_END_NAMESPACE
 class IFactory;
 class RootFactory;
 
+QT_BEGIN_NAMESPACE
+class QXmlLocator;
+QT_END_NAMESPACE
+
 // The reader is a handler of QtXml's SAX parser, which Qt 5.15 deprecates.
 QT_WARNING_PUSH
 QT_WARNING_DISABLE_DEPRECATED
 
 namespace projects {
+
+class ReaderDiagnostics;
 
 /**
  * @brief Reads a project file into a Project.
@@ -53,6 +59,14 @@ public:
     /// Returns @c true if any parse() of this reader met a fatal XML error; never cleared.
     bool parsingError() const;
 
+    /**
+     * @brief Sets the receiver of what later parses pass over without an error; null for
+     * none (the default). The reader does not own it and reads exactly the same either way.
+     */
+    void setDiagnostics(ReaderDiagnostics* receiver);
+    /// Returns the receiver set with setDiagnostics(), or null.
+    ReaderDiagnostics* diagnostics() const;
+
 private:
     bool startDocument() override;
     bool endDocument() override;
@@ -62,6 +76,7 @@ private:
                     const QString& qualifiedName) override;
     bool characters(const QString& text) override;
     bool fatalError(const QXmlParseException& exception) override;
+    void setDocumentLocator(QXmlLocator* locator) override;
 
     void postParsingSteps();
     void destroyHandlers();
@@ -74,6 +89,8 @@ private:
     QString m_currentLocalName;
     Project m_project;
     bool m_parsingError = false;
+    ReaderDiagnostics* m_diagnostics = nullptr;
+    QXmlLocator* m_locator = nullptr;
 };
 
 } // namespace projects

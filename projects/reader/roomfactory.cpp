@@ -24,7 +24,7 @@ IFactory* RoomFactory::createChild(const QString& namespaceUri, const QString& l
     Q_UNUSED(namespaceUri)
     if (nameIs(localName, "function"))
         return FunctionFactory::forElement(m_room.functions(), attributes);
-    return new NullFactory;
+    return new NullFactory(NullFactory::UnknownElement);
 }
 
 QT_WARNING_POP

@@ -17,7 +17,7 @@ IFactory* RootFactory::createChild(const QString& namespaceUri, const QString& l
     if ((nameIs(namespaceUri, ns::Legacy) || nameIs(namespaceUri, ns::Project))
         && nameIs(localName, "project"))
         return createProjectFactory(namespaceUri, attributes);
-    return new NullFactory;
+    return new NullFactory(NullFactory::UnknownElement);
 }
 
 IFactory* RootFactory::createProjectFactory(const QString& namespaceUri,

@@ -48,7 +48,7 @@ IFactory* SceneFactory::createChild(const QString&, const QString& localName,
         return SnapshotFactory::forElement(m_scene.snapshots(), attributes);
     if (nameIs(localName, "switchTime"))
         return SwitchTimeFactory::forElement(m_scene.switchTimes(), attributes);
-    return new NullFactory;
+    return new NullFactory(NullFactory::UnknownElement);
 }
 
 void SceneFactory::readTrigger(const QXmlAttributes& attributes)

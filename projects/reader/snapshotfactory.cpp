@@ -35,8 +35,9 @@ IFactory* SnapshotFactory::createChild(const QString&, const QString& localName,
             key = QStringLiteral(":%1").arg(attributes.value(QStringLiteral("id")).toInt());
         m_snapshot.addDatapoint(key,
                                 snapshotValueFromText(attributes.value(QStringLiteral("value"))));
+        return new NullFactory;
     }
-    return new NullFactory;
+    return new NullFactory(NullFactory::UnknownElement);
 }
 
 QT_WARNING_POP

@@ -32,6 +32,9 @@ public:
     IFactory* createChild(const QString& namespaceUri, const QString& localName,
                           const QXmlAttributes& attributes) override;
 
+    /// The snapshot whose values this handler reads.
+    const projects::Snapshot& snapshot() const { return m_snapshot; }
+
 private:
     projects::Snapshot m_snapshot;
 };

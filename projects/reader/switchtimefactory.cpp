@@ -122,8 +122,9 @@ IFactory* SwitchTimeFactory::createChild(const QString&, const QString& localNam
         const int id = attributes.value(QStringLiteral("id")).toInt(nullptr, 10);
         const int day = attributes.value(QStringLiteral("day")).toInt(nullptr, 10);
         m_switchTime.timerIds().insert(day, id);
+        return new NullFactory;
     }
-    return new NullFactory;
+    return new NullFactory(NullFactory::UnknownElement);
 }
 
 QT_WARNING_POP

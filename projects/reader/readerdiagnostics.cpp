@@ -1,0 +1,7 @@
+#include "readerdiagnostics.h"
+
+namespace projects {
+
+ReaderDiagnostics::~ReaderDiagnostics() = default;
+
+} // namespace projects

@@ -1,0 +1,48 @@
+#ifndef PROJECTS_READER_READERDIAGNOSTICS_H
+#define PROJECTS_READER_READERDIAGNOSTICS_H
+
+#include <projects/projects_export.h>
+
+#include <QString>
+
+namespace projects {
+
+/**
+ * @brief Receives what a ProjectReader passes over without an error.
+ *
+ * Give a receiver to ProjectReader::setDiagnostics() to learn which elements a file holds
+ * that do not reach the project: unknown elements (with their subtree), links with unknown
+ * keys, special groups and groups without a valid address, snapshots without a function
+ * reference, and functions whose actuator reference names no actuator. Reading itself is
+ * the same with or without a receiver. The reader does not own the receiver.
+ */
+class PROJECTS_EXPORT ReaderDiagnostics
+{
+public:
+    /// What was passed over.
+    enum Kind {
+        UnknownElement,          ///< an element no handler knows there, skipped with its subtree
+        UnknownLinkKeys,         ///< a link whose type or operating system is no known key
+        SpecialGroup,            ///< a group with a special identifier, which files never set
+        GroupWithoutValidAddress, ///< a group whose address is negative
+        SnapshotWithoutFunction, ///< a snapshot without a usable function reference (kept, invalid)
+        MissingActuator          ///< a function whose actuator reference names no actuator
+    };
+
+    virtual ~ReaderDiagnostics();
+
+    /**
+     * @brief Called once for each item passed over, in document order (missing actuators
+     * after the whole document).
+     * @param kind what was passed over
+     * @param line the line of the element's start tag, or -1 when the reader does not know it
+     * @param element the element's local name
+     * @param detail the identifying attributes or values, for a person to read
+     */
+    virtual void passedOver(Kind kind, int line, const QString& element,
+                            const QString& detail) = 0;
+};
+
+} // namespace projects
+
+#endif // PROJECTS_READER_READERDIAGNOSTICS_H
