@@ -410,6 +410,8 @@ void tst_Project::diagnostics_data()
         << QStringList();
     QTest::newRow("link with a lower-case type")
         << QByteArray("<p:link type=\"webLink\" os=\"Android\"/>") << QStringList{"1@2:link"};
+    QTest::newRow("link with a scoped key")
+        << QByteArray("<p:link type=\"Link::App\" os=\"Android\"/>") << QStringList{"1@2:link"};
     QTest::newRow("special and address-less groups")
         << QByteArray("<group id=\"_e81add96cfca4174a9d7ea0a03d59200\" address=\"1\"/>\n"
                       "<group id=\"_00000000000000000000000000000001\" address=\"-5\"/>")

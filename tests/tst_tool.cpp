@@ -66,6 +66,7 @@ private slots:
     void usageErrors();
     void inputErrors_data();
     void inputErrors();
+    void checkListsWhatIsPassedOver();
     void infoSummary();
     void infoJson();
     void infoFromStandardInput();
@@ -135,13 +136,37 @@ void tst_Tool::inputErrors()
     QFETCH(QString, file);
     QFETCH(int, status);
     QFETCH(QByteArray, message);
-    for (const char* command : {"info", "rewrite"}) {
+    for (const char* command : {"info", "rewrite", "check"}) {
         const Run result = run({QString::fromLatin1(command), file});
         QCOMPARE(result.status, status);
         QVERIFY2(result.err.contains(message), result.err.constData());
         QVERIFY2(result.err.contains(file.toUtf8()), result.err.constData());
         QVERIFY(result.out.isEmpty());
     }
+}
+
+void tst_Tool::checkListsWhatIsPassedOver()
+{
+    const QString file = data(QStringLiteral("passed-over.xml"));
+    const Run result = run({QStringLiteral("check"), file});
+    QCOMPARE(result.status, 0);
+    const QStringList lines = QString::fromUtf8(result.out).split('\n', Qt::SkipEmptyParts);
+    const QStringList expected{
+        file + ":5: unknown element <comments> skipped with its content",
+        file + ":16: <group> dropped: special groups are fixed by the installation",
+        file + ":17: <group> dropped: its address is not valid",
+        file + ":20: <link> dropped: its type or os is not a known key",
+        file + ":24: <snapshot> without function-ref: kept, but invalid",
+        file + ": <function> refers to an actuator the file does not have",
+        file + ": readable, 6 passed over"};
+    QCOMPARE(lines.size(), expected.size());
+    for (int i = 0; i < lines.size(); ++i)
+        QVERIFY2(lines.at(i).startsWith(expected.at(i)), qPrintable(lines.at(i)));
+    QVERIFY(lines.at(5).contains("_00000000000000000000000000000d99"));
+
+    const Run clean = run({QStringLiteral("check"), data(QStringLiteral("minimal.xml"))});
+    QCOMPARE(clean.status, 0);
+    QCOMPARE(clean.out, QByteArray(CASARINA_TEST_DATA "/minimal.xml: readable\n"));
 }
 
 void tst_Tool::infoSummary()

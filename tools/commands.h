@@ -20,6 +20,7 @@ int import(const QStringList& arguments);
 int exportScenes(const QStringList& arguments);
 int migrate(const QStringList& arguments);
 int merge(const QStringList& arguments);
+int check(const QStringList& arguments);
 
 } // namespace tool
 

@@ -50,12 +50,14 @@ void captureParserMessage(QtMsgType type, const QMessageLogContext&, const QStri
 
 } // namespace
 
-bool parseProject(const QString& path, const QByteArray& bytes, projects::Project* project)
+bool parseProject(const QString& path, const QByteArray& bytes, projects::Project* project,
+                  projects::ReaderDiagnostics* diagnostics)
 {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     projects::ProjectReader reader;
+    reader.setDiagnostics(diagnostics);
     s_parserMessage.clear();
     const QtMessageHandler previous = qInstallMessageHandler(captureParserMessage);
     *project = reader.parse(&buffer);

@@ -5,6 +5,10 @@
 
 #include <projects/project.h>
 
+namespace projects {
+class ReaderDiagnostics;
+}
+
 #include <QByteArray>
 #include <QString>
 
@@ -14,9 +18,11 @@ namespace tool {
 /// naming the file on stderr and returns false.
 bool readInput(const QString& path, QByteArray* bytes);
 
-/// Parses a project file already read into @p bytes. On a malformed document prints the
-/// parser's message naming @p path and returns false.
-bool parseProject(const QString& path, const QByteArray& bytes, projects::Project* project);
+/// Parses a project file already read into @p bytes, telling @p diagnostics (if any) what
+/// the reader passes over. On a malformed document prints the parser's message naming
+/// @p path and returns false.
+bool parseProject(const QString& path, const QByteArray& bytes, projects::Project* project,
+                  projects::ReaderDiagnostics* diagnostics = nullptr);
 
 /// Reads and parses the project file @p path; returns an exit status (Success on success).
 int loadProject(const QString& path, projects::Project* project);

@@ -16,6 +16,8 @@ const char usage[] =
     "Commands:\n"
     "  info FILE           show what a project file holds: the project's attributes,\n"
     "                      counts of every kind of element and the building tree\n"
+    "  check FILE          tell whether a project file is readable and list, with their\n"
+    "                      lines, the elements the reader passes over\n"
     "  rewrite FILE        read a project file and write it back as a whole document\n"
     "  import --building FILE.json [--groups FILE.json]\n"
     "         [--scenes FILE.json --functions MAP.json]\n"
@@ -81,6 +83,8 @@ int main(int argc, char** argv)
         return tool::info(arguments);
     if (command == QLatin1String("rewrite"))
         return tool::rewrite(arguments);
+    if (command == QLatin1String("check"))
+        return tool::check(arguments);
     if (command == QLatin1String("import"))
         return tool::import(arguments);
     if (command == QLatin1String("export-scenes"))
