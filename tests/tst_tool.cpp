@@ -77,6 +77,7 @@ private slots:
     void exportScenes_data();
     void exportScenes();
     void migrateMovesNumberKeysToAddresses();
+    void diff();
     void merge_data();
     void merge();
 };
@@ -356,6 +357,47 @@ void tst_Tool::migrateMovesNumberKeysToAddresses()
     std::sort(addresses.begin(), addresses.end());
     // Number 12 became 1/1/1; number 99 is unknown to the table and is gone.
     QCOMPARE(addresses, (QStringList{"1/1/1", "1/1/3", "1/1/4"}));
+}
+
+void tst_Tool::diff()
+{
+    const QString house = example();
+    const QString admin = QStringLiteral(CASARINA_EXAMPLES "/house-admin.xml");
+    const QString profile = QStringLiteral(CASARINA_EXAMPLES "/house-profile.xml");
+
+    const Run same = run({QStringLiteral("diff"), house, house});
+    QCOMPARE(same.status, 0);
+    QCOMPARE(same.out, QByteArray("no differences\n"));
+
+    const Run structure = run({QStringLiteral("diff"), QStringLiteral("--json"), house, admin});
+    QCOMPARE(structure.status, 0);
+    const QJsonObject differences = QJsonDocument::fromJson(structure.out).object();
+    const auto names = [&differences](const char* list) {
+        QStringList result;
+        for (const QJsonValue& item : differences.value(QLatin1String(list)).toArray())
+            result << item["kind"].toString() + ' ' + item["name"].toString();
+        return result;
+    };
+    QCOMPARE(names("removed"),
+             (QStringList{"room Erdgeschoss/Terrasse", "function Erdgeschoss/Terrasse/Markise",
+                          "function Erdgeschoss/Terrasse/Terrassenlicht",
+                          "function Erdgeschoss/Terrasse/Steckdose"}));
+    QCOMPARE(names("added"), QStringList{"function Erdgeschoss/Wohnzimmer/Wandleuchte"});
+    QVERIFY(names("changed").isEmpty());
+
+    const Run schedules = run({QStringLiteral("diff"), QStringLiteral("--json"), house, profile});
+    const QJsonArray changed =
+        QJsonDocument::fromJson(schedules.out).object().value("changed").toArray();
+    const QJsonObject room = changed.first().toObject();
+    QCOMPARE(room["kind"].toString(), QStringLiteral("room"));
+    QCOMPARE(room["fields"]["name"]["old"].toString(), QStringLiteral("Hobbyraum"));
+    QCOMPARE(room["fields"]["name"]["new"].toString(), QStringLiteral("Werkstatt"));
+    const QJsonObject light = changed.at(1).toObject();
+    const QJsonObject fields = light["fields"].toObject();
+    QCOMPARE(fields.size(), 1); // only the moved switch time
+    const QJsonObject moved = fields.begin().value().toObject();
+    QVERIFY(moved["old"].toString().contains("06:30:00"));
+    QVERIFY(moved["new"].toString().contains("07:15:00"));
 }
 
 void tst_Tool::merge_data()

@@ -21,6 +21,7 @@ int exportScenes(const QStringList& arguments);
 int migrate(const QStringList& arguments);
 int merge(const QStringList& arguments);
 int check(const QStringList& arguments);
+int diff(const QStringList& arguments);
 
 } // namespace tool
 

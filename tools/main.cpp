@@ -18,6 +18,7 @@ const char usage[] =
     "                      counts of every kind of element and the building tree\n"
     "  check FILE          tell whether a project file is readable and list, with their\n"
     "                      lines, the elements the reader passes over\n"
+    "  diff A.xml B.xml    show what differs between two versions, matched by identifier\n"
     "  rewrite FILE        read a project file and write it back as a whole document\n"
     "  import --building FILE.json [--groups FILE.json]\n"
     "         [--scenes FILE.json --functions MAP.json]\n"
@@ -85,6 +86,8 @@ int main(int argc, char** argv)
         return tool::rewrite(arguments);
     if (command == QLatin1String("check"))
         return tool::check(arguments);
+    if (command == QLatin1String("diff"))
+        return tool::diff(arguments);
     if (command == QLatin1String("import"))
         return tool::import(arguments);
     if (command == QLatin1String("export-scenes"))
