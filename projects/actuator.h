@@ -35,11 +35,14 @@ public:
              const QString& offIcon);
     /// Shares @p other's data block.
     Actuator(const Actuator& other);
+    /// Takes over @p other's data block; @p other may then only be assigned or destroyed.
     Actuator(Actuator&& other) noexcept;
     ~Actuator();
     /// Shares @p other's data block; the old block is freed with its last handle.
     Actuator& operator=(const Actuator& other);
+    /// Takes over @p other's data block; @p other may then only be assigned or destroyed.
     Actuator& operator=(Actuator&& other) noexcept;
+    /// Swaps the data blocks of this handle and @p other.
     void swap(Actuator& other) noexcept { d.swap(other.d); }
 
     /// Returns the actuator's identifier.
@@ -67,6 +70,7 @@ public:
     void setParameter(const QString& name, const QVariant& value);
     /// Returns the datapoints keyed by role; a reference into the shared block.
     QHash<QString, Datapoint>& datapoints();
+    /// @overload
     const QHash<QString, Datapoint>& datapoints() const;
 
     /**

@@ -34,11 +34,14 @@ public:
     Automatic(const QString& id, bool runOnVacation);
     /// Shares @p other's data block.
     Automatic(const Automatic& other);
+    /// Takes over @p other's data block; @p other may then only be assigned or destroyed.
     Automatic(Automatic&& other) noexcept;
     ~Automatic();
     /// Shares @p other's data block; the old block is freed with its last handle.
     Automatic& operator=(const Automatic& other);
+    /// Takes over @p other's data block; @p other may then only be assigned or destroyed.
     Automatic& operator=(Automatic&& other) noexcept;
+    /// Swaps the data blocks of this handle and @p other.
     void swap(Automatic& other) noexcept { d.swap(other.d); }
 
     /// Returns the identifier text, also the program's key in Project::automatics().
@@ -59,6 +62,7 @@ public:
     /// Returns the program's switch times in document order; a reference into the shared
     /// block.
     QList<SwitchTime>& switchTimes();
+    /// @overload
     const QList<SwitchTime>& switchTimes() const;
 
     /**

@@ -30,11 +30,14 @@ public:
     Datapoint(const QString& id, const QString& role, int address);
     /// Shares @p other's data block.
     Datapoint(const Datapoint& other);
+    /// Takes over @p other's data block; @p other may then only be assigned or destroyed.
     Datapoint(Datapoint&& other) noexcept;
     ~Datapoint();
     /// Shares @p other's data block; the old block is freed with its last handle.
     Datapoint& operator=(const Datapoint& other);
+    /// Takes over @p other's data block; @p other may then only be assigned or destroyed.
     Datapoint& operator=(Datapoint&& other) noexcept;
+    /// Swaps the data blocks of this handle and @p other.
     void swap(Datapoint& other) noexcept { d.swap(other.d); }
 
     /// Returns the datapoint's identifier.

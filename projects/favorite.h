@@ -26,11 +26,14 @@ public:
     Favorite(const QUuid& id, const QString& name, const QString& icon, bool favorite);
     /// Shares @p other's data block.
     Favorite(const Favorite& other);
+    /// Takes over @p other's data block; @p other may then only be assigned or destroyed.
     Favorite(Favorite&& other) noexcept;
     virtual ~Favorite();
     /// Shares @p other's data block; the old block is freed with its last handle.
     Favorite& operator=(const Favorite& other);
+    /// Takes over @p other's data block; @p other may then only be assigned or destroyed.
     Favorite& operator=(Favorite&& other) noexcept;
+    /// Swaps the data blocks of this handle and @p other.
     void swap(Favorite& other) noexcept { d.swap(other.d); }
 
     /// Returns the identifier; there is no setter.

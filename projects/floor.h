@@ -43,11 +43,14 @@ public:
     explicit Floor(const QJsonObject& object);
     /// Shares @p other's data block.
     Floor(const Floor& other);
+    /// Takes over @p other's data block; @p other may then only be assigned or destroyed.
     Floor(Floor&& other) noexcept;
     ~Floor();
     /// Shares @p other's data block; the old block is freed with its last handle.
     Floor& operator=(const Floor& other);
+    /// Takes over @p other's data block; @p other may then only be assigned or destroyed.
     Floor& operator=(Floor&& other) noexcept;
+    /// Swaps the data blocks of this handle and @p other.
     void swap(Floor& other) noexcept { d.swap(other.d); }
 
     /// Returns the floor's identifier.
@@ -60,6 +63,7 @@ public:
     void setName(const QString& name);
     /// Returns the rooms in order; a reference into the shared block.
     QList<Room>& rooms();
+    /// @overload
     const QList<Room>& rooms() const;
 
     /**

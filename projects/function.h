@@ -76,11 +76,14 @@ public:
     explicit Function(const QJsonObject& object);
     /// Shares @p other's data block.
     Function(const Function& other);
+    /// Takes over @p other's data block; @p other may then only be assigned or destroyed.
     Function(Function&& other) noexcept;
     ~Function();
     /// Shares @p other's data block; the old block is freed with its last handle.
     Function& operator=(const Function& other);
+    /// Takes over @p other's data block; @p other may then only be assigned or destroyed.
     Function& operator=(Function&& other) noexcept;
+    /// Swaps the data blocks of this handle and @p other.
     void swap(Function& other) noexcept { d.swap(other.d); }
 
     /// Returns the function's identifier.
@@ -110,6 +113,7 @@ public:
     void setSimulation(const Simulation& simulation);
     /// Returns the switch times in order; a reference into the shared block.
     QList<SwitchTime>& switchTimes();
+    /// @overload
     const QList<SwitchTime>& switchTimes() const;
     /// Returns @c true if the function also runs in vacation mode. @see setRunOnVacation()
     bool runOnVacation() const;

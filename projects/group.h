@@ -106,11 +106,14 @@ public:
     Group(const QString& id, const QString& name, const QString& address);
     /// Shares @p other's data block.
     Group(const Group& other);
+    /// Takes over @p other's data block; @p other may then only be assigned or destroyed.
     Group(Group&& other) noexcept;
     ~Group();
     /// Shares @p other's data block; the old block is freed with its last handle.
     Group& operator=(const Group& other);
+    /// Takes over @p other's data block; @p other may then only be assigned or destroyed.
     Group& operator=(Group&& other) noexcept;
+    /// Swaps the data blocks of this handle and @p other.
     void swap(Group& other) noexcept { d.swap(other.d); }
 
     /// Returns @c true if both handles share one data block; contents are not compared.
@@ -143,9 +146,11 @@ public:
     /// Returns the identifiers of the functions registered in the group; a reference into
     /// the shared block.
     QSet<QUuid>& registeredFunctions();
+    /// @overload
     const QSet<QUuid>& registeredFunctions() const;
     /// Returns the group's switch times; a reference into the shared block.
     QList<SwitchTime>& switchTimes();
+    /// @overload
     const QList<SwitchTime>& switchTimes() const;
 
     /// Returns @c true if the group's type is one of the special types 1 to 12.

@@ -52,11 +52,14 @@ public:
          OsName osName);
     /// Shares both of @p other's data blocks.
     Link(const Link& other);
+    /// Takes over @p other's data block; @p other may then only be assigned or destroyed.
     Link(Link&& other) noexcept;
     ~Link() override;
     /// Shares @p other's favourite data, then its link data.
     Link& operator=(const Link& other);
+    /// Takes over @p other's data block; @p other may then only be assigned or destroyed.
     Link& operator=(Link&& other) noexcept;
+    /// Swaps the data blocks of this handle and @p other.
     void swap(Link& other) noexcept
     {
         Favorite::swap(other);

@@ -44,6 +44,7 @@ public:
         SyncProfile = 0x2,       ///< the user's profile data and time programs
         SyncSchedules = 0x4      ///< the time programs alone
     };
+    /// A combination of SyncHint flags, as the `sync` operations take it.
     Q_DECLARE_FLAGS(SyncHints, SyncHint)
     Q_FLAG(SyncHints)
 
@@ -54,11 +55,14 @@ public:
     explicit Project(const QString& name);
     /// Shares @p other's data block.
     Project(const Project& other);
+    /// Takes over @p other's data block; @p other may then only be assigned or destroyed.
     Project(Project&& other) noexcept;
     ~Project();
     /// Shares @p other's data block; the old block is freed with its last handle.
     Project& operator=(const Project& other);
+    /// Takes over @p other's data block; @p other may then only be assigned or destroyed.
     Project& operator=(Project&& other) noexcept;
+    /// Swaps the data blocks of this handle and @p other.
     void swap(Project& other) noexcept { d.swap(other.d); }
 
     /// Returns the project's name. @see setName()
@@ -112,27 +116,35 @@ public:
 
     /// Returns the floors, in file order; a reference into the shared block.
     QList<Floor>& floors();
+    /// @overload
     const QList<Floor>& floors() const;
     /// Returns the actuators (device channels), in file order.
     QList<Actuator>& actuators();
+    /// @overload
     const QList<Actuator>& actuators() const;
     /// Returns the user scenes, in file order.
     QList<Scene>& scenes();
+    /// @overload
     const QList<Scene>& scenes() const;
     /// Returns the scene triggers of the installation, in file order.
     QList<SceneTrigger>& sceneTriggers();
+    /// @overload
     const QList<SceneTrigger>& sceneTriggers() const;
     /// Returns the links, in file order.
     QList<Link>& links();
+    /// @overload
     const QList<Link>& links() const;
     /// Returns the groups, in file order.
     QList<Group>& groups();
+    /// @overload
     const QList<Group>& groups() const;
     /// Returns the light-sensor names by light-sensor number.
     QHash<int, QString>& lightSensorNames();
+    /// @overload
     const QHash<int, QString>& lightSensorNames() const;
     /// Returns the automatic programs by their identifier text.
     QHash<QString, Automatic>& automatics();
+    /// @overload
     const QHash<QString, Automatic>& automatics() const;
 
     /**

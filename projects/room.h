@@ -56,11 +56,14 @@ public:
     explicit Room(const QJsonObject& object);
     /// Shares @p other's data block.
     Room(const Room& other);
+    /// Takes over @p other's data block; @p other may then only be assigned or destroyed.
     Room(Room&& other) noexcept;
     ~Room();
     /// Shares @p other's data block; the old block is freed with its last handle.
     Room& operator=(const Room& other);
+    /// Takes over @p other's data block; @p other may then only be assigned or destroyed.
     Room& operator=(Room&& other) noexcept;
+    /// Swaps the data blocks of this handle and @p other.
     void swap(Room& other) noexcept { d.swap(other.d); }
 
     /// Returns the room's identifier.
@@ -91,6 +94,7 @@ public:
 
     /// Returns the room's functions in order; a reference into the shared block.
     QList<Function>& functions();
+    /// @overload
     const QList<Function>& functions() const;
 
     /**

@@ -53,11 +53,14 @@ public:
           bool favorite, bool global, bool runOnVacation);
     /// Shares both of @p other's data blocks.
     Scene(const Scene& other);
+    /// Takes over @p other's data block; @p other may then only be assigned or destroyed.
     Scene(Scene&& other) noexcept;
     ~Scene() override;
     /// Shares @p other's favourite data, then its scene data.
     Scene& operator=(const Scene& other);
+    /// Takes over @p other's data block; @p other may then only be assigned or destroyed.
     Scene& operator=(Scene&& other) noexcept;
+    /// Swaps the data blocks of this handle and @p other.
     void swap(Scene& other) noexcept
     {
         Favorite::swap(other);
@@ -93,11 +96,13 @@ public:
     /// Returns the target states, one per function, in the order they were added; a
     /// reference into the shared block.
     QList<Snapshot>& snapshots();
+    /// @overload
     const QList<Snapshot>& snapshots() const;
     /// Returns the scene's global flag; only the constructors set it.
     bool isGlobal() const;
     /// Returns the scene's switch times; a reference into the shared block.
     QList<SwitchTime>& switchTimes();
+    /// @overload
     const QList<SwitchTime>& switchTimes() const;
     /// Returns @c true if the scene's timers also run in vacation mode.
     /// @see setRunOnVacation()

@@ -29,11 +29,14 @@ public:
     SceneTrigger(const QUuid& id, const QString& name, int number, int jobId);
     /// Shares @p other's data block.
     SceneTrigger(const SceneTrigger& other);
+    /// Takes over @p other's data block; @p other may then only be assigned or destroyed.
     SceneTrigger(SceneTrigger&& other) noexcept;
     ~SceneTrigger();
     /// Shares @p other's data block; the old block is freed with its last handle.
     SceneTrigger& operator=(const SceneTrigger& other);
+    /// Takes over @p other's data block; @p other may then only be assigned or destroyed.
     SceneTrigger& operator=(SceneTrigger&& other) noexcept;
+    /// Swaps the data blocks of this handle and @p other.
     void swap(SceneTrigger& other) noexcept { d.swap(other.d); }
 
     /// Returns the identifier that user scenes refer to.

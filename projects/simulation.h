@@ -48,11 +48,14 @@ public:
                int endJobId, int simulationDatapoint);
     /// Shares @p other's data block.
     Simulation(const Simulation& other);
+    /// Takes over @p other's data block; @p other may then only be assigned or destroyed.
     Simulation(Simulation&& other) noexcept;
     ~Simulation();
     /// Shares @p other's data block; the old block is freed with its last handle.
     Simulation& operator=(const Simulation& other);
+    /// Takes over @p other's data block; @p other may then only be assigned or destroyed.
     Simulation& operator=(Simulation&& other) noexcept;
+    /// Swaps the data blocks of this handle and @p other.
     void swap(Simulation& other) noexcept { d.swap(other.d); }
 
     /// Returns @c true if both handles share one data block; contents are not compared.

@@ -39,11 +39,14 @@ public:
     Snapshot(const QUuid& functionId, const QHash<QString, QJsonValue>& values);
     /// Shares @p other's data block.
     Snapshot(const Snapshot& other);
+    /// Takes over @p other's data block; @p other may then only be assigned or destroyed.
     Snapshot(Snapshot&& other) noexcept;
     ~Snapshot();
     /// Shares @p other's data block; the old block is freed with its last handle.
     Snapshot& operator=(const Snapshot& other);
+    /// Takes over @p other's data block; @p other may then only be assigned or destroyed.
     Snapshot& operator=(Snapshot&& other) noexcept;
+    /// Swaps the data blocks of this handle and @p other.
     void swap(Snapshot& other) noexcept { d.swap(other.d); }
 
     /// Returns the identifier of the function whose datapoints the snapshot sets.
@@ -52,6 +55,7 @@ public:
     bool isValid() const;
     /// Returns the target values by datapoint key; a reference into the shared block.
     QHash<QString, QJsonValue>& values();
+    /// @overload
     const QHash<QString, QJsonValue>& values() const;
     /// Stores @p value under @p key, replacing an earlier value under the same key.
     void addDatapoint(const QString& key, const QJsonValue& value);

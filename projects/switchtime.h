@@ -73,11 +73,14 @@ public:
     explicit SwitchTime(const QJsonObject& json);
     /// Shares @p other's data block.
     SwitchTime(const SwitchTime& other);
+    /// Takes over @p other's data block; @p other may then only be assigned or destroyed.
     SwitchTime(SwitchTime&& other) noexcept;
     ~SwitchTime();
     /// Shares @p other's data block; the old block is freed with its last handle.
     SwitchTime& operator=(const SwitchTime& other);
+    /// Takes over @p other's data block; @p other may then only be assigned or destroyed.
     SwitchTime& operator=(SwitchTime&& other) noexcept;
+    /// Swaps the data blocks of this handle and @p other.
     void swap(SwitchTime& other) noexcept { d.swap(other.d); }
 
     /// Returns @c true if both handles share one data block; contents are not compared.
@@ -128,6 +131,7 @@ public:
     /// Returns the device timers, day key to timer identifier; a reference into the shared
     /// block.
     QHash<int, int>& timerIds();
+    /// @overload
     const QHash<int, int>& timerIds() const;
 
     /**
