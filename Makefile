@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 DEBS := cmake make g++ pkg-config qtbase5-dev
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCASARINA_WERROR=ON
 
-.PHONY: all deps configure build test demo install clean
+.PHONY: all deps configure build test demo docs install clean
 
 all: build
 
@@ -25,8 +25,37 @@ build: configure
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
+# A short tour of the tool on the example house.
+TOOL = $(BUILD)/tools/casarina-project
 demo: build
-	$(BUILD)/tools/casarina-project info examples/house.xml
+	@echo "== casarina-project info examples/house.xml"
+	@$(TOOL) info examples/house.xml | sed -n '1,30p'
+	@echo "   ..."
+	@echo
+	@echo "== casarina-project check examples/house.xml"
+	@$(TOOL) check examples/house.xml
+	@echo
+	@echo "== casarina-project export-scenes examples/house.xml --datapoints examples/house-datapoints.json --compiled"
+	@$(TOOL) export-scenes examples/house.xml --datapoints examples/house-datapoints.json --compiled | sed -n '1,24p'
+	@echo "   ..."
+	@echo
+	@echo "== casarina-project diff examples/house.xml examples/house-admin.xml"
+	@$(TOOL) diff examples/house.xml examples/house-admin.xml
+	@echo
+	@echo "== casarina-project merge examples/house-admin.xml examples/house-profile.xml --profile --keep-own-values"
+	@$(TOOL) merge examples/house-admin.xml examples/house-profile.xml --profile --keep-own-values
+
+# The API reference, from the headers and the guides, in build-docs/html.
+docs:
+	@$(MAKE) --no-print-directory deps DEBS="doxygen"
+	@mkdir -p build-docs
+	doxygen docs/Doxyfile
+	@if [ -s build-docs/warnings.log ]; then cat build-docs/warnings.log; exit 1; fi
+	@echo "API reference: build-docs/html/index.html"
+
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
 	rm -rf $(BUILD)
