@@ -3,6 +3,7 @@
 #include "common/namespaces.h"
 
 #include <QDate>
+#include <QLocale>
 #include <QSharedData>
 #include <QTime>
 #include <QXmlStreamWriter>
@@ -11,23 +12,55 @@ namespace projects {
 
 namespace {
 
-QDateTime today(int hour, int minute)
-{
-    return QDateTime(QDate::currentDate(), QTime(hour, minute));
-}
-
-QDateTime validOr(const QDateTime& value, int hour, int minute)
-{
-    return value.isValid() ? value : today(hour, minute);
-}
+// The date-time fields whose value is still the default of the constructors, today at a
+// fixed time of day.
+enum DefaultField : quint8 {
+    StartDefault = 0x1,
+    EndDefault = 0x2,
+    PauseEndDefault = 0x4,
+    PauseStartDefault = 0x8,
+    AllDefaults = 0xF
+};
 
 QString boolText(bool value)
 {
     return value ? QStringLiteral("true") : QStringLiteral("false");
 }
 
-QString dateTimeText(const QDateTime& value)
+void appendDigits(QChar*& out, int value, int width)
 {
+    for (int i = width - 1; i >= 0; --i) {
+        out[i] = QLatin1Char(char('0' + value % 10));
+        value /= 10;
+    }
+    out += width;
+}
+
+// QDateTime::toString() with a format goes through the system locale and its calendar
+// code for every field. Where the locale writes ASCII digits the text is built here
+// directly, to the same result; other locales keep Qt's own formatting.
+QString dateTimeText(const QDateTime& value, bool asciiDigits)
+{
+    if (asciiDigits && value.isValid()) {
+        const QDate date = value.date();
+        const QTime time = value.time();
+        if (date.year() >= 1000 && date.year() <= 9999) {
+            QString text(19, Qt::Uninitialized);
+            QChar* out = text.data();
+            appendDigits(out, date.year(), 4);
+            *out++ = QLatin1Char('-');
+            appendDigits(out, date.month(), 2);
+            *out++ = QLatin1Char('-');
+            appendDigits(out, date.day(), 2);
+            *out++ = QLatin1Char(' ');
+            appendDigits(out, time.hour(), 2);
+            *out++ = QLatin1Char(':');
+            appendDigits(out, time.minute(), 2);
+            *out++ = QLatin1Char(':');
+            appendDigits(out, time.second(), 2);
+            return text;
+        }
+    }
     return value.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
@@ -41,13 +74,13 @@ public:
     Function::FunctionType type = Function::Unknown;
     bool startTimeEnable = false;
     bool startOnNight = false;
-    QDateTime startTime = today(12, 0);
+    QDateTime startTime;
     bool endTimeEnable = false;
     bool endOnNight = false;
-    QDateTime endTime = today(11, 59);
+    QDateTime endTime;
     bool pauseTimeEnable = false;
-    QDateTime pauseEndTime = today(5, 0);
-    QDateTime pauseStartTime = today(23, 0);
+    QDateTime pauseEndTime;
+    QDateTime pauseStartTime;
     int startJobId = -1;
     int endJobId = -1;
     QHash<int, int> timerIds;
@@ -58,6 +91,36 @@ public:
     int durationEnd = 1;
     bool repeat = false;
     bool enabled = false;
+
+    // A local date-time costs a time-zone conversion in the C library, more than all the
+    // rest of a simulation, and every function owns a simulation that reading or a JSON
+    // import mostly replaces or never looks at. So the defaults, today at a fixed time, are
+    // built when they are read, from the day of the moment the block was made.
+    qint64 createdAt = QDateTime::currentMSecsSinceEpoch();
+    quint8 defaults = AllDefaults;
+
+    QDateTime dateTime(const QDateTime& stored, DefaultField field, int hour, int minute) const
+    {
+        if (!(defaults & field))
+            return stored;
+        return QDateTime(QDateTime::fromMSecsSinceEpoch(createdAt).date(), QTime(hour, minute));
+    }
+    QDateTime start() const { return dateTime(startTime, StartDefault, 12, 0); }
+    QDateTime end() const { return dateTime(endTime, EndDefault, 11, 59); }
+    QDateTime pauseEnd() const { return dateTime(pauseEndTime, PauseEndDefault, 5, 0); }
+    QDateTime pauseStart() const { return dateTime(pauseStartTime, PauseStartDefault, 23, 0); }
+
+    void set(QDateTime& stored, DefaultField field, const QDateTime& value)
+    {
+        stored = value;
+        defaults &= ~field;
+    }
+    // The constructor's rule: an invalid date-time keeps its default.
+    void setValidOrDefault(QDateTime& stored, DefaultField field, const QDateTime& value)
+    {
+        if (value.isValid())
+            set(stored, field, value);
+    }
 };
 
 Simulation::Simulation()
@@ -78,13 +141,13 @@ Simulation::Simulation(int id, Function::FunctionType type, bool startTimeEnable
     d->type = type;
     d->startTimeEnable = startTimeEnable;
     d->startOnNight = startOnNight;
-    d->startTime = validOr(startTime, 12, 0);
+    d->setValidOrDefault(d->startTime, StartDefault, startTime);
     d->endTimeEnable = endTimeEnable;
     d->endOnNight = endOnNight;
-    d->endTime = validOr(endTime, 11, 59);
+    d->setValidOrDefault(d->endTime, EndDefault, endTime);
     d->pauseTimeEnable = pauseTimeEnable;
-    d->pauseEndTime = validOr(pauseEndTime, 5, 0);
-    d->pauseStartTime = validOr(pauseStartTime, 23, 0);
+    d->setValidOrDefault(d->pauseEndTime, PauseEndDefault, pauseEndTime);
+    d->setValidOrDefault(d->pauseStartTime, PauseStartDefault, pauseStartTime);
     d->delayStart = delayStart;
     d->delayEnd = delayEnd;
     d->durationStart = durationStart;
@@ -154,12 +217,12 @@ void Simulation::setStartOnNight(bool onNight)
 
 QDateTime Simulation::startTime() const
 {
-    return d->startTime;
+    return d->start();
 }
 
 void Simulation::setStartTime(const QDateTime& time)
 {
-    d->startTime = time;
+    d->set(d->startTime, StartDefault, time);
 }
 
 bool Simulation::endTimeEnable() const
@@ -184,12 +247,12 @@ void Simulation::setEndOnNight(bool onNight)
 
 QDateTime Simulation::endTime() const
 {
-    return d->endTime;
+    return d->end();
 }
 
 void Simulation::setEndTime(const QDateTime& time)
 {
-    d->endTime = time;
+    d->set(d->endTime, EndDefault, time);
 }
 
 bool Simulation::pauseTimeEnable() const
@@ -204,22 +267,22 @@ void Simulation::setPauseTimeEnable(bool enable)
 
 QDateTime Simulation::pauseStartTime() const
 {
-    return d->pauseStartTime;
+    return d->pauseStart();
 }
 
 void Simulation::setPauseStartTime(const QDateTime& time)
 {
-    d->pauseStartTime = time;
+    d->set(d->pauseStartTime, PauseStartDefault, time);
 }
 
 QDateTime Simulation::pauseEndTime() const
 {
-    return d->pauseEndTime;
+    return d->pauseEnd();
 }
 
 void Simulation::setPauseEndTime(const QDateTime& time)
 {
-    d->pauseEndTime = time;
+    d->set(d->pauseEndTime, PauseEndDefault, time);
 }
 
 int Simulation::delayStart() const
@@ -324,19 +387,22 @@ void Simulation::setTimerIds(const QHash<int, int>& timerIds)
 
 void Simulation::beginSerialize(QXmlStreamWriter* writer) const
 {
+    const bool asciiDigits = QLocale::system().zeroDigit() == QLatin1Char('0');
     // The attribute order is part of the file format.
     writer->writeStartElement(ns::Profile, QStringLiteral("simulation"));
     writer->writeAttribute(QStringLiteral("id"), QString::number(d->id));
     writer->writeAttribute(QStringLiteral("enabled"), boolText(d->enabled));
     writer->writeAttribute(QStringLiteral("startTimeEnable"), boolText(d->startTimeEnable));
     writer->writeAttribute(QStringLiteral("startOnNight"), boolText(d->startOnNight));
-    writer->writeAttribute(QStringLiteral("startTime"), dateTimeText(d->startTime));
+    writer->writeAttribute(QStringLiteral("startTime"), dateTimeText(d->start(), asciiDigits));
     writer->writeAttribute(QStringLiteral("endTimeEnable"), boolText(d->endTimeEnable));
     writer->writeAttribute(QStringLiteral("endOnNight"), boolText(d->endOnNight));
-    writer->writeAttribute(QStringLiteral("endTime"), dateTimeText(d->endTime));
+    writer->writeAttribute(QStringLiteral("endTime"), dateTimeText(d->end(), asciiDigits));
     writer->writeAttribute(QStringLiteral("pauseTimeEnable"), boolText(d->pauseTimeEnable));
-    writer->writeAttribute(QStringLiteral("pauseEndTime"), dateTimeText(d->pauseEndTime));
-    writer->writeAttribute(QStringLiteral("pauseStartTime"), dateTimeText(d->pauseStartTime));
+    writer->writeAttribute(QStringLiteral("pauseEndTime"),
+                           dateTimeText(d->pauseEnd(), asciiDigits));
+    writer->writeAttribute(QStringLiteral("pauseStartTime"),
+                           dateTimeText(d->pauseStart(), asciiDigits));
     writer->writeAttribute(QStringLiteral("delayStart"), QString::number(d->delayStart));
     writer->writeAttribute(QStringLiteral("delayEnd"), QString::number(d->delayEnd));
     writer->writeAttribute(QStringLiteral("durationStart"), QString::number(d->durationStart));
@@ -363,7 +429,7 @@ void Simulation::endSerialize(QXmlStreamWriter* writer) const
 
 bool Simulation::equals(const Simulation& other) const
 {
-    if (d->id != other.d->id || d->type != other.d->type || d->startTime != other.d->startTime)
+    if (d->id != other.d->id || d->type != other.d->type || d->start() != other.d->start())
         return false;
     if (d->startOnNight != other.d->startOnNight
         || d->startTimeEnable != other.d->startTimeEnable
@@ -373,9 +439,9 @@ bool Simulation::equals(const Simulation& other) const
     // Only switching and dimming simulations use the end, pause and duration settings.
     if (d->type == Function::Switch || d->type == Function::Dimming) {
         return d->endTimeEnable == other.d->endTimeEnable
-               && d->endOnNight == other.d->endOnNight && d->endTime == other.d->endTime
+               && d->endOnNight == other.d->endOnNight && d->end() == other.d->end()
                && d->pauseTimeEnable == other.d->pauseTimeEnable
-               && d->pauseStartTime == other.d->pauseStartTime
+               && d->pauseStart() == other.d->pauseStart()
                && d->durationStart == other.d->durationStart
                && d->durationEnd == other.d->durationEnd;
     }
