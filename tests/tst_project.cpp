@@ -64,6 +64,12 @@ class tst_Project : public QObject
 {
     Q_OBJECT
 private slots:
+    void identifierText_data();
+    void identifierText();
+    void booleanText_data();
+    void booleanText();
+    void groupAddressText_data();
+    void groupAddressText();
     void defaults();
     void copiesShareData();
     void appIdKeys_data();
@@ -95,6 +101,83 @@ private slots:
     void skeletonIsWrittenInOrder();
     void skeletonRoundTrip();
 };
+
+void tst_Project::identifierText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("braced"); // empty for the null identifier
+
+    const QString braced = QStringLiteral("{e81add96-cfca-4174-a9d7-ea0a03d59200}");
+    QTest::newRow("underscore and 32 digits") << "_e81add96cfca4174a9d7ea0a03d59200" << braced;
+    QTest::newRow("any first character is dropped") << "xe81add96cfca4174a9d7ea0a03d59200"
+                                                    << braced;
+    QTest::newRow("upper-case digits") << "_E81ADD96CFCA4174A9D7EA0A03D59200" << braced;
+    QTest::newRow("non-digits are skipped") << "_e81add96-cfca-4174-a9d7-ea0a03d59200" << braced;
+    QTest::newRow("31 digits pair from the end")
+        << "_81add96cfca4174a9d7ea0a03d59200"
+        << QStringLiteral("{081add96-cfca-4174-a9d7-ea0a03d59200}");
+    QTest::newRow("30 digits are too few") << "_1add96cfca4174a9d7ea0a03d59200" << QString();
+    QTest::newRow("33 digits are too many") << "_e81add96cfca4174a9d7ea0a03d592001" << QString();
+    QTest::newRow("braced text: the brace is the dropped character") << braced << braced;
+    QTest::newRow("empty text") << QString() << QString();
+}
+
+void tst_Project::identifierText()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, braced);
+    const QUuid id = stringToUuid(text);
+    QCOMPARE(id.isNull(), braced.isEmpty());
+    if (!braced.isEmpty()) {
+        QCOMPARE(id.toString(), braced);
+        QCOMPARE(stringToUuid(uuidToString(id)), id);
+    }
+}
+
+void tst_Project::booleanText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("value");
+    QTest::newRow("yes") << "yes" << true;
+    QTest::newRow("TRUE in capitals") << "TRUE" << true;
+    QTest::newRow("Yes mixed") << "Yes" << true;
+    QTest::newRow("one") << "1" << true;
+    QTest::newRow("on is no boolean text") << "on" << false;
+    QTest::newRow("two") << "2" << false;
+    QTest::newRow("padded") << " true" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void tst_Project::booleanText()
+{
+    QFETCH(QString, text);
+    QTEST(stringToBool(text), "value");
+}
+
+void tst_Project::groupAddressText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("rebuilt");
+    QTest::newRow("one one one") << "1/1/1" << 2305 << "1/1/1";
+    QTest::newRow("highest") << "31/7/255" << 65535 << "31/7/255";
+    QTest::newRow("main group 17") << "17/0/0" << 34816 << "17/0/0";
+    QTest::newRow("two parts") << "1/1" << -1 << "31/7/255";
+    QTest::newRow("four parts") << "1/1/1/1" << -1 << "31/7/255";
+    QTest::newRow("empty parts read as zero") << "//5" << 5 << "0/0/5";
+    QTest::newRow("parts out of range carry over") << "0/9/300" << 2604 << "1/2/44";
+    // Far out of range: the low 32 bits of the sum, no overflow; the text keeps 16 bits.
+    QTest::newRow("huge main group") << "2000000000/0/0" << -1398800384 << "0/0/0";
+}
+
+void tst_Project::groupAddressText()
+{
+    QFETCH(QString, text);
+    QFETCH(int, number);
+    QFETCH(QString, rebuilt);
+    QCOMPARE(groupAddressFromText(text), number);
+    QCOMPARE(groupAddressToText(number), rebuilt);
+}
 
 void tst_Project::defaults()
 {

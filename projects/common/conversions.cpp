@@ -77,7 +77,9 @@ int groupAddressFromText(const QString& text)
     const int main = parts.at(0).toInt();
     const int middle = parts.at(1).toInt();
     const int sub = parts.at(2).toInt();
-    return (main * 8 + middle) * 256 + sub;
+    // Parts far outside their KNX ranges would overflow an int; the wider sum keeps the
+    // result defined (its low 32 bits), and in-range parts give the same number.
+    return int(quint32((qint64(main) * 8 + middle) * 256 + sub));
 }
 
 QString groupAddressToText(int address)
