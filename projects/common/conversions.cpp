@@ -64,9 +64,9 @@ QUuid stringToUuid(const QString& text)
 
 bool stringToBool(const QString& text)
 {
-    return text.compare(QLatin1String("yes"), Qt::CaseInsensitive) == 0
-           || text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0
-           || text == QLatin1String("1");
+    // Read for every flag of a file: nameIs() folds the case the same way as
+    // QString::compare(), and a text of another length is no match at all.
+    return nameIs(text, "yes") || nameIs(text, "true") || text == QLatin1String("1");
 }
 
 int groupAddressFromText(const QString& text)

@@ -65,8 +65,26 @@ inline bool nameIs(const QString& name, QLatin1String expected)
 {
     // Case folding maps each UTF-16 unit to one unit, so names of different lengths never
     // match; the readers test every element against a list of names, and most tests end
-    // here.
-    return name.size() == expected.size() && name.compare(expected, Qt::CaseInsensitive) == 0;
+    // here. ASCII letters fold to their lower case; a name with any other character (some
+    // fold to ASCII letters) is left to QString's full comparison.
+    const int size = expected.size();
+    if (name.size() != size)
+        return false;
+    const QChar* const units = name.constData();
+    const char* const latin1 = expected.data();
+    for (int i = 0; i < size; ++i) {
+        ushort a = units[i].unicode();
+        ushort b = uchar(latin1[i]);
+        if (a >= 0x80 || b >= 0x80)
+            return name.compare(expected, Qt::CaseInsensitive) == 0;
+        if (a >= 'A' && a <= 'Z')
+            a += 'a' - 'A';
+        if (b >= 'A' && b <= 'Z')
+            b += 'a' - 'A';
+        if (a != b)
+            return false;
+    }
+    return true;
 }
 
 /** @overload */
