@@ -4,7 +4,12 @@
 // Helpers shared by the test executables: reading inline documents through the public
 // reader, writing elements inside the document skeleton, and looking at what was written.
 
+#include <projects/floor.h>
+#include <projects/function.h>
 #include <projects/project.h>
+#include <projects/room.h>
+#include <projects/switchtime.h>
+#include <projects/common/conversions.h>
 #include <projects/common/namespaces.h>
 #include <projects/reader/projectreader.h>
 
@@ -14,9 +19,13 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QUuid>
 #include <QXmlStreamAttributes>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
+#include <QtGlobal>
+
+#include <algorithm>
 
 namespace testutil {
 
@@ -71,6 +80,96 @@ QByteArray write(Body body, bool withVacation = true)
     return bytes;
 }
 
+/// Writes @p object's element inside the skeleton: its `beginSerialize` with @p args, then
+/// its `endSerialize`.
+template <typename T, typename... Args>
+QByteArray writeElement(const T& object, Args... args)
+{
+    return write([&](QXmlStreamWriter* writer) {
+        object.beginSerialize(writer, args...);
+        object.endSerialize(writer);
+    });
+}
+
+/// The identifier text of @p id as bytes, for building inline documents.
+inline QByteArray idText(const QUuid& id)
+{
+    return projects::uuidToString(id).toLatin1();
+}
+
+/// Content of a `project` element whose one floor holds one room with @p functions.
+inline QByteArray inRoom(const QByteArray& functions)
+{
+    return "<floors><floor name=\"Ground\"><room name=\"Hall\">" + functions
+           + "</room></floor></floors>";
+}
+
+/// The functions of the first room of the first floor of @p project, or none.
+inline QList<projects::Function> roomFunctions(const projects::Project& project)
+{
+    if (project.floors().isEmpty() || project.floors().first().rooms().isEmpty())
+        return {};
+    return project.floors().first().rooms().first().functions();
+}
+
+/// A new switch time whose device timers are @p timerIds (day to timer identifier).
+inline projects::SwitchTime switchTimeWithTimers(const QHash<int, int>& timerIds)
+{
+    projects::SwitchTime switchTime;
+    switchTime.timerIds() = timerIds;
+    return switchTime;
+}
+
+/// The integers of @p container in ascending order, for comparing hash sets and tables.
+template <typename Container>
+QList<int> sorted(const Container& container)
+{
+    QList<int> list(container.cbegin(), container.cend());
+    std::sort(list.begin(), list.end());
+    return list;
+}
+
+/// Collects every message logged while it lives (nested logs hand back to the outer one).
+class MessageLog
+{
+public:
+    MessageLog() : m_outer(current()), m_previous(qInstallMessageHandler(&MessageLog::handle))
+    {
+        current() = this;
+    }
+    ~MessageLog()
+    {
+        qInstallMessageHandler(m_previous);
+        current() = m_outer;
+    }
+    MessageLog(const MessageLog&) = delete;
+    MessageLog& operator=(const MessageLog&) = delete;
+
+    /// The texts of the messages, in logged order.
+    QStringList messages() const { return m_messages; }
+    /// The levels of the messages, in logged order.
+    QList<QtMsgType> types() const { return m_types; }
+
+private:
+    static MessageLog*& current()
+    {
+        static MessageLog* log = nullptr;
+        return log;
+    }
+    static void handle(QtMsgType type, const QMessageLogContext&, const QString& message)
+    {
+        if (MessageLog* log = current()) {
+            log->m_types.append(type);
+            log->m_messages.append(message);
+        }
+    }
+
+    MessageLog* m_outer;
+    QtMessageHandler m_previous;
+    QStringList m_messages;
+    QList<QtMsgType> m_types;
+};
+
 /// The attributes of every element named @p localName in @p xml, in document order.
 inline QList<QXmlStreamAttributes> elements(const QByteArray& xml, const QString& localName)
 {
@@ -91,6 +190,25 @@ inline QStringList names(const QXmlStreamAttributes& attributes)
     for (const QXmlStreamAttribute& attribute : attributes)
         result.append(attribute.qualifiedName().toString());
     return result;
+}
+
+/// @p attributes as "qualified name=value" texts in written order.
+inline QStringList pairs(const QXmlStreamAttributes& attributes)
+{
+    QStringList result;
+    for (const QXmlStreamAttribute& attribute : attributes)
+        result.append(attribute.qualifiedName() + QLatin1Char('=') + attribute.value());
+    return result;
+}
+
+/// pairs() of the only element named @p localName in @p xml; a note when there is not
+/// exactly one.
+inline QStringList attributesOf(const QByteArray& xml, const QString& localName)
+{
+    const QList<QXmlStreamAttributes> found = elements(xml, localName);
+    if (found.size() != 1)
+        return {QStringLiteral("%1 elements: %2").arg(localName).arg(found.size())};
+    return pairs(found.first());
 }
 
 /// The value of the attribute @p name (qualified, e.g. "p:name") or a null string.
