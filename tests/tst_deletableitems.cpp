@@ -1,75 +1,85 @@
 // The record of the items to delete on the device: collecting, combining, clearing,
 // applying removed triggers to scenes, and its log lines.
 
+#include "testutil.h"
+
 #include <projects/deletableitems.h>
 #include <projects/scene.h>
 
 #include <QtTest>
 
-#include <algorithm>
-#include <utility>
-
 using namespace projects;
 
 namespace {
 
-QList<int> sorted(const QSet<int>& set)
-{
-    QList<int> list = set.values();
-    std::sort(list.begin(), list.end());
-    return list;
-}
+// Trigger identifiers, named by their index in rows.
+const QUuid pool[] = {QUuid("{00000000-0000-4000-8000-000000000001}"),
+                      QUuid("{00000000-0000-4000-8000-000000000002}"),
+                      QUuid("{00000000-0000-4000-8000-000000000003}"),
+                      QUuid("{00000000-0000-4000-8000-000000000004}")};
 
-// Builds a record from short descriptions: timers, simulations and jobs go through their
-// append operations, triggers are indexes into @p pool.
-DeletableItems record(const QList<int>& timers, const QList<int>& simulations,
-                      const QList<int>& jobs, const QList<int>& triggers, const QUuid* pool,
-                      bool refresh = false)
+// Builds a record from words: "t5" appendTimer(5), "s5" appendSimulation, "j5" appendJob,
+// "T1" appendTrigger(pool[1]) ("T-1" the null one), "m5,6" appendTimers({5, 6}), "r" sets the flag,
+// "c" clears.
+DeletableItems record(const QString& operations)
 {
     DeletableItems items;
-    for (int id : timers)
-        items.appendTimer(id);
-    for (int id : simulations)
-        items.appendSimulation(id);
-    for (int id : jobs)
-        items.appendJob(id);
-    for (int index : triggers)
-        items.appendTrigger(pool[index]);
-    items.setRefreshNeeded(refresh);
+    for (const QString& word : operations.split(' ', Qt::SkipEmptyParts)) {
+        const QChar operation = word.at(0);
+        const int id = word.mid(1).toInt();
+        QSet<int> ids;
+        for (const QString& part : word.mid(1).split(',', Qt::SkipEmptyParts))
+            ids.insert(part.toInt());
+        if (operation == 't')
+            items.appendTimer(id);
+        else if (operation == 's')
+            items.appendSimulation(id);
+        else if (operation == 'j')
+            items.appendJob(id);
+        else if (operation == 'T')
+            items.appendTrigger(id < 0 ? QUuid() : pool[id]);
+        else if (operation == 'm')
+            items.appendTimers(ids);
+        else if (operation == 'r')
+            items.setRefreshNeeded(true);
+        else if (operation == 'c')
+            items.clear();
+    }
     return items;
 }
 
-// Collects debug messages while it lives.
-class MessageCapture
+QString numbers(const QList<int>& list)
 {
-public:
-    MessageCapture()
-    {
-        current() = &m_messages;
-        m_previous = qInstallMessageHandler(&MessageCapture::handle);
-    }
-    ~MessageCapture()
-    {
-        qInstallMessageHandler(m_previous);
-        current() = nullptr;
-    }
-    QStringList messages() const { return m_messages; }
+    QStringList texts;
+    for (int n : list)
+        texts.append(QString::number(n));
+    return texts.join(',');
+}
 
-private:
-    static QStringList*& current()
-    {
-        static QStringList* messages = nullptr;
-        return messages;
-    }
-    static void handle(QtMsgType type, const QMessageLogContext&, const QString& message)
-    {
-        if (type == QtDebugMsg && current())
-            current()->append(message);
-    }
+QSet<QUuid> triggerSet(const QList<int>& indexes)
+{
+    QSet<QUuid> set;
+    for (int index : indexes)
+        set.insert(pool[index]);
+    return set;
+}
 
-    QStringList m_messages;
-    QtMessageHandler m_previous = nullptr;
-};
+// "timers/simulations/jobs/triggers refresh something", sets sorted, triggers as indexes.
+QString describe(const DeletableItems& items)
+{
+    QList<int> triggers;
+    for (int i = 0; i < 4; ++i) {
+        if (items.triggers().contains(pool[i]))
+            triggers.append(i);
+    }
+    if (items.triggers().contains(QUuid()))
+        triggers.append(-1);
+    return numbers(testutil::sorted(items.timers())) + '/' +
+           numbers(testutil::sorted(items.simulations())) + '/' +
+           numbers(testutil::sorted(items.jobs())) + '/' + numbers(triggers) +
+           (items.refreshNeeded() ? " refresh" : " -") +
+           (items.hasSomethingToDelete() ? " something" : " nothing");
+}
 
 } // namespace
 
@@ -77,181 +87,74 @@ class tst_DeletableItems : public QObject
 {
     Q_OBJECT
 private slots:
-    void newRecord();
-    void appendSingle_data();
-    void appendSingle();
-    void appendTimers();
-    void hasSomethingToDelete_data();
-    void hasSomethingToDelete();
+    void collect_data();
+    void collect();
     void appendRecord_data();
     void appendRecord();
-    void clear();
-    void copyAndMove();
     void clearRemovedTriggers_data();
     void clearRemovedTriggers();
     void print();
 };
 
-void tst_DeletableItems::newRecord()
+void tst_DeletableItems::collect_data()
 {
-    const DeletableItems items;
-    QCOMPARE(items.refreshNeeded(), false);
-    QCOMPARE(items.hasSomethingToDelete(), false);
-    QVERIFY(items.timers().isEmpty());
-    QVERIFY(items.simulations().isEmpty());
-    QVERIFY(items.jobs().isEmpty());
-    QVERIFY(items.triggers().isEmpty());
+    QTest::addColumn<QString>("operations");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("a new record has nothing and no flag") << ""
+                                                          << "/// - nothing";
+    QTest::newRow("timer and simulation -1 are stored") << "t-1 s-1"
+                                                        << "-1/-1// - something";
+    QTest::newRow("job -1 is ignored, other negative jobs are not") << "j-1 j-2 j0"
+                                                                    << "//-2,0/ - something";
+    QTest::newRow("only the ignored job -1 is nothing") << "j-1"
+                                                        << "/// - nothing";
+    QTest::newRow("an identifier appended twice is kept once") << "t5 t5 t3 j7 j7 s1 s1"
+                                                               << "3,5/1/7/ - something";
+    QTest::newRow("timer sets are united") << "t1 m1,2,-1 m"
+                                           << "-1,1,2/// - something";
+    QTest::newRow("only triggers are nothing, the null one included") << "T0 T1 T1 T-1 T-1"
+                                                                      << "///0,1,-1 - nothing";
+    QTest::newRow("only the flag is nothing") << "r"
+                                              << "/// refresh nothing";
+    QTest::newRow("clear resets the flag as well as the sets") << "t1 s2 j3 T0 r c"
+                                                               << "/// - nothing";
 }
 
-void tst_DeletableItems::appendSingle_data()
+void tst_DeletableItems::collect()
 {
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QList<int>>("ids");
-    QTest::addColumn<QList<int>>("expected");
-
-    QTest::newRow("timer -1 is stored") << QStringLiteral("timer") << QList<int>{-1}
-                                        << QList<int>{-1};
-    QTest::newRow("simulation -1 is stored") << QStringLiteral("simulation") << QList<int>{-1}
-                                             << QList<int>{-1};
-    QTest::newRow("job -1 is ignored") << QStringLiteral("job") << QList<int>{-1} << QList<int>{};
-    QTest::newRow("other negative jobs are stored")
-        << QStringLiteral("job") << QList<int>{-2, 0} << QList<int>{-2, 0};
-    QTest::newRow("a timer appended twice is kept once")
-        << QStringLiteral("timer") << QList<int>{5, 5, 3} << QList<int>{3, 5};
-    QTest::newRow("a job appended twice is kept once")
-        << QStringLiteral("job") << QList<int>{7, 7} << QList<int>{7};
-}
-
-void tst_DeletableItems::appendSingle()
-{
-    QFETCH(QString, kind);
-    QFETCH(QList<int>, ids);
-    QFETCH(QList<int>, expected);
-
-    DeletableItems items;
-    for (int id : ids) {
-        if (kind == QLatin1String("timer"))
-            items.appendTimer(id);
-        else if (kind == QLatin1String("simulation"))
-            items.appendSimulation(id);
-        else
-            items.appendJob(id);
-    }
-    const QSet<int> all[] = {items.timers(), items.simulations(), items.jobs()};
-    const int target = kind == QLatin1String("timer") ? 0
-                       : kind == QLatin1String("simulation") ? 1
-                                                             : 2;
-    for (int i = 0; i < 3; ++i)
-        QCOMPARE(sorted(all[i]), i == target ? expected : QList<int>{});
-    QVERIFY(items.triggers().isEmpty());
-}
-
-void tst_DeletableItems::appendTimers()
-{
-    DeletableItems items;
-    items.appendTimer(1);
-    items.appendTimers({1, 2, -1});
-    items.appendTimers({});
-    QCOMPARE(sorted(items.timers()), (QList<int>{-1, 1, 2}));
-
-    items.appendTrigger(QUuid());
-    items.appendTrigger(QUuid());
-    QCOMPARE(items.triggers(), QSet<QUuid>{QUuid()});
-}
-
-void tst_DeletableItems::hasSomethingToDelete_data()
-{
-    QTest::addColumn<QList<int>>("timers");
-    QTest::addColumn<QList<int>>("simulations");
-    QTest::addColumn<QList<int>>("jobs");
-    QTest::addColumn<QList<int>>("triggers");
-    QTest::addColumn<bool>("refresh");
-    QTest::addColumn<bool>("expected");
-
-    QTest::newRow("a timer is something") << QList<int>{1} << QList<int>{} << QList<int>{}
-                                          << QList<int>{} << false << true;
-    QTest::newRow("a simulation is something") << QList<int>{} << QList<int>{1} << QList<int>{}
-                                               << QList<int>{} << false << true;
-    QTest::newRow("a job is something") << QList<int>{} << QList<int>{} << QList<int>{1}
-                                        << QList<int>{} << false << true;
-    QTest::newRow("only triggers are nothing") << QList<int>{} << QList<int>{} << QList<int>{}
-                                               << QList<int>{0, 1} << false << false;
-    QTest::newRow("only the flag is nothing") << QList<int>{} << QList<int>{} << QList<int>{}
-                                              << QList<int>{} << true << false;
-    QTest::newRow("only the ignored job -1 is nothing")
-        << QList<int>{} << QList<int>{} << QList<int>{-1} << QList<int>{} << false << false;
-}
-
-void tst_DeletableItems::hasSomethingToDelete()
-{
-    QFETCH(QList<int>, timers);
-    QFETCH(QList<int>, simulations);
-    QFETCH(QList<int>, jobs);
-    QFETCH(QList<int>, triggers);
-    QFETCH(bool, refresh);
-    QFETCH(bool, expected);
-
-    const QUuid pool[] = {QUuid::createUuid(), QUuid::createUuid()};
-    const DeletableItems items = record(timers, simulations, jobs, triggers, pool, refresh);
-    QCOMPARE(items.hasSomethingToDelete(), expected);
+    QFETCH(QString, operations);
+    QTEST(describe(record(operations)), "expected");
 }
 
 void tst_DeletableItems::appendRecord_data()
 {
-    QTest::addColumn<bool>("ownFlag");
-    QTest::addColumn<bool>("otherFlag");
+    QTest::addColumn<QString>("own");
+    QTest::addColumn<QString>("other");
+    QTest::addColumn<QString>("expected");
 
-    QTest::newRow("a set flag of the other record is not carried over") << false << true;
-    QTest::newRow("the own set flag stays") << true << false;
+    QTest::newRow("sets are united; a set flag of the other record is not carried over")
+        << "t1 t2 s10 j20 j21 T0 T1"
+        << "t2 t3 s10 s11 j21 T1 T2 r"
+        << "1,2,3/10,11/20,21/0,1,2 - something";
+    QTest::newRow("the own set flag stays") << "r"
+                                            << "t1"
+                                            << "1/// refresh something";
 }
 
 void tst_DeletableItems::appendRecord()
 {
-    QFETCH(bool, ownFlag);
-    QFETCH(bool, otherFlag);
+    QFETCH(QString, own);
+    QFETCH(QString, other);
 
-    const QUuid pool[] = {QUuid::createUuid(), QUuid::createUuid(), QUuid::createUuid()};
-    DeletableItems items = record({1, 2}, {10}, {20, 21}, {0, 1}, pool, ownFlag);
-    const DeletableItems other = record({2, 3}, {10, 11}, {21}, {1, 2}, pool, otherFlag);
-
-    items.append(other);
-    QCOMPARE(sorted(items.timers()), (QList<int>{1, 2, 3}));
-    QCOMPARE(sorted(items.simulations()), (QList<int>{10, 11}));
-    QCOMPARE(sorted(items.jobs()), (QList<int>{20, 21}));
-    QCOMPARE(items.triggers(), (QSet<QUuid>{pool[0], pool[1], pool[2]}));
-    QCOMPARE(items.refreshNeeded(), ownFlag);
-    // The other record is left as it was.
-    QCOMPARE(sorted(other.timers()), (QList<int>{2, 3}));
-    QCOMPARE(other.refreshNeeded(), otherFlag);
-}
-
-void tst_DeletableItems::clear()
-{
-    const QUuid pool[] = {QUuid::createUuid()};
-    DeletableItems items = record({1}, {2}, {3}, {0}, pool, true);
-    items.clear();
-    QCOMPARE(items.refreshNeeded(), false);
-    QVERIFY(items.timers().isEmpty());
-    QVERIFY(items.simulations().isEmpty());
-    QVERIFY(items.jobs().isEmpty());
-    QVERIFY(items.triggers().isEmpty());
-}
-
-void tst_DeletableItems::copyAndMove()
-{
-    const QUuid pool[] = {QUuid::createUuid()};
-    DeletableItems items = record({1}, {2}, {3}, {0}, pool, true);
+    DeletableItems items = record(own);
+    const DeletableItems appended = record(other);
+    items.append(appended);
+    // Records are plain values: a copy changes apart from the original.
     DeletableItems copy = items;
-    copy.appendTimer(9);
-    copy.setRefreshNeeded(false);
-    // Copies are independent values.
-    QCOMPARE(sorted(items.timers()), QList<int>{1});
-    QCOMPARE(items.refreshNeeded(), true);
-
-    DeletableItems moved = std::move(items);
-    QCOMPARE(sorted(moved.timers()), QList<int>{1});
-    QCOMPARE(moved.triggers(), QSet<QUuid>{pool[0]});
-    QCOMPARE(moved.refreshNeeded(), true);
+    copy.clear();
+    QTEST(describe(items), "expected");
+    QCOMPARE(describe(appended), describe(record(other)));
 }
 
 void tst_DeletableItems::clearRemovedTriggers_data()
@@ -261,14 +164,11 @@ void tst_DeletableItems::clearRemovedTriggers_data()
     QTest::addColumn<QList<QList<int>>>("after");
 
     QTest::newRow("listed triggers leave every scene")
-        << QList<int>{2, 3} << QList<QList<int>>{{1, 2}, {3}, {}}
-        << QList<QList<int>>{{1}, {}, {}};
+        << QList<int>{2, 3} << QList<QList<int>>{{1, 2}, {3}, {}} << QList<QList<int>>{{1}, {}, {}};
     QTest::newRow("triggers not listed stay")
         << QList<int>{0} << QList<QList<int>>{{1, 2}, {3}} << QList<QList<int>>{{1, 2}, {3}};
-    QTest::newRow("an empty record changes nothing")
-        << QList<int>{} << QList<QList<int>>{{1, 2}} << QList<QList<int>>{{1, 2}};
-    QTest::newRow("no scenes is fine") << QList<int>{1} << QList<QList<int>>{}
-                                       << QList<QList<int>>{};
+    QTest::newRow("no scenes is fine")
+        << QList<int>{1} << QList<QList<int>>{} << QList<QList<int>>{};
 }
 
 void tst_DeletableItems::clearRemovedTriggers()
@@ -277,20 +177,10 @@ void tst_DeletableItems::clearRemovedTriggers()
     QFETCH(QList<QList<int>>, before);
     QFETCH(QList<QList<int>>, after);
 
-    const QUuid pool[] = {QUuid::createUuid(), QUuid::createUuid(), QUuid::createUuid(),
-                          QUuid::createUuid()};
-    const auto triggerSet = [&pool](const QList<int>& indexes) {
-        QSet<QUuid> set;
-        for (int index : indexes)
-            set.insert(pool[index]);
-        return set;
-    };
-
     QList<Scene> scenes;
     QList<Scene> earlierCopies;
     for (const QList<int>& triggers : before) {
-        Scene scene(QUuid::createUuid(), QStringLiteral("scene"), QString(), QColor(), false,
-                    true, false);
+        Scene scene(QUuid::createUuid(), "scene", QString(), QColor(), false, true, false);
         scene.triggers() = triggerSet(triggers);
         scenes.append(scene);
         earlierCopies.append(scene);
@@ -311,24 +201,15 @@ void tst_DeletableItems::clearRemovedTriggers()
 
 void tst_DeletableItems::print()
 {
-    DeletableItems items;
-    items.appendTimer(4);
-    items.appendJob(7);
-    items.setRefreshNeeded(true);
-    const QUuid trigger(QStringLiteral("{0f1e2d3c-4b5a-6978-8796-a5b4c3d2e1f0}"));
-    items.appendTrigger(trigger);
-
-    MessageCapture capture;
+    const DeletableItems items = record("t4 j7 r T0");
+    testutil::MessageLog log;
     items.print();
-    QCOMPARE(
-        capture.messages(),
-        (QStringList{QStringLiteral("Timers to delete:  QSet(4)"),
-                     QStringLiteral("Simulations to delete  QSet()"),
-                     QStringLiteral("Jobs to delete  QSet(7)"),
-                     QStringLiteral("Triggers to delete  "
-                                    "QSet(QUuid(\"{0f1e2d3c-4b5a-6978-8796-a5b4c3d2e1f0}\"))")}));
+    QCOMPARE(log.messages(),
+             (QStringList{"Timers to delete:  QSet(4)", "Simulations to delete  QSet()",
+                          "Jobs to delete  QSet(7)",
+                          "Triggers to delete  QSet(QUuid(\"" + pool[0].toString() + "\"))"}));
+    QCOMPARE(log.types(), (QList<QtMsgType>{QtDebugMsg, QtDebugMsg, QtDebugMsg, QtDebugMsg}));
 }
 
 QTEST_GUILESS_MAIN(tst_DeletableItems)
-
 #include "tst_deletableitems.moc"
