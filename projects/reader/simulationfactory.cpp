@@ -4,6 +4,8 @@
 
 #include <projects/common/conversions.h>
 
+#include <limits>
+
 QT_WARNING_PUSH
 QT_WARNING_DISABLE_DEPRECATED
 
@@ -24,58 +26,86 @@ int digitsValue(const QChar* text, int count)
     return value;
 }
 
-// The days of one simulation element on which no local time is skipped or repeated: the
-// offset from UTC is the same at noon the day before and at noon the day after. The four
-// date-times of an element mostly share one day, which is then asked about once.
-class SteadyDays
+// Reads the date-times of one simulation element. QDateTime::fromString() sets up a parser
+// for the format on every call, several times the cost of the date-time itself, and every
+// local date-time costs a time-zone conversion in the C library. A text of exactly the
+// written form is therefore read here, on days without a change of the offset from UTC:
+// there a local date-time is one instant, however it is built. Anything else (other forms,
+// invalid fields, the days whose local times daylight saving skips or repeats) goes to
+// Qt's parser. The four date-times of an element mostly share one day, which is then asked
+// about once, and often repeat a text, which is then built once.
+class DateTimeReader
 {
 public:
-    bool contains(const QDate& date)
+    QDateTime read(const QString& text)
     {
-        for (int i = 0; i < m_count; ++i) {
-            if (m_dates[i] == date)
+        for (int i = 0; i < m_textCount; ++i) {
+            if (m_texts[i] == text)
+                return m_values[i];
+        }
+        const QChar* c = text.constData();
+        if (text.size() == 19 && c[4] == QLatin1Char('-') && c[7] == QLatin1Char('-')
+            && c[10] == QLatin1Char(' ') && c[13] == QLatin1Char(':')
+            && c[16] == QLatin1Char(':')) {
+            const QDate date(digitsValue(c, 4), digitsValue(c + 5, 2), digitsValue(c + 8, 2));
+            const int hour = digitsValue(c + 11, 2);
+            const int minute = digitsValue(c + 14, 2);
+            const int second = digitsValue(c + 17, 2);
+            if (date.isValid() && QTime::isValid(hour, minute, second) && isSteady(date)) {
+                const QDateTime value(date, QTime(hour, minute, second));
+                if (m_textCount < Size) {
+                    m_texts[m_textCount] = text;
+                    m_values[m_textCount] = value;
+                    ++m_textCount;
+                }
+                return value;
+            }
+        }
+        return QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    }
+
+private:
+    // Whether the offset from UTC is the same two days before @p date and three days after
+    // it, in UTC: then it is the same all through the local day, whatever the time zone.
+    bool isSteady(const QDate& date)
+    {
+        for (int i = 0; i < m_dayCount; ++i) {
+            if (m_days[i] == date)
                 return m_steady[i];
         }
-        const QDateTime before(date.addDays(-1), QTime(12, 0));
-        const QDateTime after(date.addDays(1), QTime(12, 0));
-        const bool steady = before.isValid() && after.isValid()
-                            && before.offsetFromUtc() == after.offsetFromUtc();
-        if (m_count < Size) {
-            m_dates[m_count] = date;
-            m_steady[m_count] = steady;
-            ++m_count;
+        const qint64 day = date.toJulianDay() - EpochJulianDay;
+        const qint64 before = offsetAt((day - 2) * MSecsPerDay);
+        const bool steady = before != NoOffset && before == offsetAt((day + 3) * MSecsPerDay);
+        if (m_dayCount < Size) {
+            m_days[m_dayCount] = date;
+            m_steady[m_dayCount] = steady;
+            ++m_dayCount;
         }
         return steady;
     }
 
-private:
-    static constexpr int Size = 4;
-    QDate m_dates[Size];
-    bool m_steady[Size] = {};
-    int m_count = 0;
-};
-
-QDateTime dateTimeAttribute(const QXmlAttributes& attributes, const QString& name,
-                            SteadyDays& steadyDays)
-{
-    // QDateTime::fromString() sets up a parser for the format on every call, several times
-    // the cost of the date-time itself. A text of exactly the written form is read here
-    // instead, on days without a change of the UTC offset, where a local date-time is one
-    // instant whatever way it is built. Anything else (other forms, invalid fields, the days
-    // whose local times daylight saving skips or repeats) goes to Qt's parser.
-    const QString text = attributes.value(name);
-    const QChar* c = text.constData();
-    if (text.size() == 19 && c[4] == QLatin1Char('-') && c[7] == QLatin1Char('-')
-        && c[10] == QLatin1Char(' ') && c[13] == QLatin1Char(':') && c[16] == QLatin1Char(':')) {
-        const QDate date(digitsValue(c, 4), digitsValue(c + 5, 2), digitsValue(c + 8, 2));
-        const int hour = digitsValue(c + 11, 2);
-        const int minute = digitsValue(c + 14, 2);
-        const int second = digitsValue(c + 17, 2);
-        if (date.isValid() && QTime::isValid(hour, minute, second) && steadyDays.contains(date))
-            return QDateTime(date, QTime(hour, minute, second));
+    // The local time's offset from UTC, in milliseconds, at the instant @p msecs after the
+    // epoch: one conversion to local time, where offsetFromUtc() would take two.
+    static qint64 offsetAt(qint64 msecs)
+    {
+        const QDateTime local = QDateTime::fromMSecsSinceEpoch(msecs, Qt::LocalTime);
+        if (!local.isValid())
+            return NoOffset;
+        return (local.date().toJulianDay() - EpochJulianDay) * MSecsPerDay
+               + local.time().msecsSinceStartOfDay() - msecs;
     }
-    return QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-}
+
+    static constexpr qint64 EpochJulianDay = 2440588; // 1970-01-01
+    static constexpr qint64 MSecsPerDay = 86400000;
+    static constexpr qint64 NoOffset = std::numeric_limits<qint64>::min();
+    static constexpr int Size = 4;
+    QString m_texts[Size];
+    QDateTime m_values[Size];
+    int m_textCount = 0;
+    QDate m_days[Size];
+    bool m_steady[Size] = {};
+    int m_dayCount = 0;
+};
 
 int intAttribute(const QXmlAttributes& attributes, const QString& name)
 {
@@ -95,17 +125,16 @@ Simulation simulationFromAttributes(const QXmlAttributes& attributes, Function::
     const bool enabled = boolAttribute(attributes, QStringLiteral("enabled"));
     const bool startTimeEnable = boolAttribute(attributes, QStringLiteral("startTimeEnable"));
     const bool startOnNight = boolAttribute(attributes, QStringLiteral("startOnNight"));
-    SteadyDays steadyDays;
-    const QDateTime startTime =
-        dateTimeAttribute(attributes, QStringLiteral("startTime"), steadyDays);
+    DateTimeReader dateTimes;
+    const QDateTime startTime = dateTimes.read(attributes.value(QStringLiteral("startTime")));
     const bool endTimeEnable = boolAttribute(attributes, QStringLiteral("endTimeEnable"));
     const bool endOnNight = boolAttribute(attributes, QStringLiteral("endOnNight"));
-    const QDateTime endTime = dateTimeAttribute(attributes, QStringLiteral("endTime"), steadyDays);
+    const QDateTime endTime = dateTimes.read(attributes.value(QStringLiteral("endTime")));
     const bool pauseTimeEnable = boolAttribute(attributes, QStringLiteral("pauseTimeEnable"));
     const QDateTime pauseEndTime =
-        dateTimeAttribute(attributes, QStringLiteral("pauseEndTime"), steadyDays);
+        dateTimes.read(attributes.value(QStringLiteral("pauseEndTime")));
     const QDateTime pauseStartTime =
-        dateTimeAttribute(attributes, QStringLiteral("pauseStartTime"), steadyDays);
+        dateTimes.read(attributes.value(QStringLiteral("pauseStartTime")));
     const int delayStart = intAttribute(attributes, QStringLiteral("delayStart"));
     const int delayEnd = intAttribute(attributes, QStringLiteral("delayEnd"));
     const int durationStart = intAttribute(attributes, QStringLiteral("durationStart"));
