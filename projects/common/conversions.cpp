@@ -5,6 +5,32 @@
 
 namespace projects {
 
+namespace {
+
+constexpr uchar NoHexDigit = 0xFF;
+
+// The value of each Latin-1 character as a hexadecimal digit, or NoHexDigit.
+struct HexTable
+{
+    uchar values[256];
+    constexpr HexTable()
+        : values()
+    {
+        for (int i = 0; i < 256; ++i)
+            values[i] = NoHexDigit;
+        for (int i = 0; i < 10; ++i)
+            values['0' + i] = uchar(i);
+        for (int i = 0; i < 6; ++i) {
+            values['a' + i] = uchar(10 + i);
+            values['A' + i] = uchar(10 + i);
+        }
+    }
+};
+
+constexpr HexTable HexValues;
+
+} // namespace
+
 QString uuidToString(const QUuid& id)
 {
     // Written for every identifier of a file: one allocation, no intermediate byte arrays.
@@ -35,15 +61,11 @@ QUuid stringToUuid(const QString& text)
     const QChar* const begin = text.constData();
     const QChar* const end = begin + text.size();
     for (const QChar* c = begin + (text.isEmpty() ? 0 : 1); c < end; ++c) {
+        // A table, not a chain of range tests: the digits and letters of an identifier
+        // alternate at random, and mispredicted branches cost more than the lookup.
         const ushort u = c->unicode();
-        uchar nibble;
-        if (u >= '0' && u <= '9')
-            nibble = uchar(u - '0');
-        else if (u >= 'a' && u <= 'f')
-            nibble = uchar(u - 'a' + 10);
-        else if (u >= 'A' && u <= 'F')
-            nibble = uchar(u - 'A' + 10);
-        else
+        const uchar nibble = u < 256 ? HexValues.values[u] : NoHexDigit;
+        if (nibble == NoHexDigit)
             continue;
         if (count == 32)
             return QUuid();
