@@ -59,3 +59,16 @@ install: build
 
 clean:
 	rm -rf $(BUILD)
+
+# Benchmarks: the library beside bare Qt passes over the same inputs, in a Release build of
+# its own. Prints every measurement with its ratio; BENCH_ARGS passes options on (see
+# bench/main.cpp), e.g. BENCH_ARGS="--sizes=1000,10000 --no-memory".
+.PHONY: bench
+BENCH_BUILD ?= build-bench
+BENCH_ARGS ?=
+bench:
+	@$(MAKE) --no-print-directory deps DEBS="$(DEBS) libbenchmark-dev"
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DCASARINA_WERROR=ON \
+		-DCASARINA_BUILD_BENCH=ON -DBUILD_TESTING=OFF -DCASARINA_BUILD_TOOLS=OFF
+	cmake --build $(BENCH_BUILD) -j$(JOBS) --target casarina-bench
+	$(BENCH_BUILD)/bench/casarina-bench $(BENCH_ARGS)
