@@ -191,9 +191,11 @@ void Function::endSerialize(QXmlStreamWriter* writer) const
 
 bool Function::mergeAdminSettings(const Function& other, bool force)
 {
-    qDebug() << ">> MERGE ADMIN SETTINGS function " << uuidToString(d->id) << " with name "
-             << d->name;
-    reportSwitchTimes(d->switchTimes);
+    if (traceEnabled()) {
+        qDebug() << ">> MERGE ADMIN SETTINGS function " << uuidToString(d->id) << " with name "
+                 << d->name;
+        reportSwitchTimes(d->switchTimes);
+    }
 
     const bool changed = scheduleChanged(force, d->runOnVacation, d->switchTimes,
                                          other.d->runOnVacation, other.d->switchTimes);
@@ -202,16 +204,21 @@ bool Function::mergeAdminSettings(const Function& other, bool force)
     // The simulation merge re-points this function's simulation to other's block.
     const bool simulationChanged = d->simulation.mergeAdminSettings(other.d->simulation, changed);
 
-    qDebug() << ">> END MERGE ADMIN SETTINGS function " << uuidToString(d->id) << " with name "
-             << d->name;
-    reportSwitchTimes(d->switchTimes);
+    if (traceEnabled()) {
+        qDebug() << ">> END MERGE ADMIN SETTINGS function " << uuidToString(d->id)
+                 << " with name " << d->name;
+        reportSwitchTimes(d->switchTimes);
+    }
     return simulationChanged || changed;
 }
 
 void Function::mergeProfile(const Function& other, bool keepOwnValues, bool adoptStructure)
 {
-    qDebug() << ">> MERGE PROFILE function " << uuidToString(d->id) << " with name " << d->name;
-    reportSwitchTimes(d->switchTimes);
+    if (traceEnabled()) {
+        qDebug() << ">> MERGE PROFILE function " << uuidToString(d->id) << " with name "
+                 << d->name;
+        reportSwitchTimes(d->switchTimes);
+    }
 
     if (!keepOwnValues || adoptStructure) {
         d->name = other.d->name;
@@ -239,8 +246,10 @@ void Function::mergeProfile(const Function& other, bool keepOwnValues, bool adop
     d->simulation = other.d->simulation;
     d->runOnVacation = other.d->runOnVacation;
 
-    qDebug() << ">> END MERGE PROFILE function " << uuidToString(d->id);
-    reportSwitchTimes(d->switchTimes);
+    if (traceEnabled()) {
+        qDebug() << ">> END MERGE PROFILE function " << uuidToString(d->id);
+        reportSwitchTimes(d->switchTimes);
+    }
 }
 
 void Function::sync(const Function& other, Project::SyncHints hints)

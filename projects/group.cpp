@@ -226,18 +226,22 @@ QList<Group> Group::fromJson(const QJsonArray& array)
 
 bool Group::mergeAdminSettings(const Group& other, bool force)
 {
-    qDebug() << ">> MERGE ADMIN SETTINGS group " << uuidToString(d->id) << " with name "
-             << d->name;
-    reportSwitchTimes(d->switchTimes);
+    if (traceEnabled()) {
+        qDebug() << ">> MERGE ADMIN SETTINGS group " << uuidToString(d->id) << " with name "
+                 << d->name;
+        reportSwitchTimes(d->switchTimes);
+    }
 
     const bool changed = scheduleChanged(force, d->runOnVacation, d->switchTimes,
                                          other.d->runOnVacation, other.d->switchTimes);
     d->switchTimes = other.d->switchTimes;
     d->runOnVacation = other.d->runOnVacation;
 
-    qDebug() << ">> END MERGE ADMIN SETTINGS group " << uuidToString(d->id) << " with name "
-             << d->name;
-    reportSwitchTimes(d->switchTimes);
+    if (traceEnabled()) {
+        qDebug() << ">> END MERGE ADMIN SETTINGS group " << uuidToString(d->id) << " with name "
+                 << d->name;
+        reportSwitchTimes(d->switchTimes);
+    }
     return changed;
 }
 
@@ -247,15 +251,19 @@ void Group::mergeProfile(const Group& other, bool keepOwnValues, bool adoptStruc
     Q_UNUSED(keepOwnValues)
     Q_UNUSED(adoptStructure)
 
-    qDebug() << ">> MERGE PROFILE group " << uuidToString(d->id) << " with name " << d->name;
-    reportSwitchTimes(d->switchTimes);
+    if (traceEnabled()) {
+        qDebug() << ">> MERGE PROFILE group " << uuidToString(d->id) << " with name " << d->name;
+        reportSwitchTimes(d->switchTimes);
+    }
 
     d->name = other.d->name;
     d->switchTimes = other.d->switchTimes;
     d->runOnVacation = other.d->runOnVacation;
 
-    qDebug() << ">> END MERGE PROFILE group " << uuidToString(d->id);
-    reportSwitchTimes(d->switchTimes);
+    if (traceEnabled()) {
+        qDebug() << ">> END MERGE PROFILE group " << uuidToString(d->id);
+        reportSwitchTimes(d->switchTimes);
+    }
 }
 
 void Group::sync(const Group& other, Project::SyncHints hints)

@@ -2,6 +2,7 @@
 
 #include "common/conversions.h"
 #include "common/namespaces.h"
+#include "common/schedules_p.h"
 
 #include <QByteArray>
 #include <QDataStream>
@@ -349,6 +350,8 @@ bool SwitchTime::notEqual(const QList<SwitchTime>& a, const QList<SwitchTime>& b
 
 void SwitchTime::print() const
 {
+    if (!traceEnabled())
+        return;
     const QString text =
         QStringLiteral(">> SwitchTime ID = %1, VALUE = %2, DAYS = %3, START = %4, LIMIT = %5, "
                        "TIMER_IDS = ")

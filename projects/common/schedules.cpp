@@ -1,12 +1,23 @@
 #include "schedules_p.h"
 
 #include <QDebug>
+#include <QLoggingCategory>
 #include <QSet>
 
 namespace projects {
 
+bool traceEnabled()
+{
+    // Qt drops a disabled debug message only after it has been built, and the traces of a
+    // merge (identifier texts, switch-time lines) cost more than the merge itself.
+    const QLoggingCategory* category = QLoggingCategory::defaultCategory();
+    return !category || category->isDebugEnabled();
+}
+
 void reportSwitchTimes(const QList<SwitchTime>& switchTimes)
 {
+    if (!traceEnabled())
+        return;
     if (switchTimes.isEmpty()) {
         qDebug() << ">> No switchtimes";
         return;

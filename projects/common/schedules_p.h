@@ -13,6 +13,10 @@
 
 namespace projects {
 
+/// Returns @c true if debug messages of the default category reach the message handler:
+/// the merges build their traces only then.
+bool traceEnabled();
+
 /// Logs ">> No switchtimes", or each switch time's own log line, as the merges do.
 void reportSwitchTimes(const QList<SwitchTime>& switchTimes);
 
