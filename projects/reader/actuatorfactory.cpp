@@ -67,9 +67,9 @@ IFactory* ActuatorFactory::forElement(const Project& project, int appId,
                                       const QXmlAttributes& attributes)
 {
     Actuator actuator(stringToUuid(attributes.value(QStringLiteral("id"))),
-                      attributes.value(QStringLiteral("name")),
-                      attributes.value(QStringLiteral("onIcon")),
-                      attributes.value(QStringLiteral("offIcon")));
+                      kept(attributes.value(QStringLiteral("name"))),
+                      kept(attributes.value(QStringLiteral("onIcon"))),
+                      kept(attributes.value(QStringLiteral("offIcon"))));
     actuator.setAppId(appId);
     Project owner(project);
     owner.actuators().append(actuator);
@@ -102,7 +102,7 @@ void ActuatorFactory::readDatapoint(const QXmlAttributes& attributes)
 {
     // The datapoint takes its id in QUuid's braced form, not in the file's form.
     const QString id = stringToUuid(attributes.value(QStringLiteral("id"))).toString();
-    const QString role = attributes.value(QStringLiteral("role"));
+    const QString role = kept(attributes.value(QStringLiteral("role")));
     const int address = attributes.value(QStringLiteral("address")).toInt();
     m_actuator.datapoints().insert(role, Datapoint(id, role, address));
 }
@@ -126,8 +126,11 @@ void ActuatorFactory::readParameter(const QXmlAttributes& attributes)
         break;
     }
     const QByteArray typeName = attributes.value(QStringLiteral("type")).toLatin1();
-    m_actuator.setParameter(name, utils::Tools::stringToVariant(
-                                      value, QVariant::nameToType(typeName.constData())));
+    QVariant parameter =
+        utils::Tools::stringToVariant(value, QVariant::nameToType(typeName.constData()));
+    if (parameter.type() == QVariant::String)
+        parameter = kept(parameter.toString());
+    m_actuator.setParameter(kept(name), parameter);
 }
 
 QT_WARNING_POP

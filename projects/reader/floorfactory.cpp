@@ -23,7 +23,7 @@ FloorFactory::~FloorFactory() = default;
 IFactory* FloorFactory::forElement(const Project& project, const QXmlAttributes& attributes)
 {
     Floor floor(stringToUuid(attributes.value(QStringLiteral("id"))),
-                attributes.value(QStringLiteral("name")));
+                kept(attributes.value(QStringLiteral("name"))));
     Project owner(project);
     owner.floors().append(floor);
     return new FloorFactory(project, floor);
@@ -39,11 +39,12 @@ IFactory* FloorFactory::createChild(const QString& namespaceUri, const QString& 
     // The unprefixed colour is the installer's, which the writer puts out; restoring it
     // lets a room keep its colour through a write and a read.
     Room room(stringToUuid(attributes.value(QStringLiteral("id"))),
-              attributes.value(QStringLiteral("name")), attributes.value(QStringLiteral("icon")),
+              kept(attributes.value(QStringLiteral("name"))),
+              kept(attributes.value(QStringLiteral("icon"))),
               QColor(attributes.value(QStringLiteral("color"))));
-    room.restoreProfile(attributes.value(ns::Profile, QStringLiteral("name")),
-                        attributes.value(ns::Profile, QStringLiteral("icon")),
-                        QColor(attributes.value(ns::Profile, QStringLiteral("color"))));
+    room.restoreProfile(kept(namespacedValue(attributes, ns::Profile, QLatin1String("name"))),
+                        kept(namespacedValue(attributes, ns::Profile, QLatin1String("icon"))),
+                        QColor(namespacedValue(attributes, ns::Profile, QLatin1String("color"))));
     m_floor.rooms().append(room);
     return new RoomFactory(m_project, room);
 }

@@ -53,19 +53,20 @@ FunctionFactory::~FunctionFactory() = default;
 IFactory* FunctionFactory::forElement(QList<Function>& owner, const QXmlAttributes& attributes)
 {
     Function function(stringToUuid(attributes.value(QStringLiteral("id"))),
-                      attributes.value(QStringLiteral("name")), typeFromAttributes(attributes),
+                      kept(attributes.value(QStringLiteral("name"))),
+                      typeFromAttributes(attributes),
                       stringToBool(attributes.value(QStringLiteral("runOnVacation"))));
-    function.setOnIcon(attributes.value(ns::Profile, QStringLiteral("onIcon")));
-    function.setOffIcon(attributes.value(ns::Profile, QStringLiteral("offIcon")));
+    function.setOnIcon(kept(namespacedValue(attributes, ns::Profile, QLatin1String("onIcon"))));
+    function.setOffIcon(kept(namespacedValue(attributes, ns::Profile, QLatin1String("offIcon"))));
 
     const Function::FunctionType type = function.type();
     if (type == Function::StateStatus || type == Function::TemperatureStatus) {
         function.setAddress(attributes.value(QStringLiteral("address")).toInt());
         if (type == Function::StateStatus) {
-            function.setOnText(attributes.value(QStringLiteral("onText")));
-            function.setOffText(attributes.value(QStringLiteral("offText")));
+            function.setOnText(kept(attributes.value(QStringLiteral("onText"))));
+            function.setOffText(kept(attributes.value(QStringLiteral("offText"))));
         } else {
-            function.setUnit(attributes.value(QStringLiteral("unit")));
+            function.setUnit(kept(attributes.value(QStringLiteral("unit"))));
         }
     }
     owner.append(function);
@@ -90,7 +91,7 @@ IFactory* FunctionFactory::createChild(const QString& namespaceUri, const QStrin
         if (!Group::isSpecialGroup(ref.toString()))
             m_function.addGroupRef(ref);
     } else if (nameIs(localName, "datapoint") && nameIs(namespaceUri, ns::Cache)) {
-        m_function.addCachedDatapoint(attributes.value(QStringLiteral("role")),
+        m_function.addCachedDatapoint(kept(attributes.value(QStringLiteral("role"))),
                                       attributes.value(QStringLiteral("datapoint")).toInt());
     } else if (nameIs(localName, "simulation")) {
         const Simulation simulation = simulationFromAttributes(attributes, type);

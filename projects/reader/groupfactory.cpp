@@ -27,12 +27,12 @@ IFactory* GroupFactory::forElement(const Project& project, const QXmlAttributes&
         return new NullFactory(NullFactory::SpecialGroup);
 
     const int address = attributes.value(QStringLiteral("address")).toInt();
-    Group group(id, attributes.value(QStringLiteral("name")), Group::typeFromAddress(address),
+    Group group(id, kept(attributes.value(QStringLiteral("name"))), Group::typeFromAddress(address),
                 address, -1);
     if (!group.hasValidAddress())
         return new NullFactory(NullFactory::GroupWithoutAddress);
 
-    group.setName(attributes.value(ns::Profile, QStringLiteral("name")));
+    group.setName(kept(namespacedValue(attributes, ns::Profile, QLatin1String("name"))));
     Project owner(project);
     owner.groups().append(group);
     return new GroupFactory(group);

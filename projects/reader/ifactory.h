@@ -43,6 +43,34 @@ protected:
     IFactory& operator=(const IFactory&) = delete;
 };
 
+/**
+ * Returns @p value as a string of its own size. The parser reports attribute values in a
+ * buffer that it reuses, so a value carries the capacity of the longest value before it,
+ * often several times its size; the handlers pass the values that the model keeps
+ * through here.
+ */
+inline QString kept(const QString& value)
+{
+    if (value.capacity() <= value.size())
+        return value;
+    return QString(value.constData(), value.size());
+}
+
+/**
+ * Returns the value of the attribute @p localName in the namespace @p namespaceUri, the
+ * first that matches, as QXmlAttributes::value() with a URI finds it, but without making a
+ * string of the URI for every lookup. An absent attribute gives a null string.
+ */
+inline QString namespacedValue(const QXmlAttributes& attributes, QLatin1String namespaceUri,
+                               QLatin1String localName)
+{
+    for (int i = 0; i < attributes.length(); ++i) {
+        if (attributes.localName(i) == localName && attributes.uri(i) == namespaceUri)
+            return attributes.value(i);
+    }
+    return QString();
+}
+
 QT_WARNING_POP
 
 #endif // PROJECTS_READER_IFACTORY_H

@@ -79,7 +79,8 @@ IFactory* ProjectFactory::readSensor(const QXmlAttributes& attributes)
     // Channels 7 and up of a weather station are its light sensors 1, 2, ...
     const int channel = attributes.value(QStringLiteral("channel")).toInt();
     if (channel >= 7)
-        m_project.lightSensorNames().insert(channel - 6, attributes.value(QStringLiteral("name")));
+        m_project.lightSensorNames().insert(channel - 6,
+                                            kept(attributes.value(QStringLiteral("name"))));
     return this;
 }
 
@@ -88,7 +89,7 @@ IFactory* ProjectFactory::readLegacySceneTrigger(const QXmlAttributes& attribute
     // The older form names a scene of the installation; it never had a job.
     m_project.sceneTriggers().append(
         SceneTrigger(stringToUuid(attributes.value(QStringLiteral("id"))),
-                     attributes.value(QStringLiteral("name")),
+                     kept(attributes.value(QStringLiteral("name"))),
                      attributes.value(QStringLiteral("number")).toInt(), -1));
     return new NullFactory;
 }
@@ -116,11 +117,12 @@ IFactory* ProjectFactory::readLink(const QXmlAttributes& attributes)
     if (typeKnown && osKnown && !typeKey.contains(QLatin1Char(':'))
         && !osKey.contains(QLatin1Char(':'))) {
         Link link(stringToUuid(attributes.value(QStringLiteral("id"))),
-                  attributes.value(QStringLiteral("name")), attributes.value(QStringLiteral("icon")),
+                  kept(attributes.value(QStringLiteral("name"))),
+                  kept(attributes.value(QStringLiteral("icon"))),
                   stringToBool(attributes.value(QStringLiteral("favorite"))),
-                  static_cast<Link::LinkType>(type), attributes.value(QStringLiteral("url")),
+                  static_cast<Link::LinkType>(type), kept(attributes.value(QStringLiteral("url"))),
                   static_cast<Link::OsName>(os));
-        link.setAppName(attributes.value(QStringLiteral("app-name")));
+        link.setAppName(kept(attributes.value(QStringLiteral("app-name"))));
         m_project.links().append(link);
         return new NullFactory;
     }
@@ -129,7 +131,7 @@ IFactory* ProjectFactory::readLink(const QXmlAttributes& attributes)
 
 IFactory* ProjectFactory::readAutomatic(const QXmlAttributes& attributes)
 {
-    const QString id = attributes.value(QStringLiteral("id"));
+    const QString id = kept(attributes.value(QStringLiteral("id")));
     const Automatic automatic(id, stringToBool(attributes.value(QStringLiteral("runOnVacation"))));
     // A later program with the same identifier replaces the earlier one.
     m_project.automatics().insert(id, automatic);

@@ -25,12 +25,13 @@ IFactory* SceneFactory::forElement(const Project& project, const QXmlAttributes&
                              ? QColor(colorText)
                              : QColor(QStringLiteral("#FFFFFF"));
 
-    const Scene scene(stringToUuid(attributes.value(QStringLiteral("id"))),
-                      attributes.value(QStringLiteral("name")),
-                      attributes.value(QStringLiteral("icon")), color,
-                      stringToBool(attributes.value(ns::Profile, QStringLiteral("favorite"))),
-                      stringToBool(attributes.value(ns::Profile, QStringLiteral("global"))),
-                      stringToBool(attributes.value(QStringLiteral("runOnVacation"))));
+    const Scene scene(
+        stringToUuid(attributes.value(QStringLiteral("id"))),
+        kept(attributes.value(QStringLiteral("name"))),
+        kept(attributes.value(QStringLiteral("icon"))), color,
+        stringToBool(namespacedValue(attributes, ns::Profile, QLatin1String("favorite"))),
+        stringToBool(namespacedValue(attributes, ns::Profile, QLatin1String("global"))),
+        stringToBool(attributes.value(QStringLiteral("runOnVacation"))));
     // The copy shares the project's data, so the scene lands in the reader's project.
     Project owner = project;
     owner.scenes().append(scene);

@@ -30,7 +30,7 @@ IFactory* SnapshotFactory::createChild(const QString&, const QString& localName,
     if (nameIs(localName, "datapoint")) {
         // Older files name the datapoint by its device number only; it is kept under
         // ":" and the number until the host migrates it to its address.
-        QString key = attributes.value(QStringLiteral("address"));
+        QString key = kept(attributes.value(QStringLiteral("address")));
         if (key.isEmpty())
             key = QStringLiteral(":%1").arg(attributes.value(QStringLiteral("id")).toInt());
         m_snapshot.addDatapoint(key,
