@@ -66,7 +66,9 @@ QVariant jsonValueToVariant(const QJsonValue& value)
 class Q_DECL_HIDDEN SwitchTime::Private : public QSharedData
 {
 public:
-    QUuid id = QUuid::createUuid();
+    // Null here: a random identifier costs the system's random source a call, and only
+    // the constructors that keep it draw one.
+    QUuid id;
     double value = 0.0;
     QHash<int, QVariant> additionalValues;
     int days = 254;
@@ -82,6 +84,7 @@ public:
 SwitchTime::SwitchTime()
     : d(new Private)
 {
+    d->id = QUuid::createUuid();
 }
 
 SwitchTime::SwitchTime(const QUuid& id, double value, int days, const QTime& start, int offset,
@@ -106,26 +109,37 @@ SwitchTime::SwitchTime(const QUuid& id, double value, int days, const QTime& sta
 SwitchTime::SwitchTime(const QJsonObject& json)
     : d(new Private)
 {
-    if (!json.contains(QLatin1String("id")))
+    // One lookup per key: constFind() answers both whether the key is there and its value.
+    const auto end = json.constEnd();
+    const auto id = json.constFind(QLatin1String("id"));
+    if (id == end) {
+        d->id = QUuid::createUuid();
         return;
-    d->id = stringToUuid(json.value(QLatin1String("id")).toString());
+    }
+    d->id = stringToUuid(id.value().toString());
     if (d->id.isNull())
         return;
 
-    if (json.contains(QLatin1String("days")))
-        d->days = json.value(QLatin1String("days")).toInt(0);
-    if (json.contains(QLatin1String("kind"))) {
-        const QByteArray key = json.value(QLatin1String("kind")).toString().toUtf8();
+    const auto days = json.constFind(QLatin1String("days"));
+    if (days != end)
+        d->days = days.value().toInt(0);
+    const auto kind = json.constFind(QLatin1String("kind"));
+    if (kind != end) {
+        const QByteArray key = kind.value().toString().toUtf8();
         d->type = QMetaEnum::fromType<SwitchTimeType>().keyToValue(key.constData());
     }
-    if (json.contains(QLatin1String("offset")))
-        d->offset = json.value(QLatin1String("offset")).toInt(0);
-    if (json.contains(QLatin1String("start")))
-        d->start = minutesAfterMidnight(json.value(QLatin1String("start")));
-    if (json.contains(QLatin1String("notBefore")))
-        d->minStart = minutesAfterMidnight(json.value(QLatin1String("notBefore")));
-    if (json.contains(QLatin1String("notAfter")))
-        d->maxEnd = minutesAfterMidnight(json.value(QLatin1String("notAfter")));
+    const auto offset = json.constFind(QLatin1String("offset"));
+    if (offset != end)
+        d->offset = offset.value().toInt(0);
+    const auto start = json.constFind(QLatin1String("start"));
+    if (start != end)
+        d->start = minutesAfterMidnight(start.value());
+    const auto notBefore = json.constFind(QLatin1String("notBefore"));
+    if (notBefore != end)
+        d->minStart = minutesAfterMidnight(notBefore.value());
+    const auto notAfter = json.constFind(QLatin1String("notAfter"));
+    if (notAfter != end)
+        d->maxEnd = minutesAfterMidnight(notAfter.value());
 
     const QJsonValue values = json.value(QLatin1String("values"));
     if (!values.isArray())
@@ -134,9 +148,10 @@ SwitchTime::SwitchTime(const QJsonObject& json)
     for (int i = 0; i < array.size(); ++i) {
         const QJsonObject entry = array.at(i).toObject();
         // An entry without a value still takes its position.
-        if (!entry.contains(QLatin1String("value")))
+        const auto value = entry.constFind(QLatin1String("value"));
+        if (value == entry.constEnd())
             continue;
-        const double number = jsonValueToVariant(entry.value(QLatin1String("value"))).toDouble();
+        const double number = jsonValueToVariant(value.value()).toDouble();
         if (i == 0)
             d->value = number;
         else
