@@ -57,20 +57,25 @@ Function::Function(const QUuid& id, const QString& name, FunctionType type, bool
 Function::Function(const QJsonObject& object)
     : Function()
 {
-    if (!object.contains(QLatin1String("id")))
+    // One lookup per key: constFind() answers both whether the key is there and its value.
+    const auto id = object.constFind(QLatin1String("id"));
+    if (id == object.constEnd())
         return;
-    d->id = stringToUuid(object.value(QLatin1String("id")).toString());
+    d->id = stringToUuid(id.value().toString());
     if (d->id.isNull())
         return;
-    if (object.contains(QLatin1String("name")))
-        d->name = object.value(QLatin1String("name")).toString();
+    const auto name = object.constFind(QLatin1String("name"));
+    if (name != object.constEnd())
+        d->name = name.value().toString();
     const QJsonValue icons = object.value(QLatin1String("icons"));
     if (icons.isObject()) {
         const QJsonObject iconObject = icons.toObject();
-        if (iconObject.contains(QLatin1String("onIcon")))
-            d->onIcon = iconObject.value(QLatin1String("onIcon")).toString();
-        if (iconObject.contains(QLatin1String("offIcon")))
-            d->offIcon = iconObject.value(QLatin1String("offIcon")).toString();
+        const auto onIcon = iconObject.constFind(QLatin1String("onIcon"));
+        if (onIcon != iconObject.constEnd())
+            d->onIcon = onIcon.value().toString();
+        const auto offIcon = iconObject.constFind(QLatin1String("offIcon"));
+        if (offIcon != iconObject.constEnd())
+            d->offIcon = offIcon.value().toString();
     }
     const QJsonValue switchTimes = object.value(QLatin1String("switchtimes"));
     if (switchTimes.isArray()) {
