@@ -11,20 +11,31 @@
 namespace projects {
 namespace ns {
 
+namespace detail {
+// QLatin1String(const char*) measures with strlen(), which only some compilers evaluate at
+// compile time; the array's own size serves every compiler.
+template <int N> constexpr QLatin1String literal(const char (&text)[N])
+{
+    return QLatin1String(text, N - 1);
+}
+} // namespace detail
+
 /// The default namespace of a current project file: the document element and every
 /// unprefixed element.
-constexpr QLatin1String Project("http://schemas.casarina.org/Casarina/2017/09");
+constexpr QLatin1String Project = detail::literal("http://schemas.casarina.org/Casarina/2017/09");
 /// The user-profile namespace, written with the prefix "p".
-constexpr QLatin1String Profile("http://schemas.casarina.org/Casarina/2017/09/profile");
+constexpr QLatin1String Profile =
+    detail::literal("http://schemas.casarina.org/Casarina/2017/09/profile");
 /// The cache namespace, written with the prefix "c".
-constexpr QLatin1String Cache("http://schemas.casarina.org/Casarina/2017/09/cache");
+constexpr QLatin1String Cache =
+    detail::literal("http://schemas.casarina.org/Casarina/2017/09/cache");
 /// The namespace of the document element of older files; accepted, never written.
-constexpr QLatin1String Legacy("http://schemas.casarina.org/Tessaro/2016/12");
+constexpr QLatin1String Legacy = detail::literal("http://schemas.casarina.org/Tessaro/2016/12");
 
 /// The prefix written for the profile namespace.
-constexpr QLatin1String ProfilePrefix("p");
+constexpr QLatin1String ProfilePrefix = detail::literal("p");
 /// The prefix written for the cache namespace.
-constexpr QLatin1String CachePrefix("c");
+constexpr QLatin1String CachePrefix = detail::literal("c");
 
 } // namespace ns
 } // namespace projects
