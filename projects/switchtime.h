@@ -31,9 +31,10 @@ namespace projects {
  * The additional values are written to and read from the project file as one binary
  * blob. Only these core value types are accepted in that blob: invalid, bool, int,
  * unsigned int, long long, unsigned long long, double, float, QChar, QString,
- * QByteArray, QDate, QTime and QDateTime. A blob that names any other type (GUI types
- * such as QPixmap or QIcon, containers, user types) or that cannot be decoded reads as
- * an empty table.
+ * QByteArray, QDate, QTime and QDateTime in local time, UTC or at a fixed offset. A blob
+ * that names any other type (GUI types such as QPixmap or QIcon, containers, user types,
+ * a date-time in a named time zone, whose lookup would read the system's zone files) or
+ * that cannot be decoded reads as an empty table.
  */
 class PROJECTS_EXPORT SwitchTime
 {

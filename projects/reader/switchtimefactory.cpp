@@ -42,6 +42,37 @@ bool isAcceptedType(quint32 typeId)
     }
 }
 
+// Where a date-time variant keeps its time spec: after the type number, the null flag, the
+// Julian day (8 bytes) and the milliseconds.
+constexpr int dateTimeSpecAt = 4 + 1 + 8 + 4;
+
+// A date-time in a named time zone makes Qt look the zone up in the system's zone files by
+// a name taken from the blob, and such a name can lead to any file, even a pipe that never
+// ends. Local time, UTC and fixed offsets need no lookup; Qt reads any other time spec as
+// local time, which would change the value. @p head holds the variant's first bytes, up
+// to its time spec.
+bool isAcceptedValue(const QByteArray& head)
+{
+    if (head.size() < 4)
+        return false;
+    quint32 typeId = 0;
+    QDataStream(head) >> typeId;
+    if (!isAcceptedType(typeId))
+        return false;
+    if (typeId != QMetaType::QDateTime)
+        return true;
+    if (head.size() <= dateTimeSpecAt)
+        return false;
+    switch (head.at(dateTimeSpecAt)) {
+    case Qt::LocalTime:
+    case Qt::UTC:
+    case Qt::OffsetFromUTC:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // The container form of QDataStream, read entry by entry so that each value's type
 // number can be checked before QVariant loads it.
 QHash<int, QVariant> decodeAdditionalValues(const QByteArray& bytes)
@@ -53,12 +84,7 @@ QHash<int, QVariant> decodeAdditionalValues(const QByteArray& bytes)
     for (quint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
         qint32 key = 0;
         stream >> key;
-        const QByteArray typeBytes = stream.device()->peek(4);
-        if (typeBytes.size() < 4)
-            return {};
-        quint32 typeId = 0;
-        QDataStream(typeBytes) >> typeId;
-        if (!isAcceptedType(typeId))
+        if (!isAcceptedValue(stream.device()->peek(dateTimeSpecAt + 1)))
             return {};
         QVariant value;
         stream >> value;
