@@ -71,6 +71,10 @@ ProjectReader::ProjectReader()
 {
     m_reader.setContentHandler(this);
     m_reader.setErrorHandler(this);
+    // Only to refuse entity declarations: a few bytes of them can expand to gigabytes of
+    // text, and project files never need them.
+    m_reader.setDeclHandler(this);
+    m_reader.setDTDHandler(this);
 }
 
 ProjectReader::~ProjectReader()
@@ -81,6 +85,7 @@ ProjectReader::~ProjectReader()
 
 Project ProjectReader::parse(QIODevice* device)
 {
+    m_refusal.clear();
     QXmlInputSource source(device);
     if (m_reader.parse(&source, false))
         return m_project;
@@ -130,6 +135,9 @@ bool ProjectReader::startElement(const QString& namespaceUri, const QString& loc
     Q_UNUSED(qualifiedName)
     if (!m_currentHandler)
         return true;
+    // The parser recurses once per open element; stop it well before the stack runs out.
+    if (m_handlerStack.size() >= MaximumDepth)
+        return refuse(QStringLiteral("elements nested deeper than %1 levels").arg(MaximumDepth));
     m_currentNamespaceUri = namespaceUri;
     m_currentLocalName = localName;
     IFactory* child = m_currentHandler->createChild(namespaceUri, localName, attributes);
@@ -174,6 +182,35 @@ bool ProjectReader::fatalError(const QXmlParseException& exception)
     m_parsingError = true;
     destroyHandlers();
     return true;
+}
+
+bool ProjectReader::internalEntityDecl(const QString& name, const QString&)
+{
+    return refuse(QStringLiteral("entity declaration \"%1\" not accepted").arg(name));
+}
+
+bool ProjectReader::externalEntityDecl(const QString& name, const QString&, const QString&)
+{
+    return refuse(QStringLiteral("entity declaration \"%1\" not accepted").arg(name));
+}
+
+bool ProjectReader::unparsedEntityDecl(const QString& name, const QString&, const QString&,
+                                       const QString&)
+{
+    return refuse(QStringLiteral("entity declaration \"%1\" not accepted").arg(name));
+}
+
+QString ProjectReader::errorString() const
+{
+    return m_refusal.isEmpty() ? QXmlDefaultHandler::errorString() : m_refusal;
+}
+
+// A callback that returns false makes the parser stop with a fatal error whose message
+// is errorString(), so a refused document takes the same path as malformed XML.
+bool ProjectReader::refuse(const QString& reason)
+{
+    m_refusal = reason;
+    return false;
 }
 
 void ProjectReader::destroyHandlers()

@@ -36,11 +36,25 @@ class ReaderDiagnostics;
  * project or legacy namespace (the result is then a default Project). Malformed XML logs a
  * warning, sets parsingError() and makes parse() return a new default Project.
  *
+ * Files from outside are read with fixed bounds: a document whose elements nest deeper
+ * than MaximumDepth, or that declares any entity (internal, external, parameter or
+ * unparsed), is refused like malformed XML. Nothing but the given device is ever read, and
+ * memory and time stay proportional to the size of the document.
+ *
  * One reader parses one document at a time, in the calling thread.
  */
 class PROJECTS_EXPORT ProjectReader : private QXmlDefaultHandler
 {
 public:
+    /**
+     * @brief The deepest nesting of elements that parse() accepts, the document element
+     * counting as level 1.
+     *
+     * Qt's parser descends once per open element (a few hundred bytes of stack each), so
+     * the bound keeps a parse within about 400 KB of stack whatever the file holds.
+     */
+    static constexpr int MaximumDepth = 1024;
+
     /// Creates a reader with its parser.
     ProjectReader();
     ~ProjectReader() override;
@@ -77,6 +91,14 @@ private:
     bool characters(const QString& text) override;
     bool fatalError(const QXmlParseException& exception) override;
     void setDocumentLocator(QXmlLocator* locator) override;
+    bool internalEntityDecl(const QString& name, const QString& value) override;
+    bool externalEntityDecl(const QString& name, const QString& publicId,
+                            const QString& systemId) override;
+    bool unparsedEntityDecl(const QString& name, const QString& publicId, const QString& systemId,
+                            const QString& notationName) override;
+    QString errorString() const override;
+
+    bool refuse(const QString& reason);
 
     void postParsingSteps();
     void destroyHandlers();
@@ -91,6 +113,7 @@ private:
     bool m_parsingError = false;
     ReaderDiagnostics* m_diagnostics = nullptr;
     QXmlLocator* m_locator = nullptr;
+    QString m_refusal;
 };
 
 } // namespace projects
