@@ -12,8 +12,8 @@ namespace projects {
 namespace ns {
 
 namespace detail {
-// QLatin1String(const char*) measures with strlen(), which only some compilers evaluate at
-// compile time; the array's own size serves every compiler.
+/// A QLatin1String of a string literal, sized at compile time: QLatin1String(const char*)
+/// measures with strlen(), which only some compilers evaluate at compile time.
 template <int N> constexpr QLatin1String literal(const char (&text)[N])
 {
     return QLatin1String(text, N - 1);
