@@ -1,0 +1,328 @@
+// The short cuts that reading, writing and merging take for speed give the results of the
+// general routines they stand in for: identifier texts, name and flag comparisons, the
+// simulation date-times (also where daylight saving skips or repeats local times), the
+// simulation defaults that are built when first read, and the merge traces that are built
+// only when debug messages are shown.
+
+#include "testutil.h"
+
+#include <projects/floor.h>
+#include <projects/function.h>
+#include <projects/room.h>
+#include <projects/simulation.h>
+#include <projects/common/conversions.h>
+
+#include <QLoggingCategory>
+#include <QtTest>
+
+#include <ctime>
+
+using namespace projects;
+
+namespace {
+
+// The simulation of the first function of the first room of a document whose function
+// holds @p simulation.
+Simulation readSimulation(const QByteArray& simulation)
+{
+    const Project project = testutil::readContent(
+        "<floor id='_00000000000000000000000000000001'>"
+        "<room id='_00000000000000000000000000000002'>"
+        "<function id='_00000000000000000000000000000003' type='Switch'>"
+        + simulation + "</function></room></floor>");
+    if (project.floors().isEmpty() || project.floors().first().rooms().isEmpty()
+        || project.floors().first().rooms().first().functions().isEmpty())
+        return Simulation();
+    return project.floors().first().rooms().first().functions().first().simulation();
+}
+
+} // namespace
+
+class tst_FastPaths : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup();
+
+    void identifierText_data();
+    void identifierText();
+    void identifierTextWritten_data();
+    void identifierTextWritten();
+    void names_data();
+    void names();
+    void flags_data();
+    void flags();
+    void simulationDateTimes_data();
+    void simulationDateTimes();
+    void simulationDefaults();
+    void mergeTrace_data();
+    void mergeTrace();
+
+private:
+    void setTimeZone(const QByteArray& zone);
+
+    QByteArray m_savedTimeZone;
+    bool m_timeZoneChanged = false;
+};
+
+void tst_FastPaths::setTimeZone(const QByteArray& zone)
+{
+    if (!m_timeZoneChanged) {
+        m_savedTimeZone = qgetenv("TZ");
+        m_timeZoneChanged = true;
+    }
+    qputenv("TZ", zone);
+    tzset();
+}
+
+void tst_FastPaths::cleanup()
+{
+    if (m_timeZoneChanged) {
+        if (m_savedTimeZone.isNull())
+            qunsetenv("TZ");
+        else
+            qputenv("TZ", m_savedTimeZone);
+        tzset();
+        m_timeZoneChanged = false;
+    }
+    QLoggingCategory::setFilterRules(QString());
+}
+
+void tst_FastPaths::identifierText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QUuid>("expected");
+
+    const QUuid central("{e81add96-cfca-4174-a9d7-ea0a03d59200}");
+    QTest::newRow("32 lower-case digits") << "_e81add96cfca4174a9d7ea0a03d59200" << central;
+    QTest::newRow("32 upper-case digits") << "_E81ADD96CFCA4174A9D7EA0A03D59200" << central;
+    QTest::newRow("any first character is dropped") << "ee81add96cfca4174a9d7ea0a03d59200"
+                                                    << central;
+    QTest::newRow("dashes and braces are skipped")
+        << "_{e81add96-cfca-4174-a9d7-ea0a03d59200}" << central;
+    QTest::newRow("31 digits: the first one stands alone")
+        << "_81add96cfca4174a9d7ea0a03d59200"
+        << QUuid("{081add96-cfca-4174-a9d7-ea0a03d59200}");
+    QTest::newRow("33 digits give none") << "_e81add96cfca4174a9d7ea0a03d592000" << QUuid();
+    QTest::newRow("30 digits give none") << "_1add96cfca4174a9d7ea0a03d59200" << QUuid();
+    QTest::newRow("the first character is never a digit")
+        << "e81add96cfca4174a9d7ea0a03d59200" << QUuid("{081add96-cfca-4174-a9d7-ea0a03d59200}");
+    QTest::newRow("full-width digits do not count")
+        << QString("_1add96cfca4174a9d7ea0a03d59200") + QChar(0xFF10) + QChar(0xFF10) << QUuid();
+    QTest::newRow("latin-1 letters beyond f are skipped")
+        << QString("_e81add96cfca4174a9d7ea0a03d59200") + QChar(0xE4) << central;
+    QTest::newRow("empty text") << QString() << QUuid();
+    QTest::newRow("one character") << "_" << QUuid();
+}
+
+void tst_FastPaths::identifierText()
+{
+    QFETCH(QString, text);
+    QFETCH(QUuid, expected);
+    QCOMPARE(stringToUuid(text), expected);
+}
+
+void tst_FastPaths::identifierTextWritten_data()
+{
+    QTest::addColumn<QUuid>("id");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("central group") << QUuid("{e81add96-cfca-4174-a9d7-ea0a03d59200}")
+                                   << "_e81add96cfca4174a9d7ea0a03d59200";
+    QTest::newRow("leading zero bytes are written")
+        << QUuid("{00000001-0002-0003-0004-000000000005}") << "_00000001000200030004000000000005";
+    QTest::newRow("every byte ff") << QUuid("{ffffffff-ffff-ffff-ffff-ffffffffffff}")
+                                   << "_ffffffffffffffffffffffffffffffff";
+    QTest::newRow("null identifier") << QUuid() << "_00000000000000000000000000000000";
+}
+
+void tst_FastPaths::identifierTextWritten()
+{
+    QFETCH(QUuid, id);
+    QFETCH(QString, expected);
+    const QString text = uuidToString(id);
+    QCOMPARE(text, expected);
+    QCOMPARE(stringToUuid(text), id);
+}
+
+void tst_FastPaths::names_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("matches");
+
+    QTest::newRow("same letters") << "switchTime" << "switchTime" << true;
+    QTest::newRow("capitals") << "SWITCHTIME" << "switchTime" << true;
+    QTest::newRow("same length, other name") << "simulation" << "switchTime" << false;
+    QTest::newRow("a dash is no letter") << "switch-Time" << "switchtime" << false;
+    QTest::newRow("prefix only") << "switch" << "switchTime" << false;
+    QTest::newRow("Kelvin sign folds to k") << QString("lin") + QChar(0x212A) << "link" << true;
+    QTest::newRow("long s folds to s") << QChar(0x17F) + QString("cene") << "scene" << true;
+    QTest::newRow("dotless i is no i") << QString("l") + QChar(0x131) + "nk" << "link" << false;
+    QTest::newRow("dotted capital I is no i") << QString("L") + QChar(0x130) + "NK" << "link"
+                                              << false;
+    QTest::newRow("latin-1 letters fold too") << QString(QChar(0xC4)) << QString(QChar(0xE4))
+                                              << true;
+    QTest::newRow("empty names") << QString() << QString() << true;
+}
+
+void tst_FastPaths::names()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, expected);
+    QFETCH(bool, matches);
+    const QByteArray latin1 = expected.toLatin1();
+    QCOMPARE(nameIs(name, QLatin1String(latin1)), matches);
+}
+
+void tst_FastPaths::flags_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("expected");
+
+    QTest::newRow("yes") << "yes" << true;
+    QTest::newRow("YES") << "YES" << true;
+    QTest::newRow("tRuE") << "tRuE" << true;
+    QTest::newRow("1") << "1" << true;
+    QTest::newRow("yes with a blank") << "yes " << false;
+    QTest::newRow("ye") << "ye" << false;
+    QTest::newRow("true with a long s is no match") << QChar(0x17F) + QString("rue") << false;
+    QTest::newRow("yes with a long s folds") << QString("ye") + QChar(0x17F) << true;
+    QTest::newRow("0") << "0" << false;
+    QTest::newRow("on") << "on" << false;
+    QTest::newRow("empty") << QString() << false;
+}
+
+void tst_FastPaths::flags()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, expected);
+    QCOMPARE(stringToBool(text), expected);
+}
+
+void tst_FastPaths::simulationDateTimes_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid"); // false: the default, today at 12:00
+
+    QTest::newRow("an ordinary winter time") << QByteArray("Europe/Berlin")
+                                             << "2026-01-01 18:00:00" << true;
+    QTest::newRow("an ordinary summer time") << QByteArray("Europe/Berlin")
+                                             << "2026-07-01 18:00:00" << true;
+    QTest::newRow("a time that the autumn change repeats")
+        << QByteArray("Europe/Berlin") << "2026-10-25 02:30:00" << true;
+    QTest::newRow("another day of the autumn change")
+        << QByteArray("Europe/Berlin") << "2026-10-25 18:00:00" << true;
+    QTest::newRow("a time that the spring change skips")
+        << QByteArray("Europe/Berlin") << "2026-03-29 02:30:00" << false;
+    QTest::newRow("a repeated time in New York") << QByteArray("America/New_York")
+                                                 << "2026-11-01 01:30:00" << true;
+    QTest::newRow("the day Samoa skipped") << QByteArray("Pacific/Apia")
+                                           << "2011-12-30 12:00:00" << false;
+    QTest::newRow("UTC") << QByteArray("UTC") << "2026-01-01 18:00:00" << true;
+    QTest::newRow("single-digit month") << QByteArray("UTC") << "2026-1-01 18:00:00" << false;
+    QTest::newRow("ISO form with T") << QByteArray("UTC") << "2026-01-01T18:00:00" << false;
+    QTest::newRow("no such day") << QByteArray("UTC") << "2026-02-30 18:00:00" << false;
+    QTest::newRow("hour 24") << QByteArray("UTC") << "2026-01-01 24:00:00" << false;
+    QTest::newRow("year before 1970") << QByteArray("Europe/Berlin") << "1965-06-01 08:00:00"
+                                      << true;
+}
+
+void tst_FastPaths::simulationDateTimes()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    setTimeZone(zone);
+
+    const Simulation simulation =
+        readSimulation("<p:simulation startTime='" + text.toUtf8() + "'/>");
+    const QDateTime expected =
+        valid ? QDateTime::fromString(text, "yyyy-MM-dd HH:mm:ss")
+              : QDateTime(QDate::currentDate(), QTime(12, 0));
+    QVERIFY(expected.isValid());
+    const QDateTime read = simulation.startTime();
+    QCOMPARE(read, expected);
+    QCOMPARE(read.timeSpec(), Qt::LocalTime);
+    QCOMPARE(read.offsetFromUtc(), expected.offsetFromUtc());
+    QCOMPARE(read.toString(Qt::ISODate), expected.toString(Qt::ISODate));
+}
+
+void tst_FastPaths::simulationDefaults()
+{
+    const QDate today = QDate::currentDate();
+    const Simulation fresh;
+    QCOMPARE(fresh.startTime(), QDateTime(today, QTime(12, 0)));
+    QCOMPARE(fresh.endTime(), QDateTime(today, QTime(11, 59)));
+    QCOMPARE(fresh.pauseEndTime(), QDateTime(today, QTime(5, 0)));
+    QCOMPARE(fresh.pauseStartTime(), QDateTime(today, QTime(23, 0)));
+    QVERIFY(fresh.equals(Simulation()));
+
+    // A setter stores what it is given, an invalid date-time too; only the constructor
+    // replaces invalid values by the defaults.
+    Simulation changed;
+    changed.setEndTime(QDateTime());
+    QVERIFY(!changed.endTime().isValid());
+    QCOMPARE(changed.startTime(), QDateTime(today, QTime(12, 0)));
+
+    const QDateTime evening(QDate(2026, 1, 1), QTime(18, 0));
+    const Simulation built(7, Function::Switch, true, false, evening, true, false, QDateTime(),
+                           false, QDateTime(), evening, 0, 0, 1, 1, false, true, -1, -1, -1);
+    QCOMPARE(built.startTime(), evening);
+    QCOMPARE(built.endTime(), QDateTime(today, QTime(11, 59)));
+    QCOMPARE(built.pauseEndTime(), QDateTime(today, QTime(5, 0)));
+    QCOMPARE(built.pauseStartTime(), evening);
+
+    // The defaults are written as the date-times they stand for.
+    const QList<QXmlStreamAttributes> written = testutil::elements(
+        testutil::write([&](QXmlStreamWriter* writer) {
+            changed.beginSerialize(writer);
+            changed.endSerialize(writer);
+        }),
+        "simulation");
+    QCOMPARE(written.size(), 1);
+    QCOMPARE(testutil::value(written.first(), "startTime"),
+             QDateTime(today, QTime(12, 0)).toString("yyyy-MM-dd HH:mm:ss"));
+    QCOMPARE(testutil::value(written.first(), "endTime"), QString(""));
+    QCOMPARE(testutil::value(written.first(), "pauseStartTime"),
+             QDateTime(today, QTime(23, 0)).toString("yyyy-MM-dd HH:mm:ss"));
+}
+
+void tst_FastPaths::mergeTrace_data()
+{
+    QTest::addColumn<bool>("debugShown");
+    QTest::newRow("debug messages shown") << true;
+    QTest::newRow("debug messages filtered out") << false;
+}
+
+void tst_FastPaths::mergeTrace()
+{
+    QFETCH(bool, debugShown);
+    if (!debugShown)
+        QLoggingCategory::setFilterRules("default.debug=false");
+
+    const QUuid id("{e81add96-cfca-4174-a9d7-ea0a03d59201}");
+    Function own(id, "Licht", Function::Switch, true);
+    const Function other(id, "Licht", Function::Switch, false);
+    QStringList messages;
+    {
+        const testutil::MessageLog log;
+        // The flags differ, so the schedule counts as changed either way.
+        QVERIFY(own.mergeAdminSettings(other, false));
+        messages = log.messages();
+    }
+    QVERIFY(!own.runOnVacation());
+
+    if (!debugShown) {
+        QVERIFY(messages.isEmpty());
+        return;
+    }
+    QCOMPARE(messages.size(), 4);
+    QVERIFY(messages.first().startsWith(">> MERGE ADMIN SETTINGS function"));
+    QCOMPARE(messages.at(1), QString(">> No switchtimes"));
+    QVERIFY(messages.at(2).startsWith(">> END MERGE ADMIN SETTINGS function"));
+}
+
+QTEST_GUILESS_MAIN(tst_FastPaths)
+#include "tst_fastpaths.moc"
