@@ -28,15 +28,16 @@ class PROJECTS_EXPORT Link : public Favorite
 {
     Q_GADGET
 public:
-    /// What the link opens.
-    enum LinkType {
+    /// What the link opens. Based on int, as is OsName, so that values outside the
+    /// enumeration (which the writer writes as an empty key) are valid values of the type.
+    enum LinkType : int {
         WebLink = 0, ///< a web page at url()
         App = 1      ///< an app
     };
     Q_ENUM(LinkType)
 
     /// The operating system a link is meant for.
-    enum OsName {
+    enum OsName : int {
         Android = 0,  ///< Android
         Apple = 1,    ///< Apple's systems
         Microsoft = 2 ///< Windows

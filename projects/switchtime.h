@@ -40,8 +40,9 @@ class PROJECTS_EXPORT SwitchTime
 {
     Q_GADGET
 public:
-    /// The kind of a switch time.
-    enum SwitchTimeType {
+    /// The kind of a switch time. Based on int, so that values outside the enumeration,
+    /// such as the -1 of an unknown JSON kind, are valid values of the type.
+    enum SwitchTimeType : int {
         Unknown = 0,      ///< not known
         Time = 1,         ///< at a fixed time of day (start())
         AstroSunrise = 2, ///< at sunrise, shifted by offset(), within minStart()..maxEnd()
