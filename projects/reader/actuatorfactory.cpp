@@ -55,25 +55,26 @@ const ModelFunction modelFunctions[] = {
 
 } // namespace
 
-ActuatorFactory::ActuatorFactory(const Actuator& actuator, int functionType)
+ActuatorFactory::ActuatorFactory(const Actuator& actuator, int functionType, ReadCache* cache)
     : m_actuator(actuator)
     , m_functionType(functionType)
+    , m_cache(cache)
 {
 }
 
 ActuatorFactory::~ActuatorFactory() = default;
 
 IFactory* ActuatorFactory::forElement(const Project& project, int appId,
-                                      const QXmlAttributes& attributes)
+                                      const QXmlAttributes& attributes, ReadCache* cache)
 {
     Actuator actuator(stringToUuid(attributes.value(QStringLiteral("id"))),
                       kept(attributes.value(QStringLiteral("name"))),
-                      kept(attributes.value(QStringLiteral("onIcon"))),
-                      kept(attributes.value(QStringLiteral("offIcon"))));
+                      cache->sharedText(attributes.value(QStringLiteral("onIcon"))),
+                      cache->sharedText(attributes.value(QStringLiteral("offIcon"))));
     actuator.setAppId(appId);
     Project owner(project);
     owner.actuators().append(actuator);
-    return new ActuatorFactory(actuator, functionTypeOf(appId));
+    return new ActuatorFactory(actuator, functionTypeOf(appId), cache);
 }
 
 int ActuatorFactory::functionTypeOf(int appId)
@@ -102,7 +103,7 @@ void ActuatorFactory::readDatapoint(const QXmlAttributes& attributes)
 {
     // The datapoint takes its id in QUuid's braced form, not in the file's form.
     const QString id = stringToUuid(attributes.value(QStringLiteral("id"))).toString();
-    const QString role = kept(attributes.value(QStringLiteral("role")));
+    const QString role = m_cache->sharedText(attributes.value(QStringLiteral("role")));
     const int address = attributes.value(QStringLiteral("address")).toInt();
     m_actuator.datapoints().insert(role, Datapoint(id, role, address));
 }
@@ -130,7 +131,7 @@ void ActuatorFactory::readParameter(const QXmlAttributes& attributes)
         utils::Tools::stringToVariant(value, QVariant::nameToType(typeName.constData()));
     if (parameter.type() == QVariant::String)
         parameter = kept(parameter.toString());
-    m_actuator.setParameter(kept(name), parameter);
+    m_actuator.setParameter(m_cache->sharedText(name), parameter);
 }
 
 QT_WARNING_POP

@@ -20,7 +20,7 @@ class ActuatorFactory : public IFactory
 {
 public:
     /// @p functionType holds a Function::FunctionType value.
-    ActuatorFactory(const projects::Actuator& actuator, int functionType);
+    ActuatorFactory(const projects::Actuator& actuator, int functionType, ReadCache* cache);
     ~ActuatorFactory() override;
 
     /**
@@ -31,7 +31,7 @@ public:
      * the function type of @p appId is returned.
      */
     static IFactory* forElement(const projects::Project& project, int appId,
-                                const QXmlAttributes& attributes);
+                                const QXmlAttributes& attributes, ReadCache* cache);
 
     /// Returns the function type (a Function::FunctionType value) of the device model
     /// @p appId; Unknown for models that carry no function of their own.
@@ -46,6 +46,7 @@ private:
 
     projects::Actuator m_actuator;
     int m_functionType;
+    ReadCache* m_cache;
 };
 
 QT_WARNING_POP

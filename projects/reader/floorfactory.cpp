@@ -12,21 +12,23 @@ QT_WARNING_DISABLE_DEPRECATED
 
 using namespace projects;
 
-FloorFactory::FloorFactory(const Project& project, const Floor& floor)
+FloorFactory::FloorFactory(const Project& project, const Floor& floor, ReadCache* cache)
     : m_project(project)
     , m_floor(floor)
+    , m_cache(cache)
 {
 }
 
 FloorFactory::~FloorFactory() = default;
 
-IFactory* FloorFactory::forElement(const Project& project, const QXmlAttributes& attributes)
+IFactory* FloorFactory::forElement(const Project& project, const QXmlAttributes& attributes,
+                                   ReadCache* cache)
 {
     Floor floor(stringToUuid(attributes.value(QStringLiteral("id"))),
                 kept(attributes.value(QStringLiteral("name"))));
     Project owner(project);
     owner.floors().append(floor);
-    return new FloorFactory(project, floor);
+    return new FloorFactory(project, floor, cache);
 }
 
 IFactory* FloorFactory::createChild(const QString& namespaceUri, const QString& localName,
@@ -40,13 +42,14 @@ IFactory* FloorFactory::createChild(const QString& namespaceUri, const QString& 
     // lets a room keep its colour through a write and a read.
     Room room(stringToUuid(attributes.value(QStringLiteral("id"))),
               kept(attributes.value(QStringLiteral("name"))),
-              kept(attributes.value(QStringLiteral("icon"))),
+              m_cache->sharedText(attributes.value(QStringLiteral("icon"))),
               QColor(attributes.value(QStringLiteral("color"))));
     room.restoreProfile(kept(namespacedValue(attributes, ns::Profile, QLatin1String("name"))),
-                        kept(namespacedValue(attributes, ns::Profile, QLatin1String("icon"))),
+                        m_cache->sharedText(
+                            namespacedValue(attributes, ns::Profile, QLatin1String("icon"))),
                         QColor(namespacedValue(attributes, ns::Profile, QLatin1String("color"))));
     m_floor.rooms().append(room);
-    return new RoomFactory(m_project, room);
+    return new RoomFactory(m_project, room, m_cache);
 }
 
 QT_WARNING_POP

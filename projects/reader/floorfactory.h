@@ -18,7 +18,8 @@ QT_WARNING_DISABLE_DEPRECATED
 class FloorFactory : public IFactory
 {
 public:
-    FloorFactory(const projects::Project& project, const projects::Floor& floor);
+    FloorFactory(const projects::Project& project, const projects::Floor& floor,
+                 ReadCache* cache);
     ~FloorFactory() override;
 
     /**
@@ -26,7 +27,8 @@ public:
      * text of "name", is appended to the project's floors, and a new FloorFactory
      * holding it is returned.
      */
-    static IFactory* forElement(const projects::Project& project, const QXmlAttributes& attributes);
+    static IFactory* forElement(const projects::Project& project, const QXmlAttributes& attributes,
+                                ReadCache* cache);
 
     /**
      * @brief A `room` child (any letter case, any namespace) is built from its start
@@ -42,6 +44,7 @@ public:
 private:
     projects::Project m_project;
     projects::Floor m_floor;
+    ReadCache* m_cache;
 };
 
 QT_WARNING_POP

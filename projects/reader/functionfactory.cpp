@@ -43,34 +43,38 @@ Function::FunctionType typeFromAttributes(const QXmlAttributes& attributes)
 
 } // namespace
 
-FunctionFactory::FunctionFactory(const Function& function)
+FunctionFactory::FunctionFactory(const Function& function, ReadCache* cache)
     : m_function(function)
+    , m_cache(cache)
 {
 }
 
 FunctionFactory::~FunctionFactory() = default;
 
-IFactory* FunctionFactory::forElement(QList<Function>& owner, const QXmlAttributes& attributes)
+IFactory* FunctionFactory::forElement(QList<Function>& owner, const QXmlAttributes& attributes,
+                                      ReadCache* cache)
 {
     Function function(stringToUuid(attributes.value(QStringLiteral("id"))),
                       kept(attributes.value(QStringLiteral("name"))),
                       typeFromAttributes(attributes),
                       stringToBool(attributes.value(QStringLiteral("runOnVacation"))));
-    function.setOnIcon(kept(namespacedValue(attributes, ns::Profile, QLatin1String("onIcon"))));
-    function.setOffIcon(kept(namespacedValue(attributes, ns::Profile, QLatin1String("offIcon"))));
+    function.setOnIcon(
+        cache->sharedText(namespacedValue(attributes, ns::Profile, QLatin1String("onIcon"))));
+    function.setOffIcon(
+        cache->sharedText(namespacedValue(attributes, ns::Profile, QLatin1String("offIcon"))));
 
     const Function::FunctionType type = function.type();
     if (type == Function::StateStatus || type == Function::TemperatureStatus) {
         function.setAddress(attributes.value(QStringLiteral("address")).toInt());
         if (type == Function::StateStatus) {
-            function.setOnText(kept(attributes.value(QStringLiteral("onText"))));
-            function.setOffText(kept(attributes.value(QStringLiteral("offText"))));
+            function.setOnText(cache->sharedText(attributes.value(QStringLiteral("onText"))));
+            function.setOffText(cache->sharedText(attributes.value(QStringLiteral("offText"))));
         } else {
-            function.setUnit(kept(attributes.value(QStringLiteral("unit"))));
+            function.setUnit(cache->sharedText(attributes.value(QStringLiteral("unit"))));
         }
     }
     owner.append(function);
-    return new FunctionFactory(function);
+    return new FunctionFactory(function, cache);
 }
 
 IFactory* FunctionFactory::createChild(const QString& namespaceUri, const QString& localName,
@@ -91,10 +95,10 @@ IFactory* FunctionFactory::createChild(const QString& namespaceUri, const QStrin
         if (!Group::isSpecialGroup(ref.toString()))
             m_function.addGroupRef(ref);
     } else if (nameIs(localName, "datapoint") && nameIs(namespaceUri, ns::Cache)) {
-        m_function.addCachedDatapoint(kept(attributes.value(QStringLiteral("role"))),
+        m_function.addCachedDatapoint(m_cache->sharedText(attributes.value(QStringLiteral("role"))),
                                       attributes.value(QStringLiteral("datapoint")).toInt());
     } else if (nameIs(localName, "simulation")) {
-        const Simulation simulation = simulationFromAttributes(attributes, type);
+        const Simulation simulation = simulationFromAttributes(attributes, type, m_cache);
         m_function.setSimulation(simulation);
         return new SimulationFactory(simulation);
     } else if (nameIs(localName, "switchTime")) {

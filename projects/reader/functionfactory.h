@@ -20,7 +20,7 @@ QT_WARNING_DISABLE_DEPRECATED
 class FunctionFactory : public IFactory
 {
 public:
-    explicit FunctionFactory(const projects::Function& function);
+    FunctionFactory(const projects::Function& function, ReadCache* cache);
     ~FunctionFactory() override;
 
     /**
@@ -33,7 +33,7 @@ public:
      * "onText" and "offText" or "unit"; the profile-namespace icons are read for all.
      */
     static IFactory* forElement(QList<projects::Function>& owner,
-                                const QXmlAttributes& attributes);
+                                const QXmlAttributes& attributes, ReadCache* cache);
 
     /**
      * @brief Reads one child of the `function` element (local names in any letter case).
@@ -49,6 +49,7 @@ public:
 
 private:
     projects::Function m_function;
+    ReadCache* m_cache;
 };
 
 QT_WARNING_POP

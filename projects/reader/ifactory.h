@@ -1,6 +1,9 @@
 #ifndef PROJECTS_READER_IFACTORY_H
 #define PROJECTS_READER_IFACTORY_H
 
+#include <QDateTime>
+#include <QHash>
+#include <QSet>
 #include <QString>
 #include <QXmlAttributes>
 
@@ -70,6 +73,44 @@ inline QString namespacedValue(const QXmlAttributes& attributes, QLatin1String n
     }
     return QString();
 }
+
+/**
+ * @brief What the handlers of one document share: values that they have converted once.
+ *
+ * The root handler owns one for the whole parse and hands a pointer to the handlers below
+ * it that meet repeated values, so that a role or an icon name met in every function is
+ * stored once and shared, and a simulation date-time text met in every function is
+ * converted to local time once. Sharing changes no value. Internal to the reader.
+ */
+class ReadCache
+{
+public:
+    /**
+     * Returns a string equal to @p text: the string kept for an equal text before, which
+     * the result then shares, or a copy of @p text at its own size that is kept for the
+     * texts to come. For the vocabulary of a file (roles, icons, units), not for names.
+     */
+    QString sharedText(const QString& text)
+    {
+        if (text.isEmpty())
+            return kept(text);
+        const auto found = m_texts.constFind(text);
+        if (found != m_texts.constEnd())
+            return *found;
+        const QString own = kept(text);
+        m_texts.insert(own);
+        return own;
+    }
+
+    /// The simulation date-times read so far whose text fully decided their value.
+    QHash<QString, QDateTime> dateTimes;
+    /// Days, by Julian day number, checked for a change of the offset from UTC: whether
+    /// the offset stayed the same.
+    QHash<qint64, bool> steadyDays;
+
+private:
+    QSet<QString> m_texts;
+};
 
 QT_WARNING_POP
 

@@ -20,8 +20,9 @@ QT_WARNING_DISABLE_DEPRECATED
 
 using namespace projects;
 
-ProjectFactory::ProjectFactory(const Project& project)
+ProjectFactory::ProjectFactory(const Project& project, ReadCache* cache)
     : m_project(project)
+    , m_cache(cache)
 {
 }
 
@@ -35,9 +36,9 @@ IFactory* ProjectFactory::createChild(const QString& namespaceUri, const QString
     if (nameIs(localName, "device"))
         return readDevice(attributes);
     if (nameIs(localName, "floor"))
-        return FloorFactory::forElement(m_project, attributes);
+        return FloorFactory::forElement(m_project, attributes, m_cache);
     if (nameIs(localName, "actuator"))
-        return ActuatorFactory::forElement(m_project, m_appId, attributes);
+        return ActuatorFactory::forElement(m_project, m_appId, attributes, m_cache);
     if (nameIs(localName, "sensor") && underWeatherStation())
         return readSensor(attributes);
     if (nameIs(localName, "group"))

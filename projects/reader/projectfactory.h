@@ -18,7 +18,8 @@ QT_WARNING_DISABLE_DEPRECATED
 class ProjectFactory : public IFactory
 {
 public:
-    explicit ProjectFactory(const projects::Project& project);
+    /// @p cache is the root handler's, shared with the handlers below.
+    ProjectFactory(const projects::Project& project, ReadCache* cache);
     IFactory* createChild(const QString& namespaceUri, const QString& localName,
                           const QXmlAttributes& attributes) override;
 
@@ -32,6 +33,7 @@ private:
     bool underWeatherStation() const;
 
     projects::Project m_project;
+    ReadCache* m_cache;
     int m_appId = -1; // of the latest `device` element; stays in force after it ends
 };
 

@@ -10,9 +10,10 @@ QT_WARNING_DISABLE_DEPRECATED
 
 using namespace projects;
 
-RoomFactory::RoomFactory(const Project& project, const Room& room)
+RoomFactory::RoomFactory(const Project& project, const Room& room, ReadCache* cache)
     : m_project(project)
     , m_room(room)
+    , m_cache(cache)
 {
 }
 
@@ -23,7 +24,7 @@ IFactory* RoomFactory::createChild(const QString& namespaceUri, const QString& l
 {
     Q_UNUSED(namespaceUri)
     if (nameIs(localName, "function"))
-        return FunctionFactory::forElement(m_room.functions(), attributes);
+        return FunctionFactory::forElement(m_room.functions(), attributes, m_cache);
     return new NullFactory(NullFactory::UnknownElement);
 }
 

@@ -18,7 +18,7 @@ QT_WARNING_DISABLE_DEPRECATED
 class RoomFactory : public IFactory
 {
 public:
-    RoomFactory(const projects::Project& project, const projects::Room& room);
+    RoomFactory(const projects::Project& project, const projects::Room& room, ReadCache* cache);
     ~RoomFactory() override;
 
     /**
@@ -32,6 +32,7 @@ public:
 private:
     projects::Project m_project;
     projects::Room m_room;
+    ReadCache* m_cache;
 };
 
 QT_WARNING_POP

@@ -51,7 +51,7 @@ IFactory* RootFactory::createProjectFactory(const QString& namespaceUri,
         m_project.setModificationVersion(
             attributes.value(ns::Profile, QStringLiteral("modificationVersion")));
     }
-    return new ProjectFactory(m_project);
+    return new ProjectFactory(m_project, &m_cache);
 }
 
 QT_WARNING_POP

@@ -26,6 +26,8 @@ public:
 
 private:
     projects::Project m_project;
+    // Shared by the handlers below the document element; lives as long as the parse.
+    ReadCache m_cache;
 };
 
 QT_WARNING_POP

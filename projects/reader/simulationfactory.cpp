@@ -26,23 +26,28 @@ int digitsValue(const QChar* text, int count)
     return value;
 }
 
-// Reads the date-times of one simulation element. QDateTime::fromString() sets up a parser
-// for the format on every call, several times the cost of the date-time itself, and every
-// local date-time costs a time-zone conversion in the C library. A text of exactly the
-// written form is therefore read here, on days without a change of the offset from UTC:
-// there a local date-time is one instant, however it is built. Anything else (other forms,
-// invalid fields, the days whose local times daylight saving skips or repeats) goes to
-// Qt's parser. The four date-times of an element mostly share one day, which is then asked
-// about once, and often repeat a text, which is then built once.
+// Reads the date-times of the simulation elements of a document. QDateTime::fromString()
+// sets up a parser for the format on every call, several times the cost of the date-time
+// itself, and every local date-time costs a time-zone conversion in the C library (with
+// TZ unset, a stat of /etc/localtime as well). A text of exactly the written form is
+// therefore read here, on days without a change of the offset from UTC: there a local
+// date-time is one instant, however and whenever it is built, so the value is kept in the
+// document's cache for the next element with the same text, and the days checked are kept
+// too. Anything else (other forms, invalid fields, the days whose local times daylight
+// saving skips or repeats) goes to Qt's parser every time.
 class DateTimeReader
 {
 public:
+    explicit DateTimeReader(ReadCache* cache)
+        : m_cache(cache)
+    {
+    }
+
     QDateTime read(const QString& text)
     {
-        for (int i = 0; i < m_textCount; ++i) {
-            if (m_texts[i] == text)
-                return m_values[i];
-        }
+        const auto known = m_cache->dateTimes.constFind(text);
+        if (known != m_cache->dateTimes.constEnd())
+            return *known;
         const QChar* c = text.constData();
         if (text.size() == 19 && c[4] == QLatin1Char('-') && c[7] == QLatin1Char('-')
             && c[10] == QLatin1Char(' ') && c[13] == QLatin1Char(':')
@@ -53,11 +58,7 @@ public:
             const int second = digitsValue(c + 17, 2);
             if (date.isValid() && QTime::isValid(hour, minute, second) && isSteady(date)) {
                 const QDateTime value(date, QTime(hour, minute, second));
-                if (m_textCount < Size) {
-                    m_texts[m_textCount] = text;
-                    m_values[m_textCount] = value;
-                    ++m_textCount;
-                }
+                m_cache->dateTimes.insert(kept(text), value);
                 return value;
             }
         }
@@ -69,18 +70,15 @@ private:
     // it, in UTC: then it is the same all through the local day, whatever the time zone.
     bool isSteady(const QDate& date)
     {
-        for (int i = 0; i < m_dayCount; ++i) {
-            if (m_days[i] == date)
-                return m_steady[i];
-        }
-        const qint64 day = date.toJulianDay() - EpochJulianDay;
-        const qint64 before = offsetAt((day - 2) * MSecsPerDay);
-        const bool steady = before != NoOffset && before == offsetAt((day + 3) * MSecsPerDay);
-        if (m_dayCount < Size) {
-            m_days[m_dayCount] = date;
-            m_steady[m_dayCount] = steady;
-            ++m_dayCount;
-        }
+        const qint64 day = date.toJulianDay();
+        const auto known = m_cache->steadyDays.constFind(day);
+        if (known != m_cache->steadyDays.constEnd())
+            return *known;
+        const qint64 sinceEpoch = day - EpochJulianDay;
+        const qint64 before = offsetAt((sinceEpoch - 2) * MSecsPerDay);
+        const bool steady =
+            before != NoOffset && before == offsetAt((sinceEpoch + 3) * MSecsPerDay);
+        m_cache->steadyDays.insert(day, steady);
         return steady;
     }
 
@@ -98,13 +96,7 @@ private:
     static constexpr qint64 EpochJulianDay = 2440588; // 1970-01-01
     static constexpr qint64 MSecsPerDay = 86400000;
     static constexpr qint64 NoOffset = std::numeric_limits<qint64>::min();
-    static constexpr int Size = 4;
-    QString m_texts[Size];
-    QDateTime m_values[Size];
-    int m_textCount = 0;
-    QDate m_days[Size];
-    bool m_steady[Size] = {};
-    int m_dayCount = 0;
+    ReadCache* m_cache;
 };
 
 int intAttribute(const QXmlAttributes& attributes, const QString& name)
@@ -119,13 +111,14 @@ bool boolAttribute(const QXmlAttributes& attributes, const QString& name)
 
 } // namespace
 
-Simulation simulationFromAttributes(const QXmlAttributes& attributes, Function::FunctionType type)
+Simulation simulationFromAttributes(const QXmlAttributes& attributes, Function::FunctionType type,
+                                    ReadCache* cache)
 {
     const int id = intAttribute(attributes, QStringLiteral("id"));
     const bool enabled = boolAttribute(attributes, QStringLiteral("enabled"));
     const bool startTimeEnable = boolAttribute(attributes, QStringLiteral("startTimeEnable"));
     const bool startOnNight = boolAttribute(attributes, QStringLiteral("startOnNight"));
-    DateTimeReader dateTimes;
+    DateTimeReader dateTimes(cache);
     const QDateTime startTime = dateTimes.read(attributes.value(QStringLiteral("startTime")));
     const bool endTimeEnable = boolAttribute(attributes, QStringLiteral("endTimeEnable"));
     const bool endOnNight = boolAttribute(attributes, QStringLiteral("endOnNight"));

@@ -15,10 +15,12 @@ QT_WARNING_DISABLE_DEPRECATED
  *
  * A missing or unreadable date-time becomes its default (today at 12:00, 11:59, 05:00
  * or 23:00), a missing integer 0 (also the job identifiers and the datapoint) and a
- * missing boolean false. The simulation has no timers yet.
+ * missing boolean false. The simulation has no timers yet. Date-time texts met before
+ * in the document are taken from @p cache.
  */
 projects::Simulation simulationFromAttributes(const QXmlAttributes& attributes,
-                                              projects::Function::FunctionType type);
+                                              projects::Function::FunctionType type,
+                                              ReadCache* cache);
 
 /**
  * @brief Handles the children of a `simulation` element: each `timer` child (any letter
