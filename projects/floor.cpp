@@ -1,6 +1,7 @@
 #include "floor.h"
 
 #include "common/schedules_p.h"
+#include "common/valuetext_p.h"
 #include "deletableitems.h"
 #include "room.h"
 #include "common/conversions.h"
@@ -42,7 +43,7 @@ Floor::Floor(const QJsonObject& object)
     if (d->id.isNull())
         return;
     if (object.contains(QLatin1String("name")))
-        d->name = object.value(QLatin1String("name")).toString();
+        d->name = validText(object.value(QLatin1String("name")).toString());
     const QJsonValue rooms = object.value(QLatin1String("rooms"));
     if (rooms.isArray()) {
         const QJsonArray entries = rooms.toArray();

@@ -1,6 +1,7 @@
 #include "function.h"
 
 #include "common/schedules_p.h"
+#include "common/valuetext_p.h"
 #include "deletableitems.h"
 #include "group.h"
 #include "simulation.h"
@@ -66,16 +67,16 @@ Function::Function(const QJsonObject& object)
         return;
     const auto name = object.constFind(QLatin1String("name"));
     if (name != object.constEnd())
-        d->name = name.value().toString();
+        d->name = validText(name.value().toString());
     const QJsonValue icons = object.value(QLatin1String("icons"));
     if (icons.isObject()) {
         const QJsonObject iconObject = icons.toObject();
         const auto onIcon = iconObject.constFind(QLatin1String("onIcon"));
         if (onIcon != iconObject.constEnd())
-            d->onIcon = onIcon.value().toString();
+            d->onIcon = validText(onIcon.value().toString());
         const auto offIcon = iconObject.constFind(QLatin1String("offIcon"));
         if (offIcon != iconObject.constEnd())
-            d->offIcon = offIcon.value().toString();
+            d->offIcon = validText(offIcon.value().toString());
     }
     const QJsonValue switchTimes = object.value(QLatin1String("switchtimes"));
     if (switchTimes.isArray()) {

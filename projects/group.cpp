@@ -1,6 +1,7 @@
 #include "group.h"
 
 #include "common/schedules_p.h"
+#include "common/valuetext_p.h"
 #include "deletableitems.h"
 #include "switchtime.h"
 #include "common/conversions.h"
@@ -204,7 +205,7 @@ QList<Group> Group::fromJson(const QJsonArray& array)
             continue;
         const QJsonObject object = value.toObject();
         Group group(object.value(QStringLiteral("id")).toString(),
-                    object.value(QStringLiteral("name")).toString(),
+                    validText(object.value(QStringLiteral("name")).toString()),
                     object.value(QStringLiteral("address")).toString());
         if (!group.hasValidAddress())
             continue;

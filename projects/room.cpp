@@ -1,6 +1,7 @@
 #include "room.h"
 
 #include "common/schedules_p.h"
+#include "common/valuetext_p.h"
 #include "deletableitems.h"
 #include "function.h"
 #include "common/conversions.h"
@@ -68,9 +69,9 @@ Room::Room(const QJsonObject& object)
     if (d->id.isNull())
         return;
     if (object.contains(QLatin1String("name")))
-        d->name = object.value(QLatin1String("name")).toString();
+        d->name = validText(object.value(QLatin1String("name")).toString());
     if (object.contains(QLatin1String("icon")))
-        d->icon = object.value(QLatin1String("icon")).toString();
+        d->icon = validText(object.value(QLatin1String("icon")).toString());
     if (object.contains(QLatin1String("color")))
         d->profileColor = QColor(object.value(QLatin1String("color")).toString());
     // The configuration knows one set of values; it is both the installer's and the

@@ -4,6 +4,7 @@
 #include "switchtime.h"
 #include "common/conversions.h"
 #include "common/namespaces.h"
+#include "common/valuetext_p.h"
 
 #include <QJsonObject>
 #include <QJsonValue>
@@ -48,7 +49,7 @@ QJsonValue actionValue(const QJsonValue& value)
     if (!value.isString())
         return QJsonValue::fromVariant(value.toVariant());
 
-    const QString text = value.toString();
+    const QString text = validText(value.toString());
     if (text == QLatin1String("null") || text == QLatin1String("undefined"))
         return QJsonValue(QJsonValue::Null);
     if (text == QLatin1String("true"))
@@ -218,8 +219,8 @@ QList<Scene> Scene::fromJson(const QJsonArray& scenes,
             continue;
         const QJsonObject object = element.toObject();
         Scene scene(stringToUuid(object.value(QStringLiteral("id")).toString()),
-                    object.value(QStringLiteral("name")).toString(),
-                    object.value(QStringLiteral("icon")).toString(),
+                    validText(object.value(QStringLiteral("name")).toString()),
+                    validText(object.value(QStringLiteral("icon")).toString()),
                     QColor(object.value(QStringLiteral("color")).toString()),
                     object.value(QStringLiteral("favorite")).toBool(), true, false);
 

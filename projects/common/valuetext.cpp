@@ -118,4 +118,43 @@ QString dptForAddress(const QString& text, const QHash<int, QString>& table)
     return QLatin1String(cell);
 }
 
+namespace {
+
+// The index of the first surrogate of @p text outside a high-low pair, from @p from on;
+// the size of @p text when there is none.
+int unpairedSurrogate(const QString& text, int from)
+{
+    const int size = text.size();
+    for (int i = from; i < size; ++i) {
+        const QChar c = text.at(i);
+        if (!c.isSurrogate())
+            continue;
+        if (c.isHighSurrogate() && i + 1 < size && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else
+            return i;
+    }
+    return size;
+}
+
+} // namespace
+
+bool isValidText(const QString& text)
+{
+    return unpairedSurrogate(text, 0) == text.size();
+}
+
+QString validText(const QString& text)
+{
+    int at = unpairedSurrogate(text, 0);
+    if (at == text.size())
+        return text;
+    QString valid = text;
+    while (at < valid.size()) {
+        valid[at] = QChar::ReplacementCharacter;
+        at = unpairedSurrogate(valid, at + 1);
+    }
+    return valid;
+}
+
 } // namespace projects

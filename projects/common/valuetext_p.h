@@ -38,6 +38,21 @@ QJsonValue snapshotValueFromText(const QString& text);
  */
 QString dptForAddress(const QString& text, const QHash<int, QString>& table);
 
+/**
+ * @brief Returns @c true if @p text holds no surrogate outside a high-low pair.
+ * @see validText()
+ */
+bool isValidText(const QString& text);
+
+/**
+ * @brief Returns @p text with every surrogate outside a high-low pair replaced by U+FFFD.
+ *
+ * Qt's SAX parser lets character references to such surrogates through, and JSON escapes
+ * can hold them; written with QXmlStreamWriter, one loses the rest of the document. Texts
+ * from files and JSON pass through here, as invalid UTF-8 becomes U+FFFD on reading.
+ */
+QString validText(const QString& text);
+
 } // namespace projects
 
 #endif // PROJECTS_COMMON_VALUETEXT_P_H

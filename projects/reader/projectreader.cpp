@@ -12,6 +12,7 @@
 #include <projects/projectenum.h>
 #include <projects/room.h>
 #include <projects/common/conversions.h>
+#include <projects/common/valuetext_p.h>
 
 #include <QDebug>
 #include <QIODevice>
@@ -63,6 +64,16 @@ void diagnose(ReaderDiagnostics* receiver, int line, const IFactory* child,
                                                           attributes.value(index)));
     }
     receiver->passedOver(kind, line, localName, detail.join(QLatin1Char(' ')));
+}
+
+// @p attributes with every value passed through validText().
+QXmlAttributes validAttributes(const QXmlAttributes& attributes)
+{
+    QXmlAttributes valid;
+    for (int i = 0; i < attributes.count(); ++i)
+        valid.append(attributes.qName(i), attributes.uri(i), attributes.localName(i),
+                     validText(attributes.value(i)));
+    return valid;
 }
 
 } // namespace
@@ -132,7 +143,6 @@ bool ProjectReader::endDocument()
 bool ProjectReader::startElement(const QString& namespaceUri, const QString& localName,
                                  const QString& qualifiedName, const QXmlAttributes& attributes)
 {
-    Q_UNUSED(qualifiedName)
     if (!m_currentHandler)
         return true;
     // The parser recurses once per open element; stop it well before the stack runs out.
@@ -140,6 +150,13 @@ bool ProjectReader::startElement(const QString& namespaceUri, const QString& loc
         return refuse(QStringLiteral("elements nested deeper than %1 levels").arg(MaximumDepth));
     m_currentNamespaceUri = namespaceUri;
     m_currentLocalName = localName;
+    // Character references may name surrogates that form no pair; written back, one would
+    // cut the rest of the document short.
+    for (int i = 0; i < attributes.count(); ++i) {
+        if (!isValidText(attributes.value(i)))
+            return startElement(namespaceUri, localName, qualifiedName,
+                                validAttributes(attributes));
+    }
     IFactory* child = m_currentHandler->createChild(namespaceUri, localName, attributes);
     if (m_diagnostics && child != m_currentHandler)
         diagnose(m_diagnostics, m_locator ? m_locator->lineNumber() : -1, child, localName,
