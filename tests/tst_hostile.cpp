@@ -9,11 +9,14 @@
 #include <projects/project.h>
 #include <projects/switchtime.h>
 #include <projects/reader/projectreader.h>
+#include <projects/writer/projectwriter.h>
 
 #include <QBuffer>
 #include <QDataStream>
 #include <QDateTime>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMetaType>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -197,6 +200,8 @@ private slots:
     void hugeAttributeValue();
     void readerUsedAgainAfterFailure_data();
     void readerUsedAgainAfterFailure();
+    void unpairedSurrogates_data();
+    void unpairedSurrogates();
 
     void everyValueTypeNumber();
     void dateTimeValues_data();
@@ -402,6 +407,56 @@ void tst_Hostile::readerUsedAgainAfterFailure()
     QCOMPARE(floorNames(read.project), (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
     QVERIFY(read.warnings.isEmpty());
     QVERIFY(reader.parsingError()); // never cleared
+}
+
+void tst_Hostile::unpairedSurrogates_data()
+{
+    QTest::addColumn<bool>("fromJson");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("character reference to a high surrogate")
+        << false << QByteArray("a&#xD800;b") << QStringLiteral("a\ufffdb");
+    QTest::newRow("character references to a low and a high surrogate")
+        << false << QByteArray("&#xDC00;&#xD800;") << QStringLiteral("\ufffd\ufffd");
+    QTest::newRow("character references to a pair are kept")
+        << false << QByteArray("&#xD83D;&#xDE00;") << QStringLiteral("\U0001F600");
+    QTest::newRow("JSON escape of a high surrogate at the end")
+        << true << QByteArray("a\\ud800") << QStringLiteral("a\ufffd");
+    QTest::newRow("JSON escapes of a pair are kept")
+        << true << QByteArray("\\ud83d\\ude00") << QStringLiteral("\U0001F600");
+}
+
+// Unpaired surrogates become U+FFFD wherever text comes in, so that a written project
+// always reads back whole: QXmlStreamWriter drops the rest of a document after one.
+void tst_Hostile::unpairedSurrogates()
+{
+    QFETCH(bool, fromJson);
+    QFETCH(QByteArray, input);
+    QFETCH(QString, name);
+
+    Project project;
+    if (fromJson) {
+        const QJsonObject object =
+            QJsonDocument::fromJson(R"({"id": "_00112233445566778899aabbccddeeff", "name": ")"
+                                    + input + "\"}")
+                .object();
+        QVERIFY(!object.isEmpty());
+        project.floors().append(Floor(object));
+    } else {
+        project = parse(testutil::document("<floor name=\"" + input + "\"/>")).project;
+    }
+    project.setOwner(QStringLiteral("owner"));
+    QCOMPARE(floorNames(project), QStringList{name});
+
+    QByteArray written;
+    QBuffer buffer(&written);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(ProjectWriter().write(project, &buffer));
+    const Outcome again = parse(written);
+    QVERIFY2(!again.error, written.constData());
+    QCOMPARE(again.project.owner(), QStringLiteral("owner"));
+    QCOMPARE(floorNames(again.project), QStringList{name});
 }
 
 void tst_Hostile::everyValueTypeNumber()
