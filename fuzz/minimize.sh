@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Folds what the campaign found into the committed corpora, keeping only inputs that add
+# coverage (libFuzzer's merge), so that fuzz/corpus stays small.
+#
+#   fuzz/minimize.sh <build dir> [target...]      (default: every target)
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+build="$1"
+shift
+targets=("$@")
+[ ${#targets[@]} -gt 0 ] || targets=($(cat "$here/targets"))
+export LSAN_OPTIONS="suppressions=$here/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+for target in "${targets[@]}"; do
+    merged="$build/merged/$target"
+    rm -rf "$merged"
+    mkdir -p "$merged" "$build/corpus/$target"
+    "$build/fuzz_$target" -merge=1 -use_value_profile=1 -timeout=30 -rss_limit_mb=2048 \
+        "$merged" "$here/corpus/$target" "$build/corpus/$target" \
+        > "$build/merge-$target.log" 2>&1
+    rm -rf "$here/corpus/$target"
+    cp -r "$merged" "$here/corpus/$target"
+    echo "$target: $(ls "$here/corpus/$target" | wc -l) inputs," \
+         "$(du -sk "$here/corpus/$target" | cut -f1) KB"
+done
