@@ -72,3 +72,58 @@ bench:
 		-DCASARINA_BUILD_BENCH=ON -DBUILD_TESTING=OFF -DCASARINA_BUILD_TOOLS=OFF
 	cmake --build $(BENCH_BUILD) -j$(JOBS) --target casarina-bench
 	$(BENCH_BUILD)/bench/casarina-bench $(BENCH_ARGS)
+
+# Sanitizers: the whole project again, with AddressSanitizer (leaks included) and
+# UndefinedBehaviorSanitizer, in a build of its own; every test runs there except the
+# package test, which builds a separate host project. Qt itself is not instrumented;
+# fuzz/lsan.supp holds the leak reports that are Qt's own (docs/reliability.md).
+SANITIZE_BUILD ?= build-sanitize
+SANITIZERS := -fsanitize=address,undefined -fno-sanitize-recover=undefined
+SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/fuzz/lsan.supp \
+	UBSAN_OPTIONS=print_stacktrace=1
+.PHONY: test-sanitize test-tsan fuzz fuzz-build fuzz-replay fuzz-minimize
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCASARINA_WERROR=OFF \
+		-DCMAKE_CXX_FLAGS="-O1 -g -fno-omit-frame-pointer $(SANITIZERS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$(SANITIZERS)" -DCMAKE_SHARED_LINKER_FLAGS="$(SANITIZERS)"
+	cmake --build $(SANITIZE_BUILD) -j$(JOBS)
+	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) ctest --output-on-failure -j$(JOBS) \
+		-E '^installed_package$$'
+
+# ThreadSanitizer on the test of handles shared between threads. Qt is not instrumented,
+# so a report from inside Qt would be a false positive; fuzz/tsan.supp is where such a
+# report would be named. Kept apart from test-sanitize (ThreadSanitizer cannot be
+# combined with AddressSanitizer) and from CI (it needs clang).
+TSAN_BUILD ?= build-tsan
+test-tsan:
+	@$(MAKE) --no-print-directory deps DEBS="$(DEBS) clang"
+	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCASARINA_WERROR=OFF \
+		-DCMAKE_CXX_COMPILER=clang++ \
+		-DCMAKE_CXX_FLAGS="-O1 -g -fsanitize=thread" \
+		-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=thread -DCMAKE_SHARED_LINKER_FLAGS=-fsanitize=thread
+	cmake --build $(TSAN_BUILD) -j$(JOBS) --target tst_threads
+	TSAN_OPTIONS="suppressions=$(CURDIR)/fuzz/tsan.supp halt_on_error=1 second_deadlock_stack=1" \
+		$(TSAN_BUILD)/tests/tst_threads
+
+# Fuzzing with libFuzzer (clang from Debian): one target per path that takes outside data
+# (fuzz/targets). `make fuzz SECONDS=N` runs each target for N seconds, one after the other;
+# TARGETS="reader scenejson" picks some. `make fuzz-replay` runs the committed corpora and
+# kept failures once, as CI does; `make fuzz-minimize` folds new finds into fuzz/corpus.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_DEBS := clang libclang-rt-14-dev
+SECONDS ?= 60
+TARGETS ?=
+fuzz-build:
+	@$(MAKE) --no-print-directory deps DEBS="$(DEBS) $(FUZZ_DEBS)"
+	cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(FUZZ_BUILD) -j$(JOBS)
+
+fuzz: fuzz-build
+	fuzz/run.sh $(FUZZ_BUILD) $(SECONDS) $(TARGETS)
+
+fuzz-replay: fuzz-build
+	fuzz/replay.sh $(FUZZ_BUILD)
+
+fuzz-minimize: fuzz-build
+	fuzz/minimize.sh $(FUZZ_BUILD) $(TARGETS)
