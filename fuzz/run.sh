@@ -5,8 +5,9 @@
 #
 # New inputs go to <build dir>/corpus/<target>, seeded from fuzz/corpus/<target>; inputs
 # that fail are kept as <build dir>/artifacts/<target>-crash-* (and -leak-, -timeout-,
-# -oom-). Each run's log is <build dir>/logs/<target>-<date>.log. Copy a fixed failure to
-# fuzz/regressions/<target>/ so that fuzz-replay keeps checking it.
+# -oom-). Each run's log is <build dir>/logs/<target>-<date>.log, and
+# <build dir>/campaign.tsv gains a line with its CPU time and final coverage. Copy a fixed
+# failure to fuzz/regressions/<target>/ so that fuzz-replay keeps checking it.
 set -uo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 build="$1"
@@ -28,12 +29,18 @@ for target in "${targets[@]}"; do
     mkdir -p "$build/corpus/$target"
     log="$build/logs/$target-$(date +%Y%m%d-%H%M%S).log"
     echo "== fuzz_$target for ${seconds}s (log: $log)"
-    "$build/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-        -use_value_profile=1 -print_final_stats=1 "${dict[@]}" \
+    TIMEFORMAT="%U %S"
+    cpu=$( { time "$build/fuzz_$target" -max_total_time="$seconds" -timeout=10 \
+        -rss_limit_mb=2048 -use_value_profile=1 -print_final_stats=1 "${dict[@]}" \
         -artifact_prefix="$build/artifacts/$target-" \
-        "$build/corpus/$target" "$here/corpus/$target" > "$log" 2>&1
+        "$build/corpus/$target" "$here/corpus/$target" > "$log" 2>&1; } 2>&1 )
     status=$?
-    grep -E '^(#[0-9]+ +DONE|stat::)' "$log" | sed 's/^/   /'
+    grep -E '^(#[0-9]+[[:space:]]+DONE|stat::)' "$log" | sed 's/^/   /'
+    # One line per run in campaign.tsv: target, start, CPU seconds (user + system), exit
+    # status, the final coverage line.
+    printf '%s\t%s\t%s\t%s\t%s\n' "$target" "$(basename "$log" .log | cut -d- -f2-)" \
+        "$(echo "$cpu" | awk '{ print $1 + $2 }')" "$status" \
+        "$(grep -E '^#[0-9]+[[:space:]]+DONE' "$log" | tail -n 1)" >> "$build/campaign.tsv"
     if [ $status -ne 0 ]; then
         echo "   FAILED ($status): see $log"
         failed=1
