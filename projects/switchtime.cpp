@@ -16,6 +16,8 @@
 #include <QSharedData>
 #include <QXmlStreamWriter>
 
+#include <algorithm>
+
 namespace projects {
 
 namespace {
@@ -343,15 +345,42 @@ bool SwitchTime::equals(const SwitchTime& other) const
     return false;
 }
 
-bool SwitchTime::notEqual(const QList<SwitchTime>& a, const QList<SwitchTime>& b)
+namespace {
+
+// Whether every identifier of @p a is among those of @p b.
+bool identifiersContained(const QList<SwitchTime>& a, const QList<SwitchTime>& b)
 {
+    for (const SwitchTime& x : a) {
+        const QUuid id = x.id();
+        const auto hasId = [&id](const SwitchTime& y) { return y.id() == id; };
+        if (std::none_of(b.cbegin(), b.cend(), hasId))
+            return false;
+    }
+    return true;
+}
+
+bool sameIdentifiers(const QList<SwitchTime>& a, const QList<SwitchTime>& b)
+{
+    // A schedule holds a handful of entries, and the merges compare one per function and
+    // group: pairwise comparison gives the answer of two identifier sets without building
+    // them. Long lists still go through sets, so that the test stays linear.
+    constexpr int PairwiseLimit = 16;
+    if (a.size() <= PairwiseLimit && b.size() <= PairwiseLimit)
+        return identifiersContained(a, b) && identifiersContained(b, a);
     QSet<QUuid> idsOfA;
     for (const SwitchTime& x : a)
         idsOfA.insert(x.id());
     QSet<QUuid> idsOfB;
     for (const SwitchTime& y : b)
         idsOfB.insert(y.id());
-    if (idsOfA != idsOfB)
+    return idsOfA == idsOfB;
+}
+
+} // namespace
+
+bool SwitchTime::notEqual(const QList<SwitchTime>& a, const QList<SwitchTime>& b)
+{
+    if (!sameIdentifiers(a, b))
         return true;
 
     for (const SwitchTime& x : a) {
