@@ -8,7 +8,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLatin1String>
+#include <QSet>
 #include <QStringList>
+#include <QVector>
 
 #include <cmath>
 
@@ -44,6 +46,75 @@ QString displayNumber(double number, int groupAddressNumber)
     if (type == QLatin1String("DPT9"))
         return QString::number(number, 'f', 1);
     return QString::number(number, 'g', 6);
+}
+
+// Whether the JSON text @p json holds an object with two members of one name. Qt 5.15's
+// parser leaks the values it drops for such names, so a file could make every read cost
+// memory that is never returned. Strings are decoded as the parser decodes them (unknown
+// escapes stand for their character); malformed text may be misjudged, but the parser
+// refuses it anyway.
+bool hasDuplicateNames(const QByteArray& json)
+{
+    struct Level
+    {
+        bool object = false;
+        bool expectName = false;
+        QSet<QString> names;
+    };
+    QVector<Level> levels;
+    const int size = json.size();
+    for (int i = 0; i < size; ++i) {
+        switch (json.at(i)) {
+        case '{':
+            levels.append(Level{true, true, {}});
+            break;
+        case '[':
+            levels.append(Level{});
+            break;
+        case '}':
+        case ']':
+            if (!levels.isEmpty())
+                levels.removeLast();
+            break;
+        case ',':
+            if (!levels.isEmpty() && levels.last().object)
+                levels.last().expectName = true;
+            break;
+        case '"': {
+            QString name;
+            QByteArray pending; // raw bytes, decoded as UTF-8 together
+            for (++i; i < size && json.at(i) != '"'; ++i) {
+                if (json.at(i) != '\\' || i + 1 == size) {
+                    pending += json.at(i);
+                    continue;
+                }
+                name += QString::fromUtf8(pending);
+                pending.clear();
+                const char escaped = json.at(++i);
+                bool isHex = false;
+                const ushort unit = escaped == 'u' ? json.mid(i + 1, 4).toUShort(&isHex, 16) : 0;
+                if (isHex) {
+                    name += QChar(unit);
+                    i += 4;
+                    continue;
+                }
+                const int shortForm = QByteArray::fromRawData("bfnrt", 5).indexOf(escaped);
+                name += QLatin1Char(shortForm >= 0 ? "\b\f\n\r\t"[shortForm] : escaped);
+            }
+            name += QString::fromUtf8(pending);
+            if (!levels.isEmpty() && levels.last().expectName) {
+                if (levels.last().names.contains(name))
+                    return true;
+                levels.last().names.insert(name);
+                levels.last().expectName = false;
+            }
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -91,7 +162,10 @@ QJsonValue snapshotValueFromText(const QString& text)
     if (text.startsWith(QLatin1Char('#')))
         return QJsonValue(text.mid(1));
 
-    const QJsonDocument document = QJsonDocument::fromJson(text.toLatin1());
+    const QByteArray json = text.toLatin1();
+    if (hasDuplicateNames(json))
+        return QJsonValue(QJsonValue::Null);
+    const QJsonDocument document = QJsonDocument::fromJson(json);
     if (document.isArray())
         return QJsonValue(document.array());
     if (document.isObject())

@@ -24,7 +24,9 @@ QString snapshotValueToText(const QJsonValue& value, int groupAddressNumber, boo
  * @brief Reads the file form of a snapshot value.
  *
  * Keywords null, undefined, true and false in any letter case, then numbers, then
- * "#"-prefixed strings, then JSON arrays and objects; any other text is null.
+ * "#"-prefixed strings, then JSON arrays and objects; any other text is null, and so is
+ * JSON in which an object has two members of one name (Qt 5.15's parser would leak the
+ * values it drops).
  */
 QJsonValue snapshotValueFromText(const QString& text);
 
