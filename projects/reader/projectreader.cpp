@@ -97,6 +97,9 @@ ProjectReader::~ProjectReader()
 Project ProjectReader::parse(QIODevice* device)
 {
     m_refusal.clear();
+    m_pendingPrefixes.clear();
+    m_prefixScopes.clear();
+    m_prefixesInScope.clear();
     QXmlInputSource source(device);
     if (m_reader.parse(&source, false))
         return m_project;
@@ -148,6 +151,15 @@ bool ProjectReader::startElement(const QString& namespaceUri, const QString& loc
     // The parser recurses once per open element; stop it well before the stack runs out.
     if (m_handlerStack.size() >= MaximumDepth)
         return refuse(QStringLiteral("elements nested deeper than %1 levels").arg(MaximumDepth));
+    if (!m_pendingPrefixes.isEmpty()) {
+        for (const QString& prefix : qAsConst(m_pendingPrefixes))
+            ++m_prefixesInScope[prefix];
+        m_prefixScopes.append(qMakePair(m_handlerStack.size(), m_pendingPrefixes));
+        m_pendingPrefixes.clear();
+        if (m_prefixesInScope.size() > MaximumNamespaces)
+            return refuse(
+                QStringLiteral("more than %1 namespace prefixes in scope").arg(MaximumNamespaces));
+    }
     m_currentNamespaceUri = namespaceUri;
     m_currentLocalName = localName;
     // Character references may name surrogates that form no pair; written back, one would
@@ -175,6 +187,12 @@ bool ProjectReader::endElement(const QString& namespaceUri, const QString& local
         m_currentHandler->endElement(namespaceUri, localName, qualifiedName);
     IFactory* finished = m_currentHandler;
     m_currentHandler = m_handlerStack.pop();
+    if (!m_prefixScopes.isEmpty() && m_prefixScopes.last().first == m_handlerStack.size()) {
+        for (const QString& prefix : m_prefixScopes.takeLast().second) {
+            if (--m_prefixesInScope[prefix] == 0)
+                m_prefixesInScope.remove(prefix);
+        }
+    }
     // A handler that returned itself for a container element outlives the container.
     if (finished != m_currentHandler)
         delete finished;
@@ -185,6 +203,14 @@ bool ProjectReader::characters(const QString& text)
 {
     if (m_currentHandler)
         m_currentHandler->characters(m_currentNamespaceUri, m_currentLocalName, text);
+    return true;
+}
+
+// Qt reports the declarations of an element before its start; they are counted there,
+// because Qt's own end-of-scope reports skip the default namespace and redeclarations.
+bool ProjectReader::startPrefixMapping(const QString& prefix, const QString&)
+{
+    m_pendingPrefixes.append(prefix);
     return true;
 }
 

@@ -4,8 +4,12 @@
 #include <projects/projects_export.h>
 #include <projects/project.h>
 
+#include <QHash>
+#include <QPair>
 #include <QStack>
 #include <QString>
+#include <QStringList>
+#include <QVector>
 #include <QXmlDefaultHandler>
 #include <QXmlSimpleReader>
 
@@ -37,9 +41,10 @@ class ReaderDiagnostics;
  * warning, sets parsingError() and makes parse() return a new default Project.
  *
  * Files from outside are read with fixed bounds: a document whose elements nest deeper
- * than MaximumDepth, or that declares any entity (internal, external, parameter or
- * unparsed), is refused like malformed XML. Nothing but the given device is ever read, and
- * memory and time stay proportional to the size of the document.
+ * than MaximumDepth, that has more than MaximumNamespaces namespace prefixes in scope at
+ * once, or that declares any entity (internal, external, parameter or unparsed), is
+ * refused like malformed XML. Nothing but the given device is ever read, and memory and
+ * time stay proportional to the size of the document.
  *
  * One reader parses one document at a time, in the calling thread.
  */
@@ -54,6 +59,15 @@ public:
      * the bound keeps a parse within about 400 KB of stack whatever the file holds.
      */
     static constexpr int MaximumDepth = 1024;
+    /**
+     * @brief The most namespace prefixes, the default namespace counting as one, that
+     * parse() accepts in scope at once.
+     *
+     * Qt's parser spends time on every element that grows faster than the number of
+     * prefixes in scope (1 000 of them made each element cost milliseconds); a project
+     * file declares three.
+     */
+    static constexpr int MaximumNamespaces = 16;
 
     /// Creates a reader with its parser.
     ProjectReader();
@@ -89,6 +103,7 @@ private:
     bool endElement(const QString& namespaceUri, const QString& localName,
                     const QString& qualifiedName) override;
     bool characters(const QString& text) override;
+    bool startPrefixMapping(const QString& prefix, const QString& uri) override;
     bool fatalError(const QXmlParseException& exception) override;
     void setDocumentLocator(QXmlLocator* locator) override;
     bool internalEntityDecl(const QString& name, const QString& value) override;
@@ -114,6 +129,12 @@ private:
     ReaderDiagnostics* m_diagnostics = nullptr;
     QXmlLocator* m_locator = nullptr;
     QString m_refusal;
+    // Namespace prefixes declared for the element about to start, the prefixes declared by
+    // each open element that declares any (with its depth), and the number of open
+    // declarations of each prefix in scope.
+    QStringList m_pendingPrefixes;
+    QVector<QPair<int, QStringList>> m_prefixScopes;
+    QHash<QString, int> m_prefixesInScope;
 };
 
 } // namespace projects
