@@ -132,6 +132,16 @@ QByteArray repeated(const QByteArray& text, int count)
     return result;
 }
 
+// Declarations of the namespace prefixes q0 to q<count - 1>.
+QByteArray prefixes(int count)
+{
+    QByteArray declarations;
+    for (int i = 0; i < count; ++i)
+        declarations +=
+            " xmlns:q" + QByteArray::number(i) + "=\"urn:q" + QByteArray::number(i) + '"';
+    return declarations;
+}
+
 // @p depth nested elements of @p name around @p inner.
 QByteArray nested(const QByteArray& name, int depth, const QByteArray& inner = {})
 {
@@ -262,6 +272,12 @@ void tst_Hostile::refusedDocuments_data()
         << testutil::document(nested("unknown", limit)) << tooDeep;
     QTest::newRow("one container beyond the limit")
         << testutil::document(nested("floors", limit)) << tooDeep;
+    QTest::newRow("1 000 namespace prefixes over 1 000 elements")
+        << testutil::document(repeated("<floor name=\"a\"/>", 1000), prefixes(1000))
+        << QStringLiteral("more than 16 namespace prefixes in scope");
+    QTest::newRow("one namespace prefix beyond the limit")
+        << testutil::document("<floors xmlns:q13=\"urn:q\"/>", prefixes(13))
+        << QStringLiteral("more than 16 namespace prefixes in scope");
     QTest::newRow("empty device") << QByteArray() << QStringLiteral(".+");
     QTest::newRow("U+FFFF in an attribute value")
         << testutil::document("<floors><floor name=\"a\xef\xbf\xbf\"/></floors>")
@@ -303,6 +319,15 @@ void tst_Hostile::acceptedDocuments_data()
     QTest::newRow("unknown elements up to the nesting limit")
         << testutil::document("<floor name=\"a\">" + nested("unknown", limit - 2) + "</floor>")
         << QStringList{QStringLiteral("a")};
+    // With the default namespace and p and c of the document, 16 prefixes.
+    QTest::newRow("namespace prefixes up to the limit, redeclared on every element")
+        << testutil::document("<floors xmlns:q12=\"urn:q\">" +
+                                  repeated("<floor xmlns=\"" + QByteArray(ns::Project.latin1()) +
+                                               "\" xmlns:q0=\"urn:other\" name=\"a\"/>",
+                                           2) +
+                                  "</floors>",
+                              prefixes(12))
+        << QStringList{QStringLiteral("a"), QStringLiteral("a")};
     QTest::newRow("external document type on a local file is not loaded")
         << withDoctype("<!DOCTYPE project SYSTEM \"file://" +
                            QFile::encodeName(m_dir.filePath(QStringLiteral("external.dtd"))) +
@@ -443,8 +468,8 @@ void tst_Hostile::unpairedSurrogates()
     Project project;
     if (fromJson) {
         const QJsonObject object =
-            QJsonDocument::fromJson(R"({"id": "_00112233445566778899aabbccddeeff", "name": ")"
-                                    + input + "\"}")
+            QJsonDocument::fromJson(R"({"id": "_00112233445566778899aabbccddeeff", "name": ")" +
+                                    input + "\"}")
                 .object();
         QVERIFY(!object.isEmpty());
         project.floors().append(Floor(object));
@@ -495,8 +520,8 @@ void tst_Hostile::snapshotValueNames()
     const Project project = testutil::readContent(
         "<p:scene id=\"_00000000000000000000000000000001\"><snapshot "
         "function-ref=\"_00000000000000000000000000000002\"><datapoint address=\"1/2/3\" "
-        "value=\""
-        + attribute.toLatin1() + "\"/></snapshot></p:scene>");
+        "value=\"" +
+        attribute.toLatin1() + "\"/></snapshot></p:scene>");
     QCOMPARE(project.scenes().size(), 1);
     QCOMPARE(project.scenes().first().snapshots().size(), 1);
     const QJsonValue read =
