@@ -51,8 +51,38 @@ QString uuidToString(const QUuid& id)
     return text;
 }
 
+namespace {
+
+QUuid uuidFromBytes(const uchar (&bytes)[16])
+{
+    return QUuid(uint(bytes[0]) << 24 | uint(bytes[1]) << 16 | uint(bytes[2]) << 8 | bytes[3],
+                 ushort(bytes[4] << 8 | bytes[5]), ushort(bytes[6] << 8 | bytes[7]), bytes[8],
+                 bytes[9], bytes[10], bytes[11], bytes[12], bytes[13], bytes[14], bytes[15]);
+}
+
+} // namespace
+
 QUuid stringToUuid(const QString& text)
 {
+    // The form that files and JSON hold, one character and 32 digits, goes straight into
+    // the bytes; any other text takes the general way below, to the same result.
+    if (text.size() == 33) {
+        const QChar* const digits = text.constData() + 1;
+        uchar bytes[16];
+        uint seen = 0;
+        for (int i = 0; i < 16; ++i) {
+            const ushort high = digits[2 * i].unicode();
+            const ushort low = digits[2 * i + 1].unicode();
+            const uchar h = high < 256 ? HexValues.values[high] : NoHexDigit;
+            const uchar l = low < 256 ? HexValues.values[low] : NoHexDigit;
+            seen |= h | l;
+            bytes[i] = uchar(h << 4 | l);
+        }
+        // Digit values stay below 16; a character that is none sets the high bits.
+        if (!(seen & 0xF0))
+            return uuidFromBytes(bytes);
+    }
+
     // Non-digits are skipped and the digits are paired from the end, so 31 or 32
     // digits give the 16 bytes of an identifier and any other count gives none; with 31
     // the first digit stands alone. The nibbles are collected right-aligned, then packed.
@@ -79,9 +109,7 @@ QUuid stringToUuid(const QString& text)
         const int high = 2 * i - offset;
         bytes[i] = uchar((high >= 0 ? nibbles[high] << 4 : 0) | nibbles[2 * i + 1 - offset]);
     }
-    return QUuid(uint(bytes[0]) << 24 | uint(bytes[1]) << 16 | uint(bytes[2]) << 8 | bytes[3],
-                 ushort(bytes[4] << 8 | bytes[5]), ushort(bytes[6] << 8 | bytes[7]), bytes[8],
-                 bytes[9], bytes[10], bytes[11], bytes[12], bytes[13], bytes[14], bytes[15]);
+    return uuidFromBytes(bytes);
 }
 
 bool stringToBool(const QString& text)
