@@ -107,6 +107,11 @@ void tst_FastPaths::identifierText_data()
     QTest::newRow("31 digits: the first one stands alone")
         << "_81add96cfca4174a9d7ea0a03d59200"
         << QUuid("{081add96-cfca-4174-a9d7-ea0a03d59200}");
+    QTest::newRow("33 characters, one of them no digit")
+        << "_e81add96-cfca4174a9d7ea0a03d5920" << QUuid("{0e81add9-6cfc-a417-4a9d-7ea0a03d5920}");
+    QTest::newRow("33 characters, one of them beyond latin-1")
+        << QString("_e81add96cfca4174a9d7ea0a03d5920") + QChar(0x100)
+        << QUuid("{0e81add9-6cfc-a417-4a9d-7ea0a03d5920}");
     QTest::newRow("33 digits give none") << "_e81add96cfca4174a9d7ea0a03d592000" << QUuid();
     QTest::newRow("30 digits give none") << "_1add96cfca4174a9d7ea0a03d59200" << QUuid();
     QTest::newRow("the first character is never a digit")
