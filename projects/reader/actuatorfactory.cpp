@@ -104,7 +104,7 @@ void ActuatorFactory::readDatapoint(const QXmlAttributes& attributes)
     // The datapoint takes its id in QUuid's braced form, not in the file's form.
     const QString id = stringToUuid(attributes.value(QStringLiteral("id"))).toString();
     const QString role = m_cache->sharedText(attributes.value(QStringLiteral("role")));
-    const int address = attributes.value(QStringLiteral("address")).toInt();
+    const int address = decimalValue(attributes.value(QStringLiteral("address")));
     m_actuator.datapoints().insert(role, Datapoint(id, role, address));
 }
 

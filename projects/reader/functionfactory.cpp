@@ -65,7 +65,7 @@ IFactory* FunctionFactory::forElement(QList<Function>& owner, const QXmlAttribut
 
     const Function::FunctionType type = function.type();
     if (type == Function::StateStatus || type == Function::TemperatureStatus) {
-        function.setAddress(attributes.value(QStringLiteral("address")).toInt());
+        function.setAddress(decimalValue(attributes.value(QStringLiteral("address"))));
         if (type == Function::StateStatus) {
             function.setOnText(cache->sharedText(attributes.value(QStringLiteral("onText"))));
             function.setOffText(cache->sharedText(attributes.value(QStringLiteral("offText"))));
@@ -96,7 +96,7 @@ IFactory* FunctionFactory::createChild(const QString& namespaceUri, const QStrin
             m_function.addGroupRef(ref);
     } else if (nameIs(localName, "datapoint") && nameIs(namespaceUri, ns::Cache)) {
         m_function.addCachedDatapoint(m_cache->sharedText(attributes.value(QStringLiteral("role"))),
-                                      attributes.value(QStringLiteral("datapoint")).toInt());
+                                      decimalValue(attributes.value(QStringLiteral("datapoint"))));
     } else if (nameIs(localName, "simulation")) {
         const Simulation simulation = simulationFromAttributes(attributes, type, m_cache);
         m_function.setSimulation(simulation);

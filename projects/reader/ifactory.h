@@ -60,6 +60,29 @@ inline QString kept(const QString& value)
 }
 
 /**
+ * Returns QString::toInt() of @p text in base 10. The form that files hold, an optional
+ * minus sign and up to nine ASCII digits, is read here directly; any other text (a plus
+ * sign, blanks, longer numbers, anything that is no number) is left to QString::toInt().
+ */
+inline int decimalValue(const QString& text)
+{
+    const int size = text.size();
+    const QChar* const units = text.constData();
+    const bool negative = size > 0 && units[0] == QLatin1Char('-');
+    const int first = negative ? 1 : 0;
+    if (size - first < 1 || size - first > 9)
+        return text.toInt(nullptr, 10);
+    int value = 0;
+    for (int i = first; i < size; ++i) {
+        const ushort u = units[i].unicode();
+        if (u < '0' || u > '9')
+            return text.toInt(nullptr, 10);
+        value = value * 10 + (u - '0');
+    }
+    return negative ? -value : value;
+}
+
+/**
  * Returns the value of the attribute @p localName in the namespace @p namespaceUri, the
  * first that matches, as QXmlAttributes::value() with a URI finds it, but without making a
  * string of the URI for every lookup. An absent attribute gives a null string.

@@ -101,7 +101,7 @@ private:
 
 int intAttribute(const QXmlAttributes& attributes, const QString& name)
 {
-    return attributes.value(name).toInt(nullptr, 10);
+    return decimalValue(attributes.value(name));
 }
 
 bool boolAttribute(const QXmlAttributes& attributes, const QString& name)
@@ -155,8 +155,8 @@ IFactory* SimulationFactory::createChild(const QString&, const QString& localNam
                                          const QXmlAttributes& attributes)
 {
     if (nameIs(localName, "timer")) {
-        const int id = attributes.value(QStringLiteral("id")).toInt(nullptr, 10);
-        const int day = attributes.value(QStringLiteral("day")).toInt(nullptr, 10);
+        const int id = decimalValue(attributes.value(QStringLiteral("id")));
+        const int day = decimalValue(attributes.value(QStringLiteral("day")));
         m_simulation.timerIds().insert(day, id);
         return new NullFactory;
     }

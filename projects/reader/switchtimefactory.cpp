@@ -114,11 +114,11 @@ SwitchTime switchTimeFromAttributes(const QXmlAttributes& attributes)
     const QTime minStart =
         minStartText.isEmpty() ? QTime(6, 0) : QTime::fromString(minStartText, Qt::TextDate);
     const QString offsetText = attributes.value(QStringLiteral("offset"));
-    const int offset = offsetText.isEmpty() ? 0 : offsetText.toInt(nullptr, 10);
+    const int offset = offsetText.isEmpty() ? 0 : decimalValue(offsetText);
     // Unlike the other boolean attributes, the limit is set only by this exact text.
     const bool limit = attributes.value(QStringLiteral("limit")) == QLatin1String("true");
     const QTime start = QTime::fromString(attributes.value(QStringLiteral("start")), Qt::TextDate);
-    const int days = attributes.value(QStringLiteral("days")).toInt(nullptr, 10);
+    const int days = decimalValue(attributes.value(QStringLiteral("days")));
     const double value = attributes.value(QStringLiteral("value")).toDouble();
     const QUuid id = stringToUuid(attributes.value(QStringLiteral("id")));
 
@@ -145,8 +145,8 @@ IFactory* SwitchTimeFactory::createChild(const QString&, const QString& localNam
                                          const QXmlAttributes& attributes)
 {
     if (nameIs(localName, "timer")) {
-        const int id = attributes.value(QStringLiteral("id")).toInt(nullptr, 10);
-        const int day = attributes.value(QStringLiteral("day")).toInt(nullptr, 10);
+        const int id = decimalValue(attributes.value(QStringLiteral("id")));
+        const int day = decimalValue(attributes.value(QStringLiteral("day")));
         m_switchTime.timerIds().insert(day, id);
         return new NullFactory;
     }
