@@ -1,7 +1,8 @@
 // The short cuts that reading, writing and merging take for speed give the results of the
 // general routines they stand in for: identifier texts, name and flag comparisons, the
 // simulation date-times (also where daylight saving skips or repeats local times), the
-// simulation defaults that are built when first read, the comparison of schedules without
+// simulation defaults that are built when first read, numbers read without QString::toInt,
+// the comparison of schedules without
 // identifier sets, and the merge traces that are built only when debug messages are shown.
 
 #include "testutil.h"
@@ -54,6 +55,8 @@ private slots:
     void names();
     void flags_data();
     void flags();
+    void numbers_data();
+    void numbers();
     void simulationDateTimes_data();
     void simulationDateTimes();
     void simulationDefaults();
@@ -207,6 +210,50 @@ void tst_FastPaths::flags()
     QFETCH(QString, text);
     QFETCH(bool, expected);
     QCOMPARE(stringToBool(text), expected);
+}
+
+void tst_FastPaths::numbers_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("expected"); // as QString::toInt() reads it
+
+    QTest::newRow("digits") << "7" << 7;
+    QTest::newRow("minus sign") << "-12" << -12;
+    QTest::newRow("plus sign") << "+7" << 7;
+    QTest::newRow("blanks around") << " 7 " << 7;
+    QTest::newRow("leading zeros") << "0007" << 7;
+    QTest::newRow("nine digits") << "999999999" << 999999999;
+    QTest::newRow("largest int") << "2147483647" << 2147483647;
+    QTest::newRow("smallest int") << "-2147483648" << int(-2147483647 - 1);
+    QTest::newRow("beyond int") << "2147483648" << 0;
+    QTest::newRow("exponent") << "1e3" << 0;
+    QTest::newRow("trailing letter") << "7x" << 0;
+    QTest::newRow("minus alone") << "-" << 0;
+    QTest::newRow("two minus signs") << "--1" << 0;
+    QTest::newRow("arabic-indic digit") << QString(QChar(0x663)) << 0;
+    QTest::newRow("empty") << QString() << 0;
+}
+
+void tst_FastPaths::numbers()
+{
+    QFETCH(QString, text);
+    QFETCH(int, expected);
+    // Numbers of the file as the switch-time timers and the simulation read them.
+    const Project project = testutil::readContent(
+        "<floor id='_00000000000000000000000000000001'>"
+        "<room id='_00000000000000000000000000000002'>"
+        "<function id='_00000000000000000000000000000003' type='Switch'>"
+        "<p:switchTime id='_00000000000000000000000000000004' days='"
+        + text.toUtf8() + "'><p:timer day='1' id='" + text.toUtf8()
+        + "'/></p:switchTime><p:simulation delayStart='" + text.toUtf8()
+        + "'/></function></room></floor>");
+    const QList<Function> functions = testutil::roomFunctions(project);
+    QCOMPARE(functions.size(), 1);
+    QCOMPARE(functions.first().switchTimes().size(), 1);
+    const SwitchTime switchTime = functions.first().switchTimes().first();
+    QCOMPARE(switchTime.days(), expected);
+    QCOMPARE(switchTime.timerIds().value(1, -99), expected);
+    QCOMPARE(functions.first().simulation().delayStart(), expected);
 }
 
 void tst_FastPaths::simulationDateTimes_data()
