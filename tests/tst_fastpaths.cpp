@@ -1,9 +1,9 @@
 // The short cuts that reading, writing and merging take for speed give the results of the
-// general routines they stand in for: identifier texts, name and flag comparisons, the
-// simulation date-times (also where daylight saving skips or repeats local times), the
-// simulation defaults that are built when first read, numbers read without QString::toInt,
-// the comparison of schedules without
-// identifier sets, and the merge traces that are built only when debug messages are shown.
+// general routines they stand in for: identifier texts, name and flag comparisons, numbers
+// read without QString::toInt, the simulation date-times (also where daylight saving skips
+// or repeats local times), the simulation defaults that are built when first read, the
+// comparison of schedules without identifier sets, and the merge traces that are built
+// only when debug messages are shown.
 
 #include "testutil.h"
 
