@@ -76,18 +76,9 @@ int check(const QStringList& arguments)
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("The project file, or - for standard input."));
-    if (!parser.parse(arguments)) {
-        error(parser.errorText());
-        return UsageError;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << parser.helpText();
-        return Success;
-    }
-    if (parser.positionalArguments().size() != 1) {
-        error(QStringLiteral("check takes one FILE; see 'casarina-project check --help'"));
-        return UsageError;
-    }
+    const int parsed = parseCommand(parser, arguments, 1, QStringLiteral("one FILE"));
+    if (parsed >= 0)
+        return parsed;
     const QString path = parser.positionalArguments().first();
     QByteArray bytes;
     if (!readInput(path, &bytes))

@@ -329,18 +329,9 @@ int diff(const QStringList& arguments)
     parser.addOption({QStringLiteral("json"), QStringLiteral("Print one JSON document.")});
     parser.addPositionalArgument(QStringLiteral("A.xml"), QStringLiteral("The older version."));
     parser.addPositionalArgument(QStringLiteral("B.xml"), QStringLiteral("The newer version."));
-    if (!parser.parse(arguments)) {
-        error(parser.errorText());
-        return UsageError;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << parser.helpText();
-        return Success;
-    }
-    if (parser.positionalArguments().size() != 2) {
-        error(QStringLiteral("diff takes A.xml B.xml; see 'casarina-project diff --help'"));
-        return UsageError;
-    }
+    const int parsed = parseCommand(parser, arguments, 2, QStringLiteral("A.xml B.xml"));
+    if (parsed >= 0)
+        return parsed;
     Project before;
     Project after;
     int status = loadProject(parser.positionalArguments().at(0), &before);

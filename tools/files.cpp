@@ -18,6 +18,27 @@ void error(const QString& message)
     QTextStream(stderr) << "casarina-project: " << message << '\n';
 }
 
+int parseCommand(QCommandLineParser& parser, const QStringList& arguments, int positionals,
+                 const QString& expected)
+{
+    if (!parser.parse(arguments)) {
+        error(parser.errorText());
+        return UsageError;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        QTextStream(stdout) << parser.helpText();
+        return Success;
+    }
+    if (parser.positionalArguments().size() != positionals) {
+        // The program name the parser sees is "casarina-project COMMAND".
+        const QString command = arguments.value(0).section(QLatin1Char(' '), 1);
+        error(QStringLiteral("%1 takes %2; see 'casarina-project %1 --help'")
+                  .arg(command, expected));
+        return UsageError;
+    }
+    return -1;
+}
+
 bool readInput(const QString& path, QByteArray* bytes)
 {
     QFile file;

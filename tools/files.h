@@ -10,6 +10,7 @@ class ReaderDiagnostics;
 }
 
 #include <QByteArray>
+#include <QCommandLineParser>
 #include <QString>
 
 namespace tool {
@@ -30,6 +31,13 @@ int loadProject(const QString& path, projects::Project* project);
 /// Writes @p bytes to @p path ("-" or empty for standard output) atomically: an existing
 /// file is replaced only once the new content is complete. Returns an exit status.
 int writeOutput(const QString& path, const QByteArray& bytes);
+
+/// Parses a command's @p arguments with @p parser and answers --help. Returns -1 when the
+/// command is to go on, or the exit status to end it with: Success after --help, UsageError
+/// (with a message) for unknown options or when there are not exactly @p positionals
+/// positional arguments, described to the user as @p expected.
+int parseCommand(QCommandLineParser& parser, const QStringList& arguments, int positionals,
+                 const QString& expected);
 
 /// Prints "casarina-project: MESSAGE" on stderr.
 void error(const QString& message);

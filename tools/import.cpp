@@ -15,7 +15,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTextStream>
 
 using namespace projects;
 
@@ -82,15 +81,10 @@ int import(const QStringList& arguments)
     parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
                       QStringLiteral("Write to OUT instead of standard output."),
                       QStringLiteral("OUT")});
-    if (!parser.parse(arguments)) {
-        error(parser.errorText());
-        return UsageError;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << parser.helpText();
-        return Success;
-    }
-    if (!parser.positionalArguments().isEmpty() || !parser.isSet(QStringLiteral("building"))) {
+    const int parsed = parseCommand(parser, arguments, 0, QStringLiteral("no FILE arguments"));
+    if (parsed >= 0)
+        return parsed;
+    if (!parser.isSet(QStringLiteral("building"))) {
         error(QStringLiteral("import needs --building FILE.json and no other arguments; see "
                              "'casarina-project import --help'"));
         return UsageError;

@@ -405,18 +405,9 @@ int info(const QStringList& arguments)
     parser.addOption({QStringLiteral("json"), QStringLiteral("Print one JSON document.")});
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("The project file, or - for standard input."));
-    if (!parser.parse(arguments)) {
-        error(parser.errorText());
-        return UsageError;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << parser.helpText();
-        return Success;
-    }
-    if (parser.positionalArguments().size() != 1) {
-        error(QStringLiteral("info takes one FILE; see 'casarina-project info --help'"));
-        return UsageError;
-    }
+    const int parsed = parseCommand(parser, arguments, 1, QStringLiteral("one FILE"));
+    if (parsed >= 0)
+        return parsed;
     Project project;
     const int status = loadProject(parser.positionalArguments().first(), &project);
     if (status != Success)

@@ -253,20 +253,14 @@ int merge(const QStringList& arguments)
                                  QStringLiteral("The administrator's project file."));
     parser.addPositionalArgument(QStringLiteral("PROFILE.xml"),
                                  QStringLiteral("The user's project file."));
-    if (!parser.parse(arguments)) {
-        error(parser.errorText());
-        return UsageError;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << parser.helpText();
-        return Success;
-    }
+    int status = parseCommand(parser, arguments, 2, QStringLiteral("ADMIN.xml PROFILE.xml"));
+    if (status >= 0)
+        return status;
     const bool admin = parser.isSet(QStringLiteral("admin"));
     const bool profile = parser.isSet(QStringLiteral("profile"));
     const bool keepOwnValues = parser.isSet(QStringLiteral("keep-own-values"));
     const bool adoptStructure = parser.isSet(QStringLiteral("adopt-structure"));
-    if (parser.positionalArguments().size() != 2 || admin == profile
-        || (admin && (keepOwnValues || adoptStructure))) {
+    if (admin == profile || (admin && (keepOwnValues || adoptStructure))) {
         error(QStringLiteral("merge takes ADMIN.xml PROFILE.xml and either --admin or --profile "
                              "[--keep-own-values] [--adopt-structure]; see "
                              "'casarina-project merge --help'"));
@@ -275,7 +269,7 @@ int merge(const QStringList& arguments)
 
     Project adminProject;
     Project profileProject;
-    int status = loadProject(parser.positionalArguments().at(0), &adminProject);
+    status = loadProject(parser.positionalArguments().at(0), &adminProject);
     if (status == Success)
         status = loadProject(parser.positionalArguments().at(1), &profileProject);
     if (status != Success)

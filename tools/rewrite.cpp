@@ -8,7 +8,6 @@
 
 #include <QBuffer>
 #include <QCommandLineParser>
-#include <QTextStream>
 
 using namespace projects;
 
@@ -30,18 +29,9 @@ int rewrite(const QStringList& arguments)
                                      "switch times and the vacation flag.")});
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("The project file, or - for standard input."));
-    if (!parser.parse(arguments)) {
-        error(parser.errorText());
-        return UsageError;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << parser.helpText();
-        return Success;
-    }
-    if (parser.positionalArguments().size() != 1) {
-        error(QStringLiteral("rewrite takes one FILE; see 'casarina-project rewrite --help'"));
-        return UsageError;
-    }
+    const int parsed = parseCommand(parser, arguments, 1, QStringLiteral("one FILE"));
+    if (parsed >= 0)
+        return parsed;
     Project project;
     const int status = loadProject(parser.positionalArguments().first(), &project);
     if (status != Success)

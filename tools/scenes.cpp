@@ -27,18 +27,11 @@ namespace {
 int parseArguments(QCommandLineParser& parser, const QStringList& arguments,
                    const QString& command)
 {
-    if (!parser.parse(arguments)) {
-        error(parser.errorText());
-        return UsageError;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << parser.helpText() << '\n' << datapointTableHelp();
-        return Success;
-    }
-    if (parser.positionalArguments().size() != 1) {
-        error(QStringLiteral("%1 takes one FILE; see 'casarina-project %1 --help'").arg(command));
-        return UsageError;
-    }
+    parser.setApplicationDescription(parser.applicationDescription() + QStringLiteral("\n\n")
+                                     + datapointTableHelp());
+    const int parsed = parseCommand(parser, arguments, 1, QStringLiteral("one FILE"));
+    if (parsed >= 0)
+        return parsed;
     if (!parser.isSet(QStringLiteral("datapoints"))) {
         error(QStringLiteral("%1 needs --datapoints TABLE.json").arg(command));
         return UsageError;
@@ -58,7 +51,7 @@ int exportScenes(const QStringList& arguments)
         "with --compiled they are the compiled steps with running numbers and formats."));
     parser.addHelpOption();
     parser.addOption({QStringLiteral("datapoints"),
-                      QStringLiteral("The device datapoint table (see below)."),
+                      QStringLiteral("The device datapoint table (see above)."),
                       QStringLiteral("TABLE.json")});
     parser.addOption({QStringLiteral("compiled"), QStringLiteral("Print the compiled steps.")});
     parser.addPositionalArgument(QStringLiteral("FILE"),
@@ -101,7 +94,7 @@ int migrate(const QStringList& arguments)
         "does not know are dropped. Without -o the document goes to standard output."));
     parser.addHelpOption();
     parser.addOption({QStringLiteral("datapoints"),
-                      QStringLiteral("The device datapoint table (see below)."),
+                      QStringLiteral("The device datapoint table (see above)."),
                       QStringLiteral("TABLE.json")});
     parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
                       QStringLiteral("Write to OUT instead of standard output."),
