@@ -4,7 +4,8 @@
 //
 //   casarina-bench [--sizes=1000,10000,100000] [--ratio-size=10000]
 //                  [--memory-size=100000] [--repetitions=5] [--min-time=0.3]
-//                  [--no-memory] [benchmark flags such as --benchmark_filter=read]
+//                  [--no-memory] [--cold-caches]
+//                  [benchmark flags such as --benchmark_filter=read]
 //   casarina-bench --count OPERATION FUNCTIONS [TIMES]
 //                                               one operation, for callgrind or perf
 //   casarina-bench --memory-child FILE           internal: the memory measurement
@@ -32,6 +33,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <functional>
 #include <map>
@@ -64,6 +66,7 @@ struct Options
     int repetitions = 5;
     double minTime = 0.3;
     bool memory = true;
+    bool coldCaches = false; // the merges start with the processor's caches flushed
 };
 
 // Takes our own options out of argv, leaving Google Benchmark's flags in place.
@@ -88,6 +91,8 @@ Options takeOptions(int* argc, char** argv)
             options.minTime = std::max(0.0, value.toDouble());
         } else if (argument == QLatin1String("--no-memory")) {
             options.memory = false;
+        } else if (argument == QLatin1String("--cold-caches")) {
+            options.coldCaches = true;
         } else {
             argv[kept++] = argv[i];
         }
@@ -164,6 +169,30 @@ void releaseUntimed(benchmark::State& state, Project* project)
     *project = Project();
     state.ResumeTiming();
 }
+
+// Writes a buffer larger than the processor's caches, so that what a merge then touches
+// comes from main memory at every size, as it does for large projects anyway.
+class CacheFlusher
+{
+public:
+    explicit CacheFlusher(bool enabled)
+        : m_buffer(enabled ? 256 * 1024 * 1024 : 0, Qt::Uninitialized)
+    {
+    }
+
+    void flush()
+    {
+        if (m_buffer.isEmpty())
+            return;
+        ++m_round;
+        std::memset(m_buffer.data(), m_round, size_t(m_buffer.size()));
+        benchmark::DoNotOptimize(m_buffer.data());
+    }
+
+private:
+    QByteArray m_buffer;
+    char m_round = 0;
+};
 
 using Body = std::function<void(benchmark::State&)>;
 
@@ -245,19 +274,23 @@ void registerBenchmarks(const Options& options, QMap<int, std::shared_ptr<Inputs
         // while the clock is stopped. A fixed number of iterations keeps the untimed
         // reading within bounds.
         const int mergeIterations = std::max(1, 20000 / functions);
-        add(benchName("merge-admin", functions), options, [inputs](benchmark::State& state) {
+        const bool cold = options.coldCaches;
+        add(benchName("merge-admin", functions), options, [inputs, cold](benchmark::State& state) {
             const Project& other = inputs->profileProject();
             const QByteArray& xml = inputs->admin().xml;
+            CacheFlusher caches(cold);
             Project own;
             for (auto _ : state) {
                 state.PauseTiming();
                 own = readModel(xml);
+                caches.flush();
                 state.ResumeTiming();
                 benchmark::DoNotOptimize(mergeAdmin(own, other));
                 releaseUntimed(state, &own);
             }
         }, mergeIterations);
-        add(benchName("merge-profile", functions), options, [inputs](benchmark::State& state) {
+        add(benchName("merge-profile", functions), options,
+            [inputs, cold](benchmark::State& state) {
             const Project& other = inputs->profileProject();
             const QByteArray& xml = inputs->admin().xml;
             // The host deleted every other scene trigger of the installation.
@@ -265,22 +298,26 @@ void registerBenchmarks(const Options& options, QMap<int, std::shared_ptr<Inputs
             const QList<QUuid>& triggers = inputs->admin().sceneTriggers;
             for (int i = 0; i < triggers.size(); i += 2)
                 deleted.append(triggers.at(i));
+            CacheFlusher caches(cold);
             Project own;
             for (auto _ : state) {
                 state.PauseTiming();
                 own = readModel(xml);
+                caches.flush();
                 state.ResumeTiming();
                 benchmark::DoNotOptimize(mergeProfile(own, other, deleted));
                 releaseUntimed(state, &own);
             }
         }, mergeIterations);
-        add(benchName("merge-adopt", functions), options, [inputs](benchmark::State& state) {
+        add(benchName("merge-adopt", functions), options, [inputs, cold](benchmark::State& state) {
             const Project& other = inputs->profileProject();
             const QByteArray& xml = inputs->admin().xml;
+            CacheFlusher caches(cold);
             Project own;
             for (auto _ : state) {
                 state.PauseTiming();
                 own = readModel(xml);
+                caches.flush();
                 state.ResumeTiming();
                 benchmark::DoNotOptimize(mergeAdoptStructure(own, other));
                 releaseUntimed(state, &own);
@@ -373,10 +410,12 @@ MemoryFigures measureMemory(int functions, QMap<int, std::shared_ptr<Inputs>>& c
     for (const QByteArray& line : lines) {
         const int equals = line.indexOf('=');
         if (equals > 0)
-            values.insert(QString::fromLatin1(line.left(equals)), line.mid(equals + 1).toLongLong());
+            values.insert(QString::fromLatin1(line.left(equals)),
+                          line.mid(equals + 1).toLongLong());
     }
     figures.beforeBytes = values.value(QStringLiteral("before")) * 1024;
-    figures.heldBytes = (values.value(QStringLiteral("after")) - values.value(QStringLiteral("before"))) * 1024;
+    figures.heldBytes =
+        (values.value(QStringLiteral("after")) - values.value(QStringLiteral("before"))) * 1024;
     figures.peakBytes = values.value(QStringLiteral("peak")) * 1024;
     figures.functions = int(values.value(QStringLiteral("functions")));
     figures.ok = figures.functions > 0;
