@@ -128,7 +128,11 @@ SwitchTime::SwitchTime(const QJsonObject& json)
     const auto kind = json.constFind(QLatin1String("kind"));
     if (kind != end) {
         const QByteArray key = kind.value().toString().toUtf8();
-        d->type = QMetaEnum::fromType<SwitchTimeType>().keyToValue(key.constData());
+        // QMetaEnum also takes scoped keys ("SwitchTime::Time"), which are no kind names.
+        d->type = key.contains(':')
+                      ? SwitchTimeType(-1)
+                      : SwitchTimeType(QMetaEnum::fromType<SwitchTimeType>().keyToValue(
+                            key.constData()));
     }
     const auto offset = json.constFind(QLatin1String("offset"));
     if (offset != end)

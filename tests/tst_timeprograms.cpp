@@ -512,6 +512,8 @@ void tst_TimePrograms::switchTimeJson_data()
     QTest::newRow("kind in other letter case is unknown")
         << id + "\"kind\":\"astrosunrise\"}"
         << "0 254 00:00:00 -1 0 06:00:00-17:00:00";
+    QTest::newRow("scoped kind is unknown") << id + "\"kind\":\"SwitchTime::Time\"}"
+                                            << "0 254 00:00:00 -1 0 06:00:00-17:00:00";
     QTest::newRow("kind given as a number is unknown") << id + "\"kind\":2}"
                                                        << "0 254 00:00:00 -1 0 06:00:00-17:00:00";
     QTest::newRow("percent text, empty object, number keep their positions")
