@@ -54,6 +54,18 @@ put('reader', '<?xml version="1.0"?>\n<!DOCTYPE project [<!ELEMENT project ANY>]
               '</project>\n' % NS)
 put('reader', '<project xmlns="http://schemas.casarina.org/Tessaro/2016/12" name="legacy">'
               '<scenes><scene id="_01" name="s" number="3"/></scenes></project>\n')
+# The parts of a scene that the writer leaves to the host, prefixes declared below the
+# document element, character references and an entity declaration.
+put('reader', '<project xmlns="%s" xmlns:p="%s/profile" name="&#x41;&#xD83D;&#xDE00;">'
+              '<scenes><p:scene id="_00112233445566778899aabbccddeeff" name="s" color="#ff0000">'
+              '<trigger scene-ref="_00112233445566778899aabbccddeef0"/>'
+              '<trigger panic="true" centralOff="yes" timer="5"/>'
+              '<snapshot function-ref="_00112233445566778899aabbccddeef1">'
+              '<datapoint address="1/1/1" value="{&quot;a&quot;:[1]}"/></snapshot>'
+              '<q:x xmlns:q="urn:q"><q:y xmlns:r="urn:r"/></q:x>'
+              '</p:scene></scenes></project>\n' % (NS, NS))
+put('reader', '<?xml version="1.0"?>\n<!DOCTYPE project [<!ENTITY e "x">]>\n'
+              '<project xmlns="%s" name="&e;"/>\n' % NS)
 
 # additionalvalues: the decoded blobs of the documents, and one blob per value type that a
 # switch time may carry.
