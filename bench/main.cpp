@@ -9,6 +9,8 @@
 //   casarina-bench --count OPERATION FUNCTIONS [TIMES]
 //                                               one operation, for callgrind or perf
 //   casarina-bench --memory-child FILE           internal: the memory measurement
+//   casarina-bench --generate FUNCTIONS FILE     writes the generated project file, for
+//                                                profiling with heaptrack and the like
 
 #include "generator.h"
 #include "workloads.h"
@@ -613,6 +615,13 @@ int main(int argc, char** argv)
 {
     if (argc == 3 && qstrcmp(argv[1], "--memory-child") == 0)
         return memoryChild(QString::fromLocal8Bit(argv[2]));
+    if (argc == 4 && qstrcmp(argv[1], "--generate") == 0) {
+        QFile file(QString::fromLocal8Bit(argv[3]));
+        if (!file.open(QIODevice::WriteOnly))
+            return 1;
+        const QByteArray xml = generate(Shape::cube(std::max(1, atoi(argv[2])))).xml;
+        return file.write(xml) == xml.size() ? 0 : 1;
+    }
 
     // The merges trace every function at debug level; a host that does not read the trace
     // filters it out, and so does the benchmark.
