@@ -71,6 +71,8 @@ private slots:
     void infoJson();
     void infoFromStandardInput();
     void rewriteReadsBackToTheSameProject();
+    void rewriteWithoutVacation_data();
+    void rewriteWithoutVacation();
     void rewriteNeverTouchesOutputOnFailure();
     void rewriteReplacesInputOnlyWhenAsked();
     void importBuildsTheExampleBuilding();
@@ -230,6 +232,27 @@ void tst_Tool::rewriteReadsBackToTheSameProject()
         rewritten.remove(QLatin1String(key));
     }
     QCOMPARE(rewritten, original);
+}
+
+void tst_Tool::rewriteWithoutVacation_data()
+{
+    QTest::addColumn<QStringList>("flags");
+    QTest::addColumn<bool>("vacation");
+    QTest::newRow("default") << QStringList() << true;
+    QTest::newRow("--no-vacation") << QStringList{QStringLiteral("--no-vacation")} << false;
+}
+
+void tst_Tool::rewriteWithoutVacation()
+{
+    QFETCH(QStringList, flags);
+    QFETCH(bool, vacation);
+    const Run result = run(QStringList{QStringLiteral("rewrite"), example()} + flags);
+    QCOMPARE(result.status, 0);
+    QVERIFY(result.out.contains("<project"));
+    // Functions and groups write true/false; automatic programs always write yes/no.
+    QCOMPARE(result.out.contains("runOnVacation=\"true\""), vacation);
+    QCOMPARE(result.out.contains("runOnVacation=\"false\""), vacation);
+    QVERIFY(result.out.contains("runOnVacation=\"yes\""));
 }
 
 void tst_Tool::rewriteNeverTouchesOutputOnFailure()

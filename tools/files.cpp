@@ -3,6 +3,7 @@
 #include "commands.h"
 
 #include <projects/reader/projectreader.h>
+#include <projects/writer/projectwriter.h>
 
 #include <QBuffer>
 #include <QFile>
@@ -120,6 +121,17 @@ int writeOutput(const QString& path, const QByteArray& bytes)
         return FileError;
     }
     return Success;
+}
+
+int writeProject(const QString& path, const projects::Project& project, bool withVacation)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    projects::ProjectWriter writer;
+    writer.setWithVacation(withVacation);
+    writer.write(project, &buffer);
+    return writeOutput(path, bytes);
 }
 
 } // namespace tool

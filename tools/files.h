@@ -32,6 +32,11 @@ int loadProject(const QString& path, projects::Project* project);
 /// file is replaced only once the new content is complete. Returns an exit status.
 int writeOutput(const QString& path, const QByteArray& bytes);
 
+/// Writes @p project as a project file to @p path, as writeOutput() does; without
+/// @p withVacation the vacation attributes are left out. Returns an exit status.
+int writeProject(const QString& path, const projects::Project& project,
+                 bool withVacation = true);
+
 /// Parses a command's @p arguments with @p parser and answers --help. Returns -1 when the
 /// command is to go on, or the exit status to end it with: Success after --help, UsageError
 /// (with a message) for unknown options or when there are not exactly @p positionals

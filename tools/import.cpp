@@ -8,9 +8,7 @@
 #include <projects/project.h>
 #include <projects/scene.h>
 #include <projects/common/conversions.h>
-#include <projects/writer/projectwriter.h>
 
-#include <QBuffer>
 #include <QCommandLineParser>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -157,11 +155,7 @@ int import(const QStringList& arguments)
         project.scenes().append(Scene::fromJson(array, addressToFunction));
     }
 
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    ProjectWriter().write(project, &buffer);
-    return writeOutput(parser.value(QStringLiteral("output")), bytes);
+    return writeProject(parser.value(QStringLiteral("output")), project);
 }
 
 } // namespace tool

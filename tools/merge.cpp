@@ -15,9 +15,7 @@
 #include <projects/scenetrigger.h>
 #include <projects/simulation.h>
 #include <projects/common/conversions.h>
-#include <projects/writer/projectwriter.h>
 
-#include <QBuffer>
 #include <QCommandLineParser>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -291,11 +289,7 @@ int merge(const QStringList& arguments)
     report.insert(QStringLiteral("triggers"), sortedArray(items.triggers()));
 
     if (parser.isSet(QStringLiteral("output"))) {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        ProjectWriter().write(result, &buffer);
-        status = writeOutput(parser.value(QStringLiteral("output")), bytes);
+        status = writeProject(parser.value(QStringLiteral("output")), result);
         if (status != Success)
             return status;
     }

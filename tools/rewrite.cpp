@@ -4,9 +4,7 @@
 #include "files.h"
 
 #include <projects/project.h>
-#include <projects/writer/projectwriter.h>
 
-#include <QBuffer>
 #include <QCommandLineParser>
 
 using namespace projects;
@@ -37,13 +35,8 @@ int rewrite(const QStringList& arguments)
     if (status != Success)
         return status;
 
-    ProjectWriter writer;
-    writer.setWithVacation(!parser.isSet(QStringLiteral("no-vacation")));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    writer.write(project, &buffer);
-    return writeOutput(parser.value(QStringLiteral("output")), bytes);
+    return writeProject(parser.value(QStringLiteral("output")), project,
+                        !parser.isSet(QStringLiteral("no-vacation")));
 }
 
 } // namespace tool

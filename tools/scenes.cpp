@@ -8,9 +8,7 @@
 #include <projects/scene.h>
 #include <projects/snapshot.h>
 #include <projects/common/conversions.h>
-#include <projects/writer/projectwriter.h>
 
-#include <QBuffer>
 #include <QCommandLineParser>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -123,11 +121,7 @@ int migrate(const QStringList& arguments)
     }
     QTextStream(stderr) << "casarina-project: migrated " << migrated << " snapshots\n";
 
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    ProjectWriter().write(project, &buffer);
-    return writeOutput(parser.value(QStringLiteral("output")), bytes);
+    return writeProject(parser.value(QStringLiteral("output")), project);
 }
 
 } // namespace tool
