@@ -4,10 +4,11 @@
     fuzz/summary.py <build dir> [target=minutes ...]
 
 Prints one Markdown row per target: runs, wall and CPU minutes, executions, the final
-coverage, the working corpus, and where in its last run the last new edge was found (a
-late find means the target was still growing). CPU minutes come from campaign.tsv; a
-run that has no line there (one stopped from outside) counts its wall time in the wall
-column only; target=minutes adds CPU minutes measured otherwise.
+coverage, the working corpus, the largest peak resident size of a run, and where in its
+last run the last new edge was found (a late find means the target was still growing).
+CPU minutes come from campaign.tsv; a run that has no line there (one stopped from
+outside) counts its wall time in the wall column only; target=minutes adds CPU minutes
+measured otherwise.
 """
 import os
 import re
@@ -15,12 +16,13 @@ import sys
 from collections import defaultdict
 
 DONE = re.compile(r"^Done (\d+) runs in (\d+) second")
+PEAK = re.compile(r"^stat::peak_rss_mb:\s+(\d+)")
 STATUS = re.compile(r"^#(\d+)\s+(\w+)\s+cov: (\d+) ft: (\d+)(?:.*exec/s: (\d+))?")
 
 
 def read_log(path):
     run = {"executions": 0, "wall": 0.0, "cov": 0, "ft": 0, "start_cov": None,
-           "last_new_edge": 0}
+           "last_new_edge": 0, "peak_mb": 0}
     previous_cov = None
     rate = 0
     with open(path, errors="replace") as log:
@@ -29,6 +31,10 @@ def read_log(path):
             if done:
                 run["executions"] = int(done.group(1))
                 run["wall"] = float(done.group(2))
+                continue
+            peak = PEAK.match(line)
+            if peak:
+                run["peak_mb"] = int(peak.group(1))
                 continue
             status = STATUS.match(line)
             if not status:
@@ -70,8 +76,8 @@ def main():
     with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "targets")) as f:
         targets = f.read().split()
     print("| Target | Runs | Wall minutes | CPU minutes | Executions | Edges / features |"
-          " Working corpus | Last run: edges at its start, last new edge |")
-    print("|---|---:|---:|---:|---:|---|---|---|")
+          " Working corpus | Peak RSS | Last run: edges at its start, last new edge |")
+    print("|---|---:|---:|---:|---:|---|---|---:|---|")
     for target in targets:
         if not runs[target]:
             continue
@@ -91,6 +97,7 @@ def main():
               f"| {number(sum(r['executions'] for r in runs[target]))} "
               f"| {number(last['cov'])} / {number(last['ft'])} "
               f"| {number(len(files))} inputs, {size / 1e6:.1f} MB "
+              f"| {max(r['peak_mb'] for r in runs[target])} MB "
               f"| {number(last['start_cov'] or 0)}, {where} |")
 
 
