@@ -32,10 +32,18 @@ constexpr QLatin1String Cache =
 /// The namespace of the document element of older files; accepted, never written.
 constexpr QLatin1String Legacy = detail::literal("http://schemas.casarina.org/Tessaro/2016/12");
 
+/// The namespace of what only this library writes: the attributes of the complete document
+/// form that the other namespaces have no way to carry (ProjectWriter::Complete). Declared
+/// on the document element, with the prefix "cp"; a document without it reads as before.
+constexpr QLatin1String Complete =
+    detail::literal("http://schemas.casarina.org/casarina-projects/2026/12");
+
 /// The prefix written for the profile namespace.
 constexpr QLatin1String ProfilePrefix = detail::literal("p");
 /// The prefix written for the cache namespace.
 constexpr QLatin1String CachePrefix = detail::literal("c");
+/// The prefix written for the namespace of the complete form.
+constexpr QLatin1String CompletePrefix = detail::literal("cp");
 
 } // namespace ns
 } // namespace projects
