@@ -114,6 +114,16 @@ void writeAutomatics(QXmlStreamWriter* writer, const QHash<QString, Automatic>& 
 
 ProjectWriter::ProjectWriter() = default;
 
+ProjectWriter::Form ProjectWriter::form() const
+{
+    return m_form;
+}
+
+void ProjectWriter::setForm(Form form)
+{
+    m_form = form;
+}
+
 bool ProjectWriter::withVacation() const
 {
     return m_withVacation;

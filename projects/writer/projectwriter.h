@@ -38,8 +38,31 @@ class Project;
 class PROJECTS_EXPORT ProjectWriter
 {
 public:
-    /// Creates a writer that writes the run-on-vacation attributes (withVacation() true).
+    /// What a written document holds.
+    enum Form {
+        /// Only what the element writers of the model classes write: the file format as
+        /// every reader of project files knows it. What it cannot keep is listed above.
+        Standard,
+        /**
+         * Everything the reader reads back: the standard elements, the vocabulary that
+         * the reader reads but the element writers never write (the project's position
+         * and time zone, `device` and `sensor` elements, actuator parameters, cached
+         * datapoints, status texts, scene triggers and flags, the astronomical fields of
+         * every switch time), and, in a namespace of this library's own, the few fields
+         * that no element of the file format carries. Readers that do not know that
+         * namespace ignore its attributes.
+         */
+        Complete
+    };
+
+    /// Creates a writer of the standard form that writes the run-on-vacation attributes
+    /// (withVacation() true).
     ProjectWriter();
+
+    /// Returns the form of the documents written. @see setForm()
+    Form form() const;
+    /// Chooses the form of the documents written. @see form()
+    void setForm(Form form);
 
     /// Returns @c true if the run-on-vacation attributes, the scenes' switch times and the
     /// project's vacation flag are written. @see setWithVacation()
@@ -59,6 +82,7 @@ public:
     void write(const Project& project, QXmlStreamWriter* writer) const;
 
 private:
+    Form m_form = Standard;
     bool m_withVacation = true;
 };
 
