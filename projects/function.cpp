@@ -133,6 +133,11 @@ void Function::addCachedDatapoint(const QString& role, int datapoint)
     d->cachedDatapoints.insert(role, datapoint);
 }
 
+const QHash<QString, int>& Function::cachedDatapoints() const
+{
+    return d->cachedDatapoints;
+}
+
 int Function::cachedDatapoint(const QString& role) const
 {
     return d->cachedDatapoints.value(role, 0);

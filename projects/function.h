@@ -157,6 +157,9 @@ public:
     /// Returns the datapoint number stored under @p role (letter case counts); 0 when the
     /// role has none. @see addCachedDatapoint()
     int cachedDatapoint(const QString& role) const;
+    /// Returns every cached datapoint number by role; a reference into the shared block.
+    /// @see cachedDatapoint()
+    const QHash<QString, int>& cachedDatapoints() const;
 
     /**
      * @brief Returns the function type that belongs to the group type @p groupType (a

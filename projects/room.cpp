@@ -133,6 +133,11 @@ void Room::restoreProfile(const QString& name, const QString& icon, const QColor
     d->profileColor = color;
 }
 
+QColor Room::profileColor() const
+{
+    return d->profileColor;
+}
+
 QList<Function>& Room::functions() { return d->functions; }
 const QList<Function>& Room::functions() const { return d->functions; }
 

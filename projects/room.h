@@ -151,6 +151,9 @@ public:
     void sync(const Room& other, Project::SyncHints hints);
 
 private:
+    // The complete document form writes what the element writer leaves out.
+    friend class CompleteWriter;
+    Q_DECL_HIDDEN QColor profileColor() const;
     class Private;
     QExplicitlySharedDataPointer<Private> d;
 };

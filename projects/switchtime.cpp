@@ -20,8 +20,6 @@
 
 namespace projects {
 
-namespace {
-
 QByteArray encodeAdditionalValues(const QHash<int, QVariant>& table)
 {
     QByteArray bytes;
@@ -29,6 +27,8 @@ QByteArray encodeAdditionalValues(const QHash<int, QVariant>& table)
     stream << table;
     return bytes.toHex();
 }
+
+namespace {
 
 QTime minutesAfterMidnight(const QJsonValue& value)
 {
@@ -301,6 +301,11 @@ bool SwitchTime::hasAdditionalValue(int index) const
 {
     const auto it = d->additionalValues.constFind(index);
     return it != d->additionalValues.constEnd() && !it->isNull();
+}
+
+const QHash<int, QVariant>& SwitchTime::additionalValues() const
+{
+    return d->additionalValues;
 }
 
 QList<int> SwitchTime::additionalValueIndexes() const

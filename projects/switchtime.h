@@ -150,6 +150,9 @@ public:
     bool hasAdditionalValue(int index) const;
     /// Returns the indexes of the additional values, in the table's (undefined) order.
     QList<int> additionalValueIndexes() const;
+    /// Returns the whole table of additional values by index; a reference into the shared
+    /// block. Unlike additionalValue(), it never adds an index.
+    const QHash<int, QVariant>& additionalValues() const;
 
     /**
      * @brief Writes the start tag of the profile-namespace `switchTime` element with its

@@ -123,13 +123,24 @@ int writeOutput(const QString& path, const QByteArray& bytes)
     return Success;
 }
 
-int writeProject(const QString& path, const projects::Project& project, bool withVacation)
+void addFormOption(QCommandLineParser& parser)
+{
+    parser.addOption({QStringLiteral("standard"),
+                      QStringLiteral("Write the standard form, which every reader of project "
+                                     "files knows, instead of the complete form; it leaves out "
+                                     "what `check` lists.")});
+}
+
+int writeProject(const QString& path, const projects::Project& project,
+                 const QCommandLineParser& parser, bool withVacation)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     projects::ProjectWriter writer;
     writer.setWithVacation(withVacation);
+    writer.setForm(parser.isSet(QStringLiteral("standard")) ? projects::ProjectWriter::Standard
+                                                            : projects::ProjectWriter::Complete);
     writer.write(project, &buffer);
     return writeOutput(path, bytes);
 }

@@ -32,10 +32,15 @@ int loadProject(const QString& path, projects::Project* project);
 /// file is replaced only once the new content is complete. Returns an exit status.
 int writeOutput(const QString& path, const QByteArray& bytes);
 
-/// Writes @p project as a project file to @p path, as writeOutput() does; without
-/// @p withVacation the vacation attributes are left out. Returns an exit status.
+/// Adds the option --standard, which chooses the standard form of the project file a
+/// command writes instead of the complete form. @see writeProject()
+void addFormOption(QCommandLineParser& parser);
+
+/// Writes @p project as a project file to @p path, as writeOutput() does, in the form that
+/// @p parser's options choose (addFormOption()); without @p withVacation the vacation
+/// attributes are left out. Returns an exit status.
 int writeProject(const QString& path, const projects::Project& project,
-                 bool withVacation = true);
+                 const QCommandLineParser& parser, bool withVacation = true);
 
 /// Parses a command's @p arguments with @p parser and answers --help. Returns -1 when the
 /// command is to go on, or the exit status to end it with: Success after --help, UsageError

@@ -79,6 +79,7 @@ int import(const QStringList& arguments)
     parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
                       QStringLiteral("Write to OUT instead of standard output."),
                       QStringLiteral("OUT")});
+    addFormOption(parser);
     const int parsed = parseCommand(parser, arguments, 0, QStringLiteral("no FILE arguments"));
     if (parsed >= 0)
         return parsed;
@@ -155,7 +156,7 @@ int import(const QStringList& arguments)
         project.scenes().append(Scene::fromJson(array, addressToFunction));
     }
 
-    return writeProject(parser.value(QStringLiteral("output")), project);
+    return writeProject(parser.value(QStringLiteral("output")), project, parser);
 }
 
 } // namespace tool

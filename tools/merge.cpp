@@ -251,6 +251,7 @@ int merge(const QStringList& arguments)
                                  QStringLiteral("The administrator's project file."));
     parser.addPositionalArgument(QStringLiteral("PROFILE.xml"),
                                  QStringLiteral("The user's project file."));
+    addFormOption(parser);
     int status = parseCommand(parser, arguments, 2, QStringLiteral("ADMIN.xml PROFILE.xml"));
     if (status >= 0)
         return status;
@@ -289,7 +290,7 @@ int merge(const QStringList& arguments)
     report.insert(QStringLiteral("triggers"), sortedArray(items.triggers()));
 
     if (parser.isSet(QStringLiteral("output"))) {
-        status = writeProject(parser.value(QStringLiteral("output")), result);
+        status = writeProject(parser.value(QStringLiteral("output")), result, parser);
         if (status != Success)
             return status;
     }

@@ -25,6 +25,7 @@ int rewrite(const QStringList& arguments)
     parser.addOption({QStringLiteral("no-vacation"),
                       QStringLiteral("Leave out the run-on-vacation attributes, the scenes' "
                                      "switch times and the vacation flag.")});
+    addFormOption(parser);
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("The project file, or - for standard input."));
     const int parsed = parseCommand(parser, arguments, 1, QStringLiteral("one FILE"));
@@ -35,7 +36,7 @@ int rewrite(const QStringList& arguments)
     if (status != Success)
         return status;
 
-    return writeProject(parser.value(QStringLiteral("output")), project,
+    return writeProject(parser.value(QStringLiteral("output")), project, parser,
                         !parser.isSet(QStringLiteral("no-vacation")));
 }
 

@@ -97,6 +97,7 @@ int migrate(const QStringList& arguments)
     parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
                       QStringLiteral("Write to OUT instead of standard output."),
                       QStringLiteral("OUT")});
+    addFormOption(parser);
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("The project file, or - for standard input."));
     const int parsed = parseArguments(parser, arguments, QStringLiteral("migrate"));
@@ -121,7 +122,7 @@ int migrate(const QStringList& arguments)
     }
     QTextStream(stderr) << "casarina-project: migrated " << migrated << " snapshots\n";
 
-    return writeProject(parser.value(QStringLiteral("output")), project);
+    return writeProject(parser.value(QStringLiteral("output")), project, parser);
 }
 
 } // namespace tool

@@ -15,8 +15,7 @@
 namespace projects {
 
 /// Returns the keys of @p table in ascending order (days, indexes, sensor numbers).
-template <typename V>
-QList<int> sortedKeys(const QHash<int, V>& table)
+template <typename V> QList<int> sortedKeys(const QHash<int, V>& table)
 {
     QList<int> keys = table.keys();
     std::sort(keys.begin(), keys.end());
@@ -24,8 +23,7 @@ QList<int> sortedKeys(const QHash<int, V>& table)
 }
 
 /// Returns the keys of @p table in ascending text order (roles, identifiers, names).
-template <typename V>
-QStringList sortedKeys(const QHash<QString, V>& table)
+template <typename V> QStringList sortedKeys(const QHash<QString, V>& table)
 {
     QStringList keys = table.keys();
     std::sort(keys.begin(), keys.end());
@@ -45,8 +43,7 @@ bool datapointKeyLess(const QString& a, const QString& b);
 QStringList sortedDatapointKeys(QStringList keys);
 
 /// Returns the keys of @p table sorted with datapointKeyLess().
-template <typename V>
-QStringList sortedDatapointKeys(const QHash<QString, V>& table)
+template <typename V> QStringList sortedDatapointKeys(const QHash<QString, V>& table)
 {
     return sortedDatapointKeys(table.keys());
 }

@@ -7,11 +7,17 @@
 #include <projects/deletableitems.h>
 #include <projects/switchtime.h>
 
+#include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QUuid>
+#include <QVariant>
 
 namespace projects {
+
+/// Returns the text of the "additionalValues" attribute of a switch time: the table in
+/// QDataStream's container form, hexadecimal.
+QByteArray encodeAdditionalValues(const QHash<int, QVariant>& table);
 
 /// Returns @c true if debug messages of the default category reach the message handler:
 /// the merges build their traces only then.

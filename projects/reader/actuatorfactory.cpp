@@ -6,6 +6,7 @@
 #include <projects/function.h>
 #include <projects/projectenum.h>
 #include <projects/common/conversions.h>
+#include <projects/common/namespaces.h>
 
 #include <utils/tools.h>
 
@@ -72,6 +73,10 @@ IFactory* ActuatorFactory::forElement(const Project& project, int appId,
                       cache->sharedText(attributes.value(QStringLiteral("onIcon"))),
                       cache->sharedText(attributes.value(QStringLiteral("offIcon"))));
     actuator.setAppId(appId);
+    // Only documents of the complete form carry a use case outside the parameters.
+    const QString useCase = namespacedValue(attributes, ns::Complete, QLatin1String("useCase"));
+    if (!useCase.isEmpty())
+        actuator.setUseCase(useCase.toInt());
     Project owner(project);
     owner.actuators().append(actuator);
     return new ActuatorFactory(actuator, functionTypeOf(appId), cache);

@@ -63,6 +63,11 @@ IFactory* FunctionFactory::forElement(QList<Function>& owner, const QXmlAttribut
     function.setOffIcon(
         cache->sharedText(namespacedValue(attributes, ns::Profile, QLatin1String("offIcon"))));
 
+    // Only documents of the complete form give the simulation a type of its own.
+    if (const auto simulationType =
+            completeEnumValue<Function::FunctionType>(attributes, QLatin1String("simulationType")))
+        function.simulation().setType(Function::FunctionType(*simulationType));
+
     const Function::FunctionType type = function.type();
     if (type == Function::StateStatus || type == Function::TemperatureStatus) {
         function.setAddress(decimalValue(attributes.value(QStringLiteral("address"))));
@@ -98,7 +103,9 @@ IFactory* FunctionFactory::createChild(const QString& namespaceUri, const QStrin
         m_function.addCachedDatapoint(m_cache->sharedText(attributes.value(QStringLiteral("role"))),
                                       decimalValue(attributes.value(QStringLiteral("datapoint"))));
     } else if (nameIs(localName, "simulation")) {
-        const Simulation simulation = simulationFromAttributes(attributes, type, m_cache);
+        // The function's type, or the one a complete document gave the simulation.
+        const Simulation simulation =
+            simulationFromAttributes(attributes, m_function.simulation().type(), m_cache);
         m_function.setSimulation(simulation);
         return new SimulationFactory(simulation);
     } else if (nameIs(localName, "switchTime")) {

@@ -3,9 +3,14 @@
 
 #include <QDateTime>
 #include <QHash>
+#include <QMetaEnum>
 #include <QSet>
 #include <QString>
 #include <QXmlAttributes>
+
+#include <projects/common/namespaces.h>
+
+#include <optional>
 
 // The SAX classes of QtXml are deprecated in Qt 5.15; the reader is built on them.
 QT_WARNING_PUSH
@@ -95,6 +100,29 @@ inline QString namespacedValue(const QXmlAttributes& attributes, QLatin1String n
             return attributes.value(i);
     }
     return QString();
+}
+
+/**
+ * Returns the value of the complete form's attribute @p localName: the value of a key of
+ * the enumeration @p Enum, or a decimal number, as the complete form writes values that
+ * have no key; nothing when the attribute is absent or holds neither.
+ */
+template <typename Enum>
+std::optional<int> completeEnumValue(const QXmlAttributes& attributes, QLatin1String localName)
+{
+    const QString text = namespacedValue(attributes, projects::ns::Complete, localName);
+    if (text.isEmpty())
+        return std::nullopt;
+    bool ok = false;
+    const int number = text.toInt(&ok, 10);
+    if (ok)
+        return number;
+    // QMetaEnum also takes scoped keys ("SwitchTime::Time"), which are no keys of the file.
+    const QByteArray key = text.toLatin1();
+    if (key.contains(':'))
+        return std::nullopt;
+    const int value = QMetaEnum::fromType<Enum>().keyToValue(key.constData(), &ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
 }
 
 /**

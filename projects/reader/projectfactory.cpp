@@ -97,9 +97,12 @@ IFactory* ProjectFactory::readLegacySceneTrigger(const QXmlAttributes& attribute
 
 IFactory* ProjectFactory::readSceneTrigger(const QXmlAttributes& attributes)
 {
-    m_project.sceneTriggers().append(
-        SceneTrigger(stringToUuid(attributes.value(QStringLiteral("id"))), QString(), -1,
-                     attributes.value(QStringLiteral("jobId")).toInt()));
+    // Only documents of the complete form carry the name and number of this form.
+    const QString number = namespacedValue(attributes, ns::Complete, QLatin1String("number"));
+    m_project.sceneTriggers().append(SceneTrigger(
+        stringToUuid(attributes.value(QStringLiteral("id"))),
+        kept(namespacedValue(attributes, ns::Complete, QLatin1String("name"))),
+        number.isEmpty() ? -1 : number.toInt(), attributes.value(QStringLiteral("jobId")).toInt()));
     return new NullFactory;
 }
 

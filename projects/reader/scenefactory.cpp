@@ -21,9 +21,13 @@ IFactory* SceneFactory::forElement(const Project& project, const QXmlAttributes&
 {
     // Only the five scene colours survive reading; anything else, none included, is white.
     const QString colorText = attributes.value(QStringLiteral("color"));
-    const QColor color = Scene::allowedSceneColors.contains(colorText.toUpper())
-                             ? QColor(colorText)
-                             : QColor(QStringLiteral("#FFFFFF"));
+    QColor color = Scene::allowedSceneColors.contains(colorText.toUpper())
+                       ? QColor(colorText)
+                       : QColor(QStringLiteral("#FFFFFF"));
+    // Documents of the complete form carry any other colour in their own namespace.
+    const QColor ownColor(namespacedValue(attributes, ns::Complete, QLatin1String("color")));
+    if (ownColor.isValid())
+        color = ownColor;
 
     const Scene scene(
         stringToUuid(attributes.value(QStringLiteral("id"))),

@@ -122,8 +122,13 @@ SwitchTime switchTimeFromAttributes(const QXmlAttributes& attributes)
     const double value = attributes.value(QStringLiteral("value")).toDouble();
     const QUuid id = stringToUuid(attributes.value(QStringLiteral("id")));
 
-    return SwitchTime(id, value, days, start, offset, minStart, maxEnd, limit, additionalValues,
-                      QHash<int, int>());
+    SwitchTime switchTime(id, value, days, start, offset, minStart, maxEnd, limit, additionalValues,
+                          QHash<int, int>());
+    // Only documents of the complete form carry the kind.
+    if (const auto kind =
+            completeEnumValue<SwitchTime::SwitchTimeType>(attributes, QLatin1String("kind")))
+        switchTime.setType(SwitchTime::SwitchTimeType(*kind));
+    return switchTime;
 }
 
 SwitchTimeFactory::SwitchTimeFactory(const SwitchTime& switchTime)

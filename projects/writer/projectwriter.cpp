@@ -1,5 +1,7 @@
 #include "projectwriter.h"
 
+#include "completewriter_p.h"
+
 #include <projects/actuator.h>
 #include <projects/automatic.h>
 #include <projects/floor.h>
@@ -13,102 +15,154 @@
 #include <projects/simulation.h>
 #include <projects/snapshot.h>
 #include <projects/switchtime.h>
+#include <projects/common/order_p.h>
 
 #include <QHash>
 #include <QIODevice>
-#include <QStringList>
 #include <QXmlStreamWriter>
-
-#include <algorithm>
 
 namespace projects {
 
 namespace {
 
-void writeSwitchTimes(QXmlStreamWriter* writer, const QList<SwitchTime>& switchTimes)
+// The walk over the project is the same in both forms; the complete form writes the
+// elements whose own writers leave fields out with CompleteWriter.
+class Walk
 {
-    for (const SwitchTime& switchTime : switchTimes) {
-        switchTime.beginSerialize(writer);
-        switchTime.endSerialize(writer);
+public:
+    Walk(QXmlStreamWriter* writer, bool complete, bool withVacation)
+        : m_writer(writer), m_complete(complete), m_withVacation(withVacation)
+    {
     }
-}
 
-void writeFloors(QXmlStreamWriter* writer, const QList<Floor>& floors, bool withVacation)
-{
-    writer->writeStartElement(QStringLiteral("floors"));
-    for (const Floor& floor : floors) {
-        floor.beginSerialize(writer);
-        for (const Room& room : floor.rooms()) {
-            room.beginSerialize(writer);
-            for (const Function& function : room.functions()) {
-                function.beginSerialize(writer, QString(), withVacation);
-                writeSwitchTimes(writer, function.switchTimes());
-                const Simulation simulation = function.simulation();
-                simulation.beginSerialize(writer);
-                simulation.endSerialize(writer);
-                function.endSerialize(writer);
-            }
-            room.endSerialize(writer);
+    void write(const Project& project) const
+    {
+        project.beginSerialize(m_writer, m_withVacation);
+        if (m_complete)
+            CompleteWriter::writeProjectAttributes(m_writer, project);
+        writeFloors(project.floors());
+        writeActuators(project);
+        writeGroups(project.groups());
+        writeScenes(project);
+        writeLinks(project.links());
+        writeAutomatics(project.automatics());
+        project.endSerialize(m_writer);
+    }
+
+private:
+    void writeSwitchTimes(const QList<SwitchTime>& switchTimes) const
+    {
+        if (m_complete) {
+            CompleteWriter::writeSwitchTimes(m_writer, switchTimes);
+            return;
         }
-        floor.endSerialize(writer);
+        for (const SwitchTime& switchTime : switchTimes) {
+            switchTime.beginSerialize(m_writer);
+            switchTime.endSerialize(m_writer);
+        }
     }
-    writer->writeEndElement();
-}
 
-void writeActuators(QXmlStreamWriter* writer, const QList<Actuator>& actuators)
-{
-    writer->writeStartElement(QStringLiteral("actuators"));
-    for (const Actuator& actuator : actuators)
-        actuator.serialize(writer);
-    writer->writeEndElement();
-}
-
-void writeGroups(QXmlStreamWriter* writer, const QList<Group>& groups, bool withVacation)
-{
-    writer->writeStartElement(QStringLiteral("groups"));
-    for (const Group& group : groups) {
-        group.beginSerialize(writer, withVacation);
-        writeSwitchTimes(writer, group.switchTimes());
-        group.endSerialize(writer);
+    void writeFunction(const Function& function) const
+    {
+        if (m_complete) {
+            CompleteWriter::writeFunction(m_writer, function, m_withVacation);
+            return;
+        }
+        function.beginSerialize(m_writer, QString(), m_withVacation);
+        writeSwitchTimes(function.switchTimes());
+        const Simulation simulation = function.simulation();
+        simulation.beginSerialize(m_writer);
+        simulation.endSerialize(m_writer);
+        function.endSerialize(m_writer);
     }
-    writer->writeEndElement();
-}
 
-void writeScenes(QXmlStreamWriter* writer, const Project& project, bool withVacation)
-{
-    const QHash<QString, int> noDatapointNumbers;
-    writer->writeStartElement(QStringLiteral("scenes"));
-    for (const Scene& scene : project.scenes()) {
-        // The scene writes its own switch times.
-        scene.beginSerialize(writer, withVacation);
-        for (const Snapshot& snapshot : scene.snapshots())
-            snapshot.serialize(writer, noDatapointNumbers);
-        scene.endSerialize(writer);
+    void writeFloors(const QList<Floor>& floors) const
+    {
+        m_writer->writeStartElement(QStringLiteral("floors"));
+        for (const Floor& floor : floors) {
+            floor.beginSerialize(m_writer);
+            for (const Room& room : floor.rooms()) {
+                room.beginSerialize(m_writer);
+                if (m_complete)
+                    CompleteWriter::writeRoomAttributes(m_writer, room);
+                for (const Function& function : room.functions())
+                    writeFunction(function);
+                room.endSerialize(m_writer);
+            }
+            floor.endSerialize(m_writer);
+        }
+        m_writer->writeEndElement();
     }
-    for (const SceneTrigger& trigger : project.sceneTriggers())
-        trigger.serialize(writer);
-    writer->writeEndElement();
-}
 
-void writeLinks(QXmlStreamWriter* writer, const QList<Link>& links)
-{
-    writer->writeStartElement(QStringLiteral("links"));
-    for (const Link& link : links)
-        link.serialize(writer);
-    writer->writeEndElement();
-}
-
-void writeAutomatics(QXmlStreamWriter* writer, const QHash<QString, Automatic>& automatics)
-{
-    QStringList ids = automatics.keys();
-    std::sort(ids.begin(), ids.end());
-    for (const QString& id : qAsConst(ids)) {
-        const Automatic automatic = automatics.value(id);
-        automatic.beginSerialize(writer);
-        writeSwitchTimes(writer, automatic.switchTimes());
-        automatic.endSerialize(writer);
+    void writeActuators(const Project& project) const
+    {
+        m_writer->writeStartElement(QStringLiteral("actuators"));
+        if (m_complete) {
+            CompleteWriter::writeDevices(m_writer, project);
+        } else {
+            for (const Actuator& actuator : project.actuators())
+                actuator.serialize(m_writer);
+        }
+        m_writer->writeEndElement();
     }
-}
+
+    void writeGroups(const QList<Group>& groups) const
+    {
+        m_writer->writeStartElement(QStringLiteral("groups"));
+        for (const Group& group : groups) {
+            group.beginSerialize(m_writer, m_withVacation);
+            writeSwitchTimes(group.switchTimes());
+            group.endSerialize(m_writer);
+        }
+        m_writer->writeEndElement();
+    }
+
+    void writeScenes(const Project& project) const
+    {
+        const QHash<QString, int> noDatapointNumbers;
+        m_writer->writeStartElement(QStringLiteral("scenes"));
+        for (const Scene& scene : project.scenes()) {
+            if (m_complete) {
+                CompleteWriter::writeScene(m_writer, scene, m_withVacation);
+                continue;
+            }
+            // The scene writes its own switch times.
+            scene.beginSerialize(m_writer, m_withVacation);
+            for (const Snapshot& snapshot : scene.snapshots())
+                snapshot.serialize(m_writer, noDatapointNumbers);
+            scene.endSerialize(m_writer);
+        }
+        for (const SceneTrigger& trigger : project.sceneTriggers()) {
+            if (m_complete)
+                CompleteWriter::writeSceneTrigger(m_writer, trigger);
+            else
+                trigger.serialize(m_writer);
+        }
+        m_writer->writeEndElement();
+    }
+
+    void writeLinks(const QList<Link>& links) const
+    {
+        m_writer->writeStartElement(QStringLiteral("links"));
+        for (const Link& link : links)
+            link.serialize(m_writer);
+        m_writer->writeEndElement();
+    }
+
+    void writeAutomatics(const QHash<QString, Automatic>& automatics) const
+    {
+        for (const QString& id : sortedKeys(automatics)) {
+            const Automatic automatic = automatics.value(id);
+            automatic.beginSerialize(m_writer);
+            writeSwitchTimes(automatic.switchTimes());
+            automatic.endSerialize(m_writer);
+        }
+    }
+
+    QXmlStreamWriter* m_writer;
+    bool m_complete;
+    bool m_withVacation;
+};
 
 } // namespace
 
@@ -143,14 +197,7 @@ bool ProjectWriter::write(const Project& project, QIODevice* device) const
 
 void ProjectWriter::write(const Project& project, QXmlStreamWriter* writer) const
 {
-    project.beginSerialize(writer, m_withVacation);
-    writeFloors(writer, project.floors(), m_withVacation);
-    writeActuators(writer, project.actuators());
-    writeGroups(writer, project.groups(), m_withVacation);
-    writeScenes(writer, project, m_withVacation);
-    writeLinks(writer, project.links());
-    writeAutomatics(writer, project.automatics());
-    project.endSerialize(writer);
+    Walk(writer, m_form == Complete, m_withVacation).write(project);
 }
 
 } // namespace projects
