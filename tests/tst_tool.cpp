@@ -89,20 +89,19 @@ void tst_Tool::usageErrors_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QByteArray>("message");
     QTest::newRow("no command") << QStringList() << QByteArray("Usage: casarina-project");
-    QTest::newRow("unknown command") << QStringList{"frobnicate"}
-                                     << QByteArray("unknown command 'frobnicate'");
+    QTest::newRow("unknown command")
+        << QStringList{"frobnicate"} << QByteArray("unknown command 'frobnicate'");
     QTest::newRow("info without file") << QStringList{"info"} << QByteArray("one FILE");
-    QTest::newRow("info with two files") << QStringList{"info", "a.xml", "b.xml"}
-                                         << QByteArray("one FILE");
-    QTest::newRow("unknown option") << QStringList{"info", "--frob", "a.xml"}
-                                    << QByteArray("frob");
-    QTest::newRow("import without building") << QStringList{"import", "--groups", "g.json"}
-                                             << QByteArray("needs --building");
+    QTest::newRow("info with two files")
+        << QStringList{"info", "a.xml", "b.xml"} << QByteArray("one FILE");
+    QTest::newRow("unknown option") << QStringList{"info", "--frob", "a.xml"} << QByteArray("frob");
+    QTest::newRow("import without building")
+        << QStringList{"import", "--groups", "g.json"} << QByteArray("needs --building");
     QTest::newRow("scenes without their function map")
         << QStringList{"import", "--building", "b.json", "--scenes", "s.json"}
         << QByteArray("--scenes and --functions go together");
-    QTest::newRow("export without datapoint table") << QStringList{"export-scenes", "a.xml"}
-                                                    << QByteArray("needs --datapoints");
+    QTest::newRow("export without datapoint table")
+        << QStringList{"export-scenes", "a.xml"} << QByteArray("needs --datapoints");
     QTest::newRow("merge in both modes")
         << QStringList{"merge", "a.xml", "b.xml", "--admin", "--profile"}
         << QByteArray("either --admin or --profile");
@@ -128,8 +127,8 @@ void tst_Tool::inputErrors_data()
     QTest::addColumn<QByteArray>("message");
     QTest::newRow("missing file") << QStringLiteral("/nonexistent/house.xml") << 3
                                   << QByteArray("cannot read /nonexistent/house.xml");
-    QTest::newRow("malformed file") << data(QStringLiteral("malformed.xml")) << 1
-                                    << QByteArray("at line 5 and column");
+    QTest::newRow("malformed file")
+        << data(QStringLiteral("malformed.xml")) << 1 << QByteArray("at line 5 and column");
     QTest::newRow("JSON is no project file") << data(QStringLiteral("datapoints.json")) << 1
                                              << QByteArray("is not a readable project file");
 }
@@ -225,9 +224,8 @@ void tst_Tool::rewriteReadsBackToTheSameProject()
     QJsonObject original = QJsonDocument::fromJson(a.out).object();
     QJsonObject rewritten = QJsonDocument::fromJson(b.out).object();
     // What the file format cannot keep: position, flags and sensor names, appIds.
-    for (const char* key : {"latitude", "longitude", "timezone", "hasWeatherStation",
-                            "hasVeskBox", "lightSensors", "actuators", "counts", "sceneTriggers",
-                            "scenes"}) {
+    for (const char* key : {"latitude", "longitude", "timezone", "hasWeatherStation", "hasVeskBox",
+                            "lightSensors", "actuators", "counts", "sceneTriggers", "scenes"}) {
         original.remove(QLatin1String(key));
         rewritten.remove(QLatin1String(key));
     }
@@ -295,8 +293,8 @@ void tst_Tool::importBuildsTheExampleBuilding()
                               examples + "house-scenes.json", QStringLiteral("--functions"),
                               examples + "house-functions.json"});
     QCOMPARE(imported.status, 0);
-    const Run a = run({QStringLiteral("info"), QStringLiteral("--json"), QStringLiteral("-")},
-                      imported.out);
+    const Run a =
+        run({QStringLiteral("info"), QStringLiteral("--json"), QStringLiteral("-")}, imported.out);
     const Run b = run({QStringLiteral("info"), QStringLiteral("--json"), example()});
     const QJsonObject fromJson = QJsonDocument::fromJson(a.out).object();
     const QJsonObject fromXml = QJsonDocument::fromJson(b.out).object();
@@ -309,8 +307,8 @@ void tst_Tool::importBuildsTheExampleBuilding()
         for (const QJsonValue& floor : project.value("floors").toArray()) {
             for (const QJsonValue& room : floor["rooms"].toArray()) {
                 for (const QJsonValue& function : room["functions"].toArray())
-                    lines << floor["name"].toString() + '/' + room["id"].toString() + '/'
-                                 + function["id"].toString() + ' ' + function["name"].toString();
+                    lines << floor["name"].toString() + '/' + room["id"].toString() + '/' +
+                                 function["id"].toString() + ' ' + function["name"].toString();
             }
         }
         return lines;
@@ -328,8 +326,7 @@ void tst_Tool::exportScenes_data()
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QString>("steps"); // the first scene's steps, sorted, compact
     QTest::newRow("compiled steps")
-        << QStringList{"--compiled"}
-        << QStringLiteral("format=;value=0|format=DPT5;value=kept");
+        << QStringList{"--compiled"} << QStringLiteral("format=;value=0|format=DPT5;value=kept");
     QTest::newRow("export by datapoint number")
         << QStringList() << QStringLiteral("id=13;value=kept|id=14;value=0");
 }
@@ -338,11 +335,10 @@ void tst_Tool::exportScenes()
 {
     QFETCH(QStringList, options);
     QFETCH(QString, steps);
-    const Run result = run(QStringList{QStringLiteral("export-scenes"),
-                                       data(QStringLiteral("legacy-snapshots.xml")),
-                                       QStringLiteral("--datapoints"),
-                                       data(QStringLiteral("datapoints.json"))}
-                           + options);
+    const Run result = run(
+        QStringList{QStringLiteral("export-scenes"), data(QStringLiteral("legacy-snapshots.xml")),
+                    QStringLiteral("--datapoints"), data(QStringLiteral("datapoints.json"))} +
+        options);
     QCOMPARE(result.status, 0);
     const QJsonArray scenes = QJsonDocument::fromJson(result.out).array();
     QCOMPARE(scenes.size(), 1);
@@ -352,11 +348,11 @@ void tst_Tool::exportScenes()
         const QJsonObject object = step.toObject();
         if (object.contains("format")) {
             numbers << object["id"].toInt();
-            texts << "format=" + object["format"].toString() + ";value="
-                         + object["value"].toVariant().toString();
+            texts << "format=" + object["format"].toString() +
+                         ";value=" + object["value"].toVariant().toString();
         } else {
-            texts << "id=" + QString::number(object["id"].toInt()) + ";value="
-                         + object["value"].toVariant().toString();
+            texts << "id=" + QString::number(object["id"].toInt()) +
+                         ";value=" + object["value"].toVariant().toString();
         }
     }
     std::sort(texts.begin(), texts.end());
@@ -368,8 +364,9 @@ void tst_Tool::exportScenes()
 
 void tst_Tool::migrateMovesNumberKeysToAddresses()
 {
-    const Run result = run({QStringLiteral("migrate"), data(QStringLiteral("legacy-snapshots.xml")),
-                            QStringLiteral("--datapoints"), data(QStringLiteral("datapoints.json"))});
+    const Run result =
+        run({QStringLiteral("migrate"), data(QStringLiteral("legacy-snapshots.xml")),
+             QStringLiteral("--datapoints"), data(QStringLiteral("datapoints.json"))});
     QCOMPARE(result.status, 0);
     QVERIFY(result.err.contains("migrated 1 snapshots"));
     const QList<QXmlStreamAttributes> datapoints =
@@ -454,8 +451,8 @@ void tst_Tool::merge()
     const Run result = run(QStringList{QStringLiteral("merge"),
                                        QStringLiteral(CASARINA_EXAMPLES "/house-admin.xml"),
                                        QStringLiteral(CASARINA_EXAMPLES "/house-profile.xml"),
-                                       QStringLiteral("-o"), out}
-                           + options);
+                                       QStringLiteral("-o"), out} +
+                           options);
     QCOMPARE(result.status, 0);
     QVERIFY2(result.err.isEmpty(), result.err.constData()); // traces only with --verbose
     const QJsonObject report = QJsonDocument::fromJson(result.out).object();

@@ -20,10 +20,7 @@ namespace {
 class Report : public ReaderDiagnostics
 {
 public:
-    explicit Report(const QString& path)
-        : m_path(path)
-    {
-    }
+    explicit Report(const QString& path) : m_path(path) {}
 
     void passedOver(Kind kind, int line, const QString& element, const QString& detail) override
     {
@@ -51,8 +48,8 @@ public:
         QString location = m_path;
         if (line >= 0)
             location += QLatin1Char(':') + QString::number(line);
-        m_lines.append(location + QStringLiteral(": ") + what.arg(element)
-                       + (detail.isEmpty() ? QString() : QStringLiteral(" (") + detail + ')'));
+        m_lines.append(location + QStringLiteral(": ") + what.arg(element) +
+                       (detail.isEmpty() ? QString() : QStringLiteral(" (") + detail + ')'));
     }
 
     const QStringList& lines() const { return m_lines; }

@@ -44,8 +44,7 @@ struct Record
     QJsonObject fields;
 };
 
-template <typename Enum>
-QString keyOf(int value)
+template <typename Enum> QString keyOf(int value)
 {
     const char* key = QMetaEnum::fromType<Enum>().valueToKey(value);
     return key ? QString::fromLatin1(key) : QString::number(value);
@@ -66,8 +65,7 @@ QString compact(const QJsonValue& value)
     return QStringLiteral("null");
 }
 
-template <typename Map>
-QJsonObject sortedObject(const Map& map)
+template <typename Map> QJsonObject sortedObject(const Map& map)
 {
     QJsonObject object;
     for (auto it = map.cbegin(); it != map.cend(); ++it)
@@ -84,14 +82,13 @@ QJsonObject withSwitchTimes(QJsonObject fields, const QList<SwitchTime>& list)
         std::sort(days.begin(), days.end());
         for (int day : qAsConst(days))
             timers.append(QStringLiteral("%1=%2").arg(day).arg(st.timerIds().value(day)));
-        fields.insert(QStringLiteral("switchTime ") + uuidToString(st.id()),
-                      QStringLiteral("value %1 at %2, days %3%4, timers %5")
-                          .arg(QString::number(st.value(), 'g', 6),
-                               st.start().toString(Qt::TextDate))
-                          .arg(st.days())
-                          .arg(st.limit() ? QStringLiteral(", limit") : QString(),
-                               timers.isEmpty() ? QStringLiteral("none")
-                                                : timers.join(QLatin1Char(' '))));
+        fields.insert(
+            QStringLiteral("switchTime ") + uuidToString(st.id()),
+            QStringLiteral("value %1 at %2, days %3%4, timers %5")
+                .arg(QString::number(st.value(), 'g', 6), st.start().toString(Qt::TextDate))
+                .arg(st.days())
+                .arg(st.limit() ? QStringLiteral(", limit") : QString(),
+                     timers.isEmpty() ? QStringLiteral("none") : timers.join(QLatin1Char(' '))));
     }
     return fields;
 }
@@ -99,21 +96,18 @@ QJsonObject withSwitchTimes(QJsonObject fields, const QList<SwitchTime>& list)
 QJsonObject simulation(const Simulation& s)
 {
     const QString format = QStringLiteral("yyyy-MM-dd HH:mm:ss");
-    return QJsonObject{{QStringLiteral("id"), s.id()},
-                       {QStringLiteral("enabled"), s.enabled()},
-                       {QStringLiteral("start"), s.startTimeEnable()
-                                                     ? s.startTime().toString(format)
-                                                     : QString()},
-                       {QStringLiteral("end"), s.endTimeEnable() ? s.endTime().toString(format)
-                                                                 : QString()},
-                       {QStringLiteral("startOnNight"), s.startOnNight()},
-                       {QStringLiteral("endOnNight"), s.endOnNight()},
-                       {QStringLiteral("pause"), s.pauseTimeEnable()},
-                       {QStringLiteral("delays"), QJsonArray{s.delayStart(), s.delayEnd()}},
-                       {QStringLiteral("durations"),
-                        QJsonArray{s.durationStart(), s.durationEnd()}},
-                       {QStringLiteral("repeat"), s.repeat()},
-                       {QStringLiteral("timers"), sortedObject(s.timerIds())}};
+    return QJsonObject{
+        {QStringLiteral("id"), s.id()},
+        {QStringLiteral("enabled"), s.enabled()},
+        {QStringLiteral("start"), s.startTimeEnable() ? s.startTime().toString(format) : QString()},
+        {QStringLiteral("end"), s.endTimeEnable() ? s.endTime().toString(format) : QString()},
+        {QStringLiteral("startOnNight"), s.startOnNight()},
+        {QStringLiteral("endOnNight"), s.endOnNight()},
+        {QStringLiteral("pause"), s.pauseTimeEnable()},
+        {QStringLiteral("delays"), QJsonArray{s.delayStart(), s.delayEnd()}},
+        {QStringLiteral("durations"), QJsonArray{s.durationStart(), s.durationEnd()}},
+        {QStringLiteral("repeat"), s.repeat()},
+        {QStringLiteral("timers"), sortedObject(s.timerIds())}};
 }
 
 QList<Record> records(const Project& project)
@@ -135,20 +129,20 @@ QList<Record> records(const Project& project)
                     groups.append(uuidToString(group));
                 result.append(
                     {QStringLiteral("function"), uuidToString(function.id()),
-                     floor.name() + QLatin1Char('/') + room.name() + QLatin1Char('/')
-                         + function.name(),
-                     QJsonObject{{QStringLiteral("room"), uuidToString(room.id())},
-                                 {QStringLiteral("name"), function.name()},
-                                 {QStringLiteral("type"),
-                                  keyOf<Function::FunctionType>(function.type())},
-                                 {QStringLiteral("actuator"),
-                                  function.hasActuator() ? uuidToString(function.actuatorRef())
-                                                         : QString()},
-                                 {QStringLiteral("groups"), groups},
-                                 {QStringLiteral("runOnVacation"), function.runOnVacation()},
-                                 {QStringLiteral("onIcon"), function.onIcon()},
-                                 {QStringLiteral("offIcon"), function.offIcon()},
-                                 {QStringLiteral("simulation"), simulation(function.simulation())}}});
+                     floor.name() + QLatin1Char('/') + room.name() + QLatin1Char('/') +
+                         function.name(),
+                     QJsonObject{
+                         {QStringLiteral("room"), uuidToString(room.id())},
+                         {QStringLiteral("name"), function.name()},
+                         {QStringLiteral("type"), keyOf<Function::FunctionType>(function.type())},
+                         {QStringLiteral("actuator"), function.hasActuator()
+                                                          ? uuidToString(function.actuatorRef())
+                                                          : QString()},
+                         {QStringLiteral("groups"), groups},
+                         {QStringLiteral("runOnVacation"), function.runOnVacation()},
+                         {QStringLiteral("onIcon"), function.onIcon()},
+                         {QStringLiteral("offIcon"), function.offIcon()},
+                         {QStringLiteral("simulation"), simulation(function.simulation())}}});
                 result.last().fields =
                     withSwitchTimes(result.last().fields, function.switchTimes());
             }
@@ -185,14 +179,15 @@ QList<Record> records(const Project& project)
         for (const QUuid& trigger : scene.triggers())
             triggers.append(uuidToString(trigger));
         std::sort(triggers.begin(), triggers.end());
-        result.append({QStringLiteral("scene"), uuidToString(scene.id()), scene.name(),
-                       QJsonObject{{QStringLiteral("name"), scene.name()},
-                                   {QStringLiteral("icon"), scene.icon()},
-                                   {QStringLiteral("color"), scene.color().name()},
-                                   {QStringLiteral("favorite"), scene.favorite()},
-                                   {QStringLiteral("runOnVacation"), scene.runOnVacation()},
-                                   {QStringLiteral("triggers"), QJsonArray::fromStringList(triggers)},
-                                   {QStringLiteral("snapshots"), snapshots}}});
+        result.append(
+            {QStringLiteral("scene"), uuidToString(scene.id()), scene.name(),
+             QJsonObject{{QStringLiteral("name"), scene.name()},
+                         {QStringLiteral("icon"), scene.icon()},
+                         {QStringLiteral("color"), scene.color().name()},
+                         {QStringLiteral("favorite"), scene.favorite()},
+                         {QStringLiteral("runOnVacation"), scene.runOnVacation()},
+                         {QStringLiteral("triggers"), QJsonArray::fromStringList(triggers)},
+                         {QStringLiteral("snapshots"), snapshots}}});
         result.last().fields = withSwitchTimes(result.last().fields, scene.switchTimes());
     }
     for (const SceneTrigger& trigger : project.sceneTriggers()) {
@@ -263,13 +258,11 @@ QJsonObject compare(const QList<Record>& before, const QList<Record>& after)
             const QJsonValue oldValue = old.fields.value(it.key());
             const QJsonValue newValue = now.fields.value(it.key());
             if (newValue != oldValue)
-                fields.insert(it.key(),
-                              QJsonObject{{QStringLiteral("old"), oldValue.isUndefined()
-                                                                      ? QJsonValue()
-                                                                      : oldValue},
-                                          {QStringLiteral("new"), newValue.isUndefined()
-                                                                      ? QJsonValue()
-                                                                      : newValue}});
+                fields.insert(
+                    it.key(),
+                    QJsonObject{
+                        {QStringLiteral("old"), oldValue.isUndefined() ? QJsonValue() : oldValue},
+                        {QStringLiteral("new"), newValue.isUndefined() ? QJsonValue() : newValue}});
         }
         if (!fields.isEmpty()) {
             QJsonObject object = entry(now);
@@ -304,13 +297,13 @@ void printText(QTextStream& out, const QJsonObject& differences)
         const QJsonObject fields = item[QLatin1String("fields")].toObject();
         for (auto it = fields.begin(); it != fields.end(); ++it) {
             const QJsonObject change = it.value().toObject();
-            out << "    " << it.key() << ": " << compact(change[QLatin1String("old")])
-                << " -> " << compact(change[QLatin1String("new")]) << '\n';
+            out << "    " << it.key() << ": " << compact(change[QLatin1String("old")]) << " -> "
+                << compact(change[QLatin1String("new")]) << '\n';
         }
     }
-    const int total = differences[QLatin1String("removed")].toArray().size()
-                      + differences[QLatin1String("added")].toArray().size()
-                      + differences[QLatin1String("changed")].toArray().size();
+    const int total = differences[QLatin1String("removed")].toArray().size() +
+                      differences[QLatin1String("added")].toArray().size() +
+                      differences[QLatin1String("changed")].toArray().size();
     if (total == 0)
         out << "no differences\n";
 }
