@@ -80,6 +80,8 @@ private slots:
     void exportScenes();
     void migrateMovesNumberKeysToAddresses();
     void diff();
+    void diffComparesEveryField_data();
+    void diffComparesEveryField();
     void merge_data();
     void merge();
 };
@@ -403,7 +405,7 @@ void tst_Tool::diff()
                           "function Erdgeschoss/Terrasse/Terrassenlicht",
                           "function Erdgeschoss/Terrasse/Steckdose"}));
     QCOMPARE(names("added"), QStringList{"function Erdgeschoss/Wohnzimmer/Wandleuchte"});
-    QVERIFY(names("changed").isEmpty());
+    QCOMPARE(names("changed"), QStringList{"project Haus Sonnenhang"}); // its version
 
     const Run schedules = run({QStringLiteral("diff"), QStringLiteral("--json"), house, profile});
     const QJsonArray changed =
@@ -414,10 +416,82 @@ void tst_Tool::diff()
     QCOMPARE(room["fields"]["name"]["new"].toString(), QStringLiteral("Werkstatt"));
     const QJsonObject light = changed.at(1).toObject();
     const QJsonObject fields = light["fields"].toObject();
-    QCOMPARE(fields.size(), 1); // only the moved switch time
+    QCOMPARE(fields.size(), 2); // only the moved switch time: its start and its timer
     const QJsonObject moved = fields.begin().value().toObject();
-    QVERIFY(moved["old"].toString().contains("06:30:00"));
-    QVERIFY(moved["new"].toString().contains("07:15:00"));
+    QCOMPARE(moved["old"].toString(), QStringLiteral("06:30:00"));
+    QCOMPARE(moved["new"].toString(), QStringLiteral("07:15:00"));
+}
+
+void tst_Tool::diffComparesEveryField_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<QByteArray>("expected");
+    const QByteArray relay = "<actuators><actuator id=\"_000000000000000000000000000000d1\" "
+                             "name=\"Relay\"><datapoint role=\"switch\" address=\"1\"/>"
+                             "</actuator></actuators>";
+    const auto light = [&relay](const QByteArray& content) {
+        return relay + testutil::inRoom("<function id=\"_000000000000000000000000000000c1\" "
+                                        "type=\"Switch\" name=\"Light\"><actuator-ref "
+                                        "ref=\"_000000000000000000000000000000d1\"/>" +
+                                        content + "</function>");
+    };
+    const QByteArray changedLight = "~ function _000000000000000000000000000000c1 "
+                                    "\"Ground/Hall/Light\"\n";
+    // An int and a double of the same value are different parameters.
+    const auto parameter = [](const QByteArray& type) {
+        return "<actuators><actuator id=\"_000000000000000000000000000000d1\" name=\"Relay\">"
+               "<parameter name=\"level\" type=\"" +
+               type + "\" value=\"5\"/></actuator></actuators>";
+    };
+    QTest::newRow("actuator parameter type")
+        << parameter("int") << parameter("double")
+        << QByteArray("~ actuator _000000000000000000000000000000d1 \"Relay\"\n"
+                      "    parameters: {\"level\":[\"int\",5]} -> {\"level\":[\"double\",5]}\n");
+    QTest::newRow("cached datapoint") << light("<c:datapoint role=\"switch\" datapoint=\"10\"/>")
+                                      << light("<c:datapoint role=\"switch\" datapoint=\"11\"/>")
+                                      << changedLight + "    cachedDatapoints: {\"switch\":10} -> "
+                                                        "{\"switch\":11}\n";
+    QTest::newRow("switch time offset, and a value in the seventh digit")
+        << light("<p:switchTime id=\"_000000000000000000000000000000e1\" value=\"1.000001\" "
+                 "days=\"62\" start=\"22:00:00\" offset=\"-15\"/>")
+        << light("<p:switchTime id=\"_000000000000000000000000000000e1\" value=\"1.0000012\" "
+                 "days=\"62\" start=\"22:00:00\" offset=\"-20\"/>")
+        << changedLight +
+               "    switchTime _000000000000000000000000000000e1 offset: -15 -> -20\n"
+               "    switchTime _000000000000000000000000000000e1 value: 1.000001 -> 1.0000012\n";
+    QTest::newRow("scene started by the panic event")
+        << QByteArray("<scenes><p:scene id=\"_000000000000000000000000000000f1\" name=\"Alarm\"/>"
+                      "</scenes>")
+        << QByteArray("<scenes><p:scene id=\"_000000000000000000000000000000f1\" name=\"Alarm\">"
+                      "<p:trigger panic=\"true\"/></p:scene></scenes>")
+        << QByteArray("~ scene _000000000000000000000000000000f1 \"Alarm\"\n"
+                      "    triggeredByPanic: false -> true\n");
+    // The first of two functions with one identifier used to hide the second.
+    const auto twice = [](const QByteArray& name) {
+        const QByteArray function = "<function id=\"_000000000000000000000000000000c1\" name=\"";
+        return testutil::inRoom(function + "Light\"/>" + function + name + "\"/>");
+    };
+    QTest::newRow("second function with the same identifier")
+        << twice("Lamp") << twice("Lamp 2")
+        << QByteArray("~ function _000000000000000000000000000000c1#2 \"Ground/Hall/Lamp 2\"\n"
+                      "    name: \"Lamp\" -> \"Lamp 2\"\n");
+}
+
+void tst_Tool::diffComparesEveryField()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QFETCH(QByteArray, expected);
+    QTemporaryDir dir;
+    QFile newer(dir.filePath(QStringLiteral("newer.xml")));
+    QVERIFY(newer.open(QIODevice::WriteOnly));
+    newer.write(testutil::document(after));
+    newer.close();
+    const Run result = run({QStringLiteral("diff"), QStringLiteral("-"), newer.fileName()},
+                           testutil::document(before));
+    QCOMPARE(result.status, 0);
+    QCOMPARE(result.out, expected);
 }
 
 void tst_Tool::merge_data()
