@@ -171,6 +171,11 @@ void tst_Tool::checkListsWhatIsPassedOver()
     const Run clean = run({QStringLiteral("check"), data(QStringLiteral("minimal.xml"))});
     QCOMPARE(clean.status, 0);
     QCOMPARE(clean.out, QByteArray(CASARINA_TEST_DATA "/minimal.xml: readable\n"));
+
+    // Regenerate: casarina-project check - < examples/house.xml > tests/data/house-check.txt
+    const Run house = run({QStringLiteral("check"), QStringLiteral("-")}, readFile(example()));
+    QCOMPARE(house.status, 0);
+    QCOMPARE(house.out, readFile(data(QStringLiteral("house-check.txt"))));
 }
 
 void tst_Tool::infoSummary()
