@@ -80,6 +80,8 @@ private slots:
     void exportScenes();
     void migrateMovesNumberKeysToAddresses();
     void diff();
+    void diffComparesEveryField_data();
+    void diffComparesEveryField();
     void merge_data();
     void merge();
 };
@@ -89,20 +91,19 @@ void tst_Tool::usageErrors_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QByteArray>("message");
     QTest::newRow("no command") << QStringList() << QByteArray("Usage: casarina-project");
-    QTest::newRow("unknown command") << QStringList{"frobnicate"}
-                                     << QByteArray("unknown command 'frobnicate'");
+    QTest::newRow("unknown command")
+        << QStringList{"frobnicate"} << QByteArray("unknown command 'frobnicate'");
     QTest::newRow("info without file") << QStringList{"info"} << QByteArray("one FILE");
-    QTest::newRow("info with two files") << QStringList{"info", "a.xml", "b.xml"}
-                                         << QByteArray("one FILE");
-    QTest::newRow("unknown option") << QStringList{"info", "--frob", "a.xml"}
-                                    << QByteArray("frob");
-    QTest::newRow("import without building") << QStringList{"import", "--groups", "g.json"}
-                                             << QByteArray("needs --building");
+    QTest::newRow("info with two files")
+        << QStringList{"info", "a.xml", "b.xml"} << QByteArray("one FILE");
+    QTest::newRow("unknown option") << QStringList{"info", "--frob", "a.xml"} << QByteArray("frob");
+    QTest::newRow("import without building")
+        << QStringList{"import", "--groups", "g.json"} << QByteArray("needs --building");
     QTest::newRow("scenes without their function map")
         << QStringList{"import", "--building", "b.json", "--scenes", "s.json"}
         << QByteArray("--scenes and --functions go together");
-    QTest::newRow("export without datapoint table") << QStringList{"export-scenes", "a.xml"}
-                                                    << QByteArray("needs --datapoints");
+    QTest::newRow("export without datapoint table")
+        << QStringList{"export-scenes", "a.xml"} << QByteArray("needs --datapoints");
     QTest::newRow("merge in both modes")
         << QStringList{"merge", "a.xml", "b.xml", "--admin", "--profile"}
         << QByteArray("either --admin or --profile");
@@ -128,8 +129,8 @@ void tst_Tool::inputErrors_data()
     QTest::addColumn<QByteArray>("message");
     QTest::newRow("missing file") << QStringLiteral("/nonexistent/house.xml") << 3
                                   << QByteArray("cannot read /nonexistent/house.xml");
-    QTest::newRow("malformed file") << data(QStringLiteral("malformed.xml")) << 1
-                                    << QByteArray("at line 5 and column");
+    QTest::newRow("malformed file")
+        << data(QStringLiteral("malformed.xml")) << 1 << QByteArray("at line 5 and column");
     QTest::newRow("JSON is no project file") << data(QStringLiteral("datapoints.json")) << 1
                                              << QByteArray("is not a readable project file");
 }
@@ -170,6 +171,11 @@ void tst_Tool::checkListsWhatIsPassedOver()
     const Run clean = run({QStringLiteral("check"), data(QStringLiteral("minimal.xml"))});
     QCOMPARE(clean.status, 0);
     QCOMPARE(clean.out, QByteArray(CASARINA_TEST_DATA "/minimal.xml: readable\n"));
+
+    // Regenerate: casarina-project check - < examples/house.xml > tests/data/house-check.txt
+    const Run house = run({QStringLiteral("check"), QStringLiteral("-")}, readFile(example()));
+    QCOMPARE(house.status, 0);
+    QCOMPARE(house.out, readFile(data(QStringLiteral("house-check.txt"))));
 }
 
 void tst_Tool::infoSummary()
@@ -225,9 +231,8 @@ void tst_Tool::rewriteReadsBackToTheSameProject()
     QJsonObject original = QJsonDocument::fromJson(a.out).object();
     QJsonObject rewritten = QJsonDocument::fromJson(b.out).object();
     // What the file format cannot keep: position, flags and sensor names, appIds.
-    for (const char* key : {"latitude", "longitude", "timezone", "hasWeatherStation",
-                            "hasVeskBox", "lightSensors", "actuators", "counts", "sceneTriggers",
-                            "scenes"}) {
+    for (const char* key : {"latitude", "longitude", "timezone", "hasWeatherStation", "hasVeskBox",
+                            "lightSensors", "actuators", "counts", "sceneTriggers", "scenes"}) {
         original.remove(QLatin1String(key));
         rewritten.remove(QLatin1String(key));
     }
@@ -295,8 +300,8 @@ void tst_Tool::importBuildsTheExampleBuilding()
                               examples + "house-scenes.json", QStringLiteral("--functions"),
                               examples + "house-functions.json"});
     QCOMPARE(imported.status, 0);
-    const Run a = run({QStringLiteral("info"), QStringLiteral("--json"), QStringLiteral("-")},
-                      imported.out);
+    const Run a =
+        run({QStringLiteral("info"), QStringLiteral("--json"), QStringLiteral("-")}, imported.out);
     const Run b = run({QStringLiteral("info"), QStringLiteral("--json"), example()});
     const QJsonObject fromJson = QJsonDocument::fromJson(a.out).object();
     const QJsonObject fromXml = QJsonDocument::fromJson(b.out).object();
@@ -309,8 +314,8 @@ void tst_Tool::importBuildsTheExampleBuilding()
         for (const QJsonValue& floor : project.value("floors").toArray()) {
             for (const QJsonValue& room : floor["rooms"].toArray()) {
                 for (const QJsonValue& function : room["functions"].toArray())
-                    lines << floor["name"].toString() + '/' + room["id"].toString() + '/'
-                                 + function["id"].toString() + ' ' + function["name"].toString();
+                    lines << floor["name"].toString() + '/' + room["id"].toString() + '/' +
+                                 function["id"].toString() + ' ' + function["name"].toString();
             }
         }
         return lines;
@@ -328,8 +333,7 @@ void tst_Tool::exportScenes_data()
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QString>("steps"); // the first scene's steps, sorted, compact
     QTest::newRow("compiled steps")
-        << QStringList{"--compiled"}
-        << QStringLiteral("format=;value=0|format=DPT5;value=kept");
+        << QStringList{"--compiled"} << QStringLiteral("format=;value=0|format=DPT5;value=kept");
     QTest::newRow("export by datapoint number")
         << QStringList() << QStringLiteral("id=13;value=kept|id=14;value=0");
 }
@@ -338,11 +342,10 @@ void tst_Tool::exportScenes()
 {
     QFETCH(QStringList, options);
     QFETCH(QString, steps);
-    const Run result = run(QStringList{QStringLiteral("export-scenes"),
-                                       data(QStringLiteral("legacy-snapshots.xml")),
-                                       QStringLiteral("--datapoints"),
-                                       data(QStringLiteral("datapoints.json"))}
-                           + options);
+    const Run result = run(
+        QStringList{QStringLiteral("export-scenes"), data(QStringLiteral("legacy-snapshots.xml")),
+                    QStringLiteral("--datapoints"), data(QStringLiteral("datapoints.json"))} +
+        options);
     QCOMPARE(result.status, 0);
     const QJsonArray scenes = QJsonDocument::fromJson(result.out).array();
     QCOMPARE(scenes.size(), 1);
@@ -352,11 +355,11 @@ void tst_Tool::exportScenes()
         const QJsonObject object = step.toObject();
         if (object.contains("format")) {
             numbers << object["id"].toInt();
-            texts << "format=" + object["format"].toString() + ";value="
-                         + object["value"].toVariant().toString();
+            texts << "format=" + object["format"].toString() +
+                         ";value=" + object["value"].toVariant().toString();
         } else {
-            texts << "id=" + QString::number(object["id"].toInt()) + ";value="
-                         + object["value"].toVariant().toString();
+            texts << "id=" + QString::number(object["id"].toInt()) +
+                         ";value=" + object["value"].toVariant().toString();
         }
     }
     std::sort(texts.begin(), texts.end());
@@ -368,8 +371,9 @@ void tst_Tool::exportScenes()
 
 void tst_Tool::migrateMovesNumberKeysToAddresses()
 {
-    const Run result = run({QStringLiteral("migrate"), data(QStringLiteral("legacy-snapshots.xml")),
-                            QStringLiteral("--datapoints"), data(QStringLiteral("datapoints.json"))});
+    const Run result =
+        run({QStringLiteral("migrate"), data(QStringLiteral("legacy-snapshots.xml")),
+             QStringLiteral("--datapoints"), data(QStringLiteral("datapoints.json"))});
     QCOMPARE(result.status, 0);
     QVERIFY(result.err.contains("migrated 1 snapshots"));
     const QList<QXmlStreamAttributes> datapoints =
@@ -406,7 +410,7 @@ void tst_Tool::diff()
                           "function Erdgeschoss/Terrasse/Terrassenlicht",
                           "function Erdgeschoss/Terrasse/Steckdose"}));
     QCOMPARE(names("added"), QStringList{"function Erdgeschoss/Wohnzimmer/Wandleuchte"});
-    QVERIFY(names("changed").isEmpty());
+    QCOMPARE(names("changed"), QStringList{"project Haus Sonnenhang"}); // its version
 
     const Run schedules = run({QStringLiteral("diff"), QStringLiteral("--json"), house, profile});
     const QJsonArray changed =
@@ -417,10 +421,82 @@ void tst_Tool::diff()
     QCOMPARE(room["fields"]["name"]["new"].toString(), QStringLiteral("Werkstatt"));
     const QJsonObject light = changed.at(1).toObject();
     const QJsonObject fields = light["fields"].toObject();
-    QCOMPARE(fields.size(), 1); // only the moved switch time
+    QCOMPARE(fields.size(), 2); // only the moved switch time: its start and its timer
     const QJsonObject moved = fields.begin().value().toObject();
-    QVERIFY(moved["old"].toString().contains("06:30:00"));
-    QVERIFY(moved["new"].toString().contains("07:15:00"));
+    QCOMPARE(moved["old"].toString(), QStringLiteral("06:30:00"));
+    QCOMPARE(moved["new"].toString(), QStringLiteral("07:15:00"));
+}
+
+void tst_Tool::diffComparesEveryField_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<QByteArray>("expected");
+    const QByteArray relay = "<actuators><actuator id=\"_000000000000000000000000000000d1\" "
+                             "name=\"Relay\"><datapoint role=\"switch\" address=\"1\"/>"
+                             "</actuator></actuators>";
+    const auto light = [&relay](const QByteArray& content) {
+        return relay + testutil::inRoom("<function id=\"_000000000000000000000000000000c1\" "
+                                        "type=\"Switch\" name=\"Light\"><actuator-ref "
+                                        "ref=\"_000000000000000000000000000000d1\"/>" +
+                                        content + "</function>");
+    };
+    const QByteArray changedLight = "~ function _000000000000000000000000000000c1 "
+                                    "\"Ground/Hall/Light\"\n";
+    // An int and a double of the same value are different parameters.
+    const auto parameter = [](const QByteArray& type) {
+        return "<actuators><actuator id=\"_000000000000000000000000000000d1\" name=\"Relay\">"
+               "<parameter name=\"level\" type=\"" +
+               type + "\" value=\"5\"/></actuator></actuators>";
+    };
+    QTest::newRow("actuator parameter type")
+        << parameter("int") << parameter("double")
+        << QByteArray("~ actuator _000000000000000000000000000000d1 \"Relay\"\n"
+                      "    parameters: {\"level\":[\"int\",5]} -> {\"level\":[\"double\",5]}\n");
+    QTest::newRow("cached datapoint") << light("<c:datapoint role=\"switch\" datapoint=\"10\"/>")
+                                      << light("<c:datapoint role=\"switch\" datapoint=\"11\"/>")
+                                      << changedLight + "    cachedDatapoints: {\"switch\":10} -> "
+                                                        "{\"switch\":11}\n";
+    QTest::newRow("switch time offset, and a value in the seventh digit")
+        << light("<p:switchTime id=\"_000000000000000000000000000000e1\" value=\"1.000001\" "
+                 "days=\"62\" start=\"22:00:00\" offset=\"-15\"/>")
+        << light("<p:switchTime id=\"_000000000000000000000000000000e1\" value=\"1.0000012\" "
+                 "days=\"62\" start=\"22:00:00\" offset=\"-20\"/>")
+        << changedLight +
+               "    switchTime _000000000000000000000000000000e1 offset: -15 -> -20\n"
+               "    switchTime _000000000000000000000000000000e1 value: 1.000001 -> 1.0000012\n";
+    QTest::newRow("scene started by the panic event")
+        << QByteArray("<scenes><p:scene id=\"_000000000000000000000000000000f1\" name=\"Alarm\"/>"
+                      "</scenes>")
+        << QByteArray("<scenes><p:scene id=\"_000000000000000000000000000000f1\" name=\"Alarm\">"
+                      "<p:trigger panic=\"true\"/></p:scene></scenes>")
+        << QByteArray("~ scene _000000000000000000000000000000f1 \"Alarm\"\n"
+                      "    triggeredByPanic: false -> true\n");
+    // The first of two functions with one identifier used to hide the second.
+    const auto twice = [](const QByteArray& name) {
+        const QByteArray function = "<function id=\"_000000000000000000000000000000c1\" name=\"";
+        return testutil::inRoom(function + "Light\"/>" + function + name + "\"/>");
+    };
+    QTest::newRow("second function with the same identifier")
+        << twice("Lamp") << twice("Lamp 2")
+        << QByteArray("~ function _000000000000000000000000000000c1#2 \"Ground/Hall/Lamp 2\"\n"
+                      "    name: \"Lamp\" -> \"Lamp 2\"\n");
+}
+
+void tst_Tool::diffComparesEveryField()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QFETCH(QByteArray, expected);
+    QTemporaryDir dir;
+    QFile newer(dir.filePath(QStringLiteral("newer.xml")));
+    QVERIFY(newer.open(QIODevice::WriteOnly));
+    newer.write(testutil::document(after));
+    newer.close();
+    const Run result = run({QStringLiteral("diff"), QStringLiteral("-"), newer.fileName()},
+                           testutil::document(before));
+    QCOMPARE(result.status, 0);
+    QCOMPARE(result.out, expected);
 }
 
 void tst_Tool::merge_data()
@@ -454,8 +530,8 @@ void tst_Tool::merge()
     const Run result = run(QStringList{QStringLiteral("merge"),
                                        QStringLiteral(CASARINA_EXAMPLES "/house-admin.xml"),
                                        QStringLiteral(CASARINA_EXAMPLES "/house-profile.xml"),
-                                       QStringLiteral("-o"), out}
-                           + options);
+                                       QStringLiteral("-o"), out} +
+                           options);
     QCOMPARE(result.status, 0);
     QVERIFY2(result.err.isEmpty(), result.err.constData()); // traces only with --verbose
     const QJsonObject report = QJsonDocument::fromJson(result.out).object();

@@ -2,13 +2,16 @@
 
 #include "commands.h"
 #include "files.h"
+#include "records.h"
 
 #include <projects/project.h>
 #include <projects/reader/projectreader.h>
 #include <projects/reader/readerdiagnostics.h>
+#include <projects/writer/projectwriter.h>
 
 #include <QBuffer>
 #include <QCommandLineParser>
+#include <QMap>
 #include <QTextStream>
 
 using namespace projects;
@@ -20,10 +23,7 @@ namespace {
 class Report : public ReaderDiagnostics
 {
 public:
-    explicit Report(const QString& path)
-        : m_path(path)
-    {
-    }
+    explicit Report(const QString& path) : m_path(path) {}
 
     void passedOver(Kind kind, int line, const QString& element, const QString& detail) override
     {
@@ -51,8 +51,8 @@ public:
         QString location = m_path;
         if (line >= 0)
             location += QLatin1Char(':') + QString::number(line);
-        m_lines.append(location + QStringLiteral(": ") + what.arg(element)
-                       + (detail.isEmpty() ? QString() : QStringLiteral(" (") + detail + ')'));
+        m_lines.append(location + QStringLiteral(": ") + what.arg(element) +
+                       (detail.isEmpty() ? QString() : QStringLiteral(" (") + detail + ')'));
     }
 
     const QStringList& lines() const { return m_lines; }
@@ -61,6 +61,33 @@ private:
     QString m_path;
     QStringList m_lines;
 };
+
+// The kinds of field that do not survive writing @p project in the standard form and
+// reading it back, with how often each differs, as "actuator appId (46)" sorted by kind.
+QStringList droppedByStandardForm(const Project& project)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    ProjectWriter writer;
+    writer.setForm(ProjectWriter::Standard);
+    writer.write(project, &buffer);
+    buffer.close();
+    buffer.open(QIODevice::ReadOnly);
+    const Project standard = ProjectReader().parse(&buffer);
+
+    const Differences differences = compare(records(project), records(standard));
+    QMap<QString, int> counts;
+    for (const Record& record : differences.removed + differences.added)
+        ++counts[record.kind];
+    for (const auto& item : differences.changed) {
+        for (const Change& change : item.second)
+            ++counts[change.kind];
+    }
+    QStringList result;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        result.append(QStringLiteral("%1 (%2)").arg(it.key()).arg(it.value()));
+    return result;
+}
 
 } // namespace
 
@@ -71,8 +98,10 @@ int check(const QStringList& arguments)
         "Checks that a project file is readable and lists, with their lines, what the reader "
         "passes over without an error: unknown elements, links whose type or operating "
         "system is unknown, special groups and groups without a valid address, snapshots "
-        "without a function reference and functions whose actuator is missing. Exits with "
-        "0 for a readable file and 1, with the parser's message, for a malformed one."));
+        "without a function reference and functions whose actuator is missing. Then notes "
+        "which fields the standard form of the file would not keep, with how many objects "
+        "each concerns. Exits with 0 for a readable file and 1, with the parser's message, "
+        "for a malformed one."));
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("The project file, or - for standard input."));
@@ -96,6 +125,10 @@ int check(const QStringList& arguments)
     if (!report.lines().isEmpty())
         out << ", " << report.lines().size() << " passed over";
     out << '\n';
+    const QStringList dropped = droppedByStandardForm(project);
+    if (!dropped.isEmpty())
+        out << path << ": the standard form would drop: " << dropped.join(QStringLiteral(", "))
+            << '\n';
     return Success;
 }
 
