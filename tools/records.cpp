@@ -166,23 +166,16 @@ Part simulation(const Simulation& s)
                         {QStringLiteral("timers"), pairs(s.timerIds())}}};
 }
 
-// TODO(cachedDatapoints): Function cannot list its cached datapoints yet, so only the roles
-// of its actuator's datapoints are asked for. Use Function::cachedDatapoints() once it
-// exists; entries under other roles are not compared until then.
-QJsonObject cachedDatapoints(const Project& project, const Function& function)
+QJsonObject cachedDatapoints(const Function& function)
 {
     QJsonObject result;
-    const Actuator actuator = project.actuatorByRef(function.actuatorRef());
-    for (const QString& role : sortedKeys(actuator.datapoints())) {
-        const int datapoint = function.cachedDatapoint(role);
-        if (datapoint != 0)
-            result.insert(role, datapoint);
-    }
+    const QHash<QString, int>& cached = function.cachedDatapoints();
+    for (auto it = cached.cbegin(); it != cached.cend(); ++it)
+        result.insert(it.key(), it.value());
     return result;
 }
 
-Record functionRecord(const Project& project, const QString& path, const Room& room,
-                      const Function& function)
+Record functionRecord(const QString& path, const Room& room, const Function& function)
 {
     QJsonArray groups;
     for (const QUuid& group : function.groupRefs())
@@ -204,7 +197,7 @@ Record functionRecord(const Project& project, const QString& path, const Room& r
                     {QStringLiteral("offText"), function.offText()},
                     {QStringLiteral("unit"), function.unit()},
                     {QStringLiteral("address"), address(function.address())},
-                    {QStringLiteral("cachedDatapoints"), cachedDatapoints(project, function)}},
+                    {QStringLiteral("cachedDatapoints"), cachedDatapoints(function)}},
         {}};
     record.parts.insert(QStringLiteral("simulation"), simulation(function.simulation()));
     addSwitchTimes(&record, function.switchTimes());
@@ -311,7 +304,7 @@ QList<Record> records(const Project& project)
                                        {QStringLiteral("color"), colorText(room.color())}},
                            {}});
             for (const Function& function : room.functions())
-                result.append(functionRecord(project, path + QLatin1Char('/'), room, function));
+                result.append(functionRecord(path + QLatin1Char('/'), room, function));
         }
     }
     for (const Actuator& actuator : project.actuators())
