@@ -24,14 +24,21 @@ class Project;
  * (in `links`); and the automatic programs with their switch times, sorted by identifier
  * so that the output does not depend on hash order.
  *
- * Reading the written file gives back what the element readers read of it. The file
- * format itself cannot keep: the project's position, time zone, device flags and
- * light-sensor names; the application ids, use cases and typed parameters of actuators;
- * the status address, texts and unit and the cached datapoints of functions, and the group
- * references of functions other than heating and split units; the run-on-vacation flag,
- * order and registered functions of groups; the name and number of scene triggers; the
- * triggers, timer and event flags of scenes; and the type of switch times, which read back
- * as `Time`, so that their offset and earliest and latest times survive only one write.
+ * The document comes in two forms (setForm()). The standard form holds only what the
+ * element writers of the model classes write, and reading it back loses: the project's
+ * position, time zone, device flags and light-sensor names; the application ids, use cases
+ * and typed parameters of actuators; the status address, texts and unit and the cached
+ * datapoints of functions; the name and number of scene triggers; the triggers, timer and
+ * event flags of scenes; the kind of switch times, which read back as `Time`, and with it
+ * the offset and earliest and latest times of those read from a file; the digits of numbers
+ * beyond the sixth; and a simulation type that differs from its function's. The complete
+ * form keeps all of these; docs/file-forms.md lists what each form writes. Neither form
+ * keeps what the reader never reads: the order and registered functions of groups and the
+ * group references of functions other than heating zones and split units.
+ *
+ * Both forms write tables in one fixed order (datapoints and parameters by role or name,
+ * timers by day, snapshot values by group address number), so that the same project
+ * always gives the same bytes.
  *
  * The writer holds no data of the project; it is cheap to create.
  */
