@@ -2,9 +2,10 @@
 
 #include "commands.h"
 #include "files.h"
-#include "records.h"
 
+#include <projects/finding.h>
 #include <projects/project.h>
+#include <projects/common/records_p.h>
 #include <projects/reader/projectreader.h>
 #include <projects/reader/readerdiagnostics.h>
 #include <projects/writer/projectwriter.h>
@@ -62,33 +63,6 @@ private:
     QStringList m_lines;
 };
 
-// The kinds of field that do not survive writing @p project in the standard form and
-// reading it back, with how often each differs, as "actuator appId (46)" sorted by kind.
-QStringList droppedByStandardForm(const Project& project)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    ProjectWriter writer;
-    writer.setForm(ProjectWriter::Standard);
-    writer.write(project, &buffer);
-    buffer.close();
-    buffer.open(QIODevice::ReadOnly);
-    const Project standard = ProjectReader().parse(&buffer);
-
-    const Differences differences = compare(records(project), records(standard));
-    QMap<QString, int> counts;
-    for (const Record& record : differences.removed + differences.added)
-        ++counts[record.kind];
-    for (const auto& item : differences.changed) {
-        for (const Change& change : item.second)
-            ++counts[change.kind];
-    }
-    QStringList result;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        result.append(QStringLiteral("%1 (%2)").arg(it.key()).arg(it.value()));
-    return result;
-}
-
 } // namespace
 
 int check(const QStringList& arguments)
@@ -125,7 +99,11 @@ int check(const QStringList& arguments)
     if (!report.lines().isEmpty())
         out << ", " << report.lines().size() << " passed over";
     out << '\n';
-    const QStringList dropped = droppedByStandardForm(project);
+    QStringList dropped;
+    for (const Finding& finding : records::droppedByStandardForm(project))
+        dropped.append(finding.location() + QStringLiteral(" (")
+                       + finding.text().section(QLatin1Char('('), 1).section(QLatin1Char(' '), 0, 0)
+                       + QLatin1Char(')'));
     if (!dropped.isEmpty())
         out << path << ": the standard form would drop: " << dropped.join(QStringLiteral(", "))
             << '\n';

@@ -2,7 +2,8 @@
 
 #include "commands.h"
 #include "files.h"
-#include "records.h"
+
+#include <projects/common/records_p.h>
 
 #include <QCommandLineParser>
 #include <QJsonArray>
@@ -11,6 +12,7 @@
 #include <QTextStream>
 
 using namespace projects;
+using namespace projects::records;
 
 namespace tool {
 
@@ -110,7 +112,7 @@ int diff(const QStringList& arguments)
     if (status != Success)
         return status;
 
-    const Differences differences = compare(records(before), records(after));
+    const Differences differences = compare(recordsOf(before), recordsOf(after));
     QTextStream out(stdout);
     out.setCodec("UTF-8");
     if (parser.isSet(QStringLiteral("json")))

@@ -1,10 +1,13 @@
-#ifndef CASARINA_TOOLS_RECORDS_H
-#define CASARINA_TOOLS_RECORDS_H
+#ifndef PROJECTS_COMMON_RECORDS_P_H
+#define PROJECTS_COMMON_RECORDS_P_H
 
-// The fields of an installation as the diff and check commands compare them: every value
-// the model's getters give, one record per object with an identifier.
+// The fields of an installation as validation and the tool's diff compare them: every value
+// the model's getters give, one record per object with an identifier. Exported for the
+// tool, but not installed: no compatibility is promised.
 
+#include <projects/finding.h>
 #include <projects/project.h>
+#include <projects/projects_export.h>
 
 #include <QJsonObject>
 #include <QJsonValue>
@@ -13,7 +16,8 @@
 #include <QPair>
 #include <QString>
 
-namespace tool {
+namespace projects {
+namespace records {
 
 /// A piece of a record that is compared member by member: a switch time, a simulation, a
 /// snapshot or a datapoint of an actuator.
@@ -59,12 +63,17 @@ struct Differences
 /// Returns the records of @p project in document order: the project itself, then floors
 /// with their rooms and functions, actuators, groups, scenes, scene triggers, links and the
 /// automatic programs by identifier.
-QList<Record> records(const projects::Project& project);
+PROJECTS_EXPORT QList<Record> recordsOf(const Project& project);
 
 /// Matches @p before and @p after by kind and key and returns what differs. Values are
 /// compared exactly.
-Differences compare(const QList<Record>& before, const QList<Record>& after);
+PROJECTS_EXPORT Differences compare(const QList<Record>& before, const QList<Record>& after);
 
-} // namespace tool
+/// Returns one finding for each kind of field that does not survive writing @p project in
+/// the standard form and reading it back, with how many objects lose it, sorted by kind.
+PROJECTS_EXPORT QList<Finding> droppedByStandardForm(const Project& project);
 
-#endif // CASARINA_TOOLS_RECORDS_H
+} // namespace records
+} // namespace projects
+
+#endif // PROJECTS_COMMON_RECORDS_P_H

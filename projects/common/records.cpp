@@ -1,4 +1,4 @@
-#include "records.h"
+#include "records_p.h"
 
 #include <projects/actuator.h>
 #include <projects/automatic.h>
@@ -15,6 +15,11 @@
 #include <projects/switchtime.h>
 #include <projects/common/conversions.h>
 #include <projects/common/order_p.h>
+#include <projects/reader/projectreader.h>
+#include <projects/writer/projectwriter.h>
+
+#include <QBuffer>
+#include <QMap>
 
 #include <QColor>
 #include <QDateTime>
@@ -27,9 +32,8 @@
 #include <algorithm>
 #include <cmath>
 
-using namespace projects;
-
-namespace tool {
+namespace projects {
+namespace records {
 
 namespace {
 
@@ -263,7 +267,7 @@ Record sceneRecord(const Scene& scene)
 
 } // namespace
 
-QList<Record> records(const Project& project)
+QList<Record> recordsOf(const Project& project)
 {
     QJsonArray sensors;
     for (int number : sortedKeys(project.lightSensorNames()))
@@ -411,7 +415,8 @@ QList<Change> changes(const Record& old, const Record& now)
 
 Differences compare(const QList<Record>& before, const QList<Record>& after)
 {
-    const auto key = [](const Record& r) { return r.kind + QLatin1Char(' ') + r.id; };
+    // A QString, not the string builder that the sum would otherwise be.
+    const auto key = [](const Record& r) -> QString { return r.kind + QLatin1Char(' ') + r.id; };
     QHash<QString, int> afterIndex;
     for (int i = 0; i < after.size(); ++i)
         afterIndex.insert(key(after.at(i)), i);
@@ -436,4 +441,34 @@ Differences compare(const QList<Record>& before, const QList<Record>& after)
     return result;
 }
 
-} // namespace tool
+QList<Finding> droppedByStandardForm(const Project& project)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    ProjectWriter writer;
+    writer.setForm(ProjectWriter::Standard);
+    writer.write(project, &buffer);
+    buffer.close();
+    buffer.open(QIODevice::ReadOnly);
+    const Project standard = ProjectReader().parse(&buffer);
+
+    const Differences differences = compare(recordsOf(project), recordsOf(standard));
+    QMap<QString, int> counts;
+    for (const Record& record : differences.removed + differences.added)
+        ++counts[record.kind];
+    for (const auto& item : differences.changed) {
+        for (const Change& change : item.second)
+            ++counts[change.kind];
+    }
+    QList<Finding> findings;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        findings.append(Finding(Finding::DroppedByStandardForm, it.key(), -1,
+                                QStringLiteral("the standard form would not keep it (%1 %2)")
+                                    .arg(it.value())
+                                    .arg(it.value() == 1 ? QStringLiteral("object")
+                                                         : QStringLiteral("objects"))));
+    return findings;
+}
+
+} // namespace records
+} // namespace projects

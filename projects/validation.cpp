@@ -1,0 +1,300 @@
+#include "validation.h"
+
+#include "actuator.h"
+#include "floor.h"
+#include "function.h"
+#include "group.h"
+#include "link.h"
+#include "project.h"
+#include "room.h"
+#include "scene.h"
+#include "scenetrigger.h"
+#include "snapshot.h"
+#include "switchtime.h"
+#include "common/conversions.h"
+#include "common/records_p.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QSet>
+#include <QVector>
+
+namespace projects {
+
+namespace {
+
+// The label of an object in a finding: its kind, identifier text and name.
+QString objectLabel(const char* kind, const QUuid& id, const QString& name = QString())
+{
+    QString label = QLatin1String(kind) + QLatin1Char(' ') + uuidToString(id);
+    if (!name.isEmpty())
+        label += QStringLiteral(" \"%1\"").arg(name);
+    return label;
+}
+
+// Collects findings of duplicate identifiers, one kind of object at a time.
+class Identifiers
+{
+public:
+    explicit Identifiers(QList<Finding>* findings)
+        : m_findings(findings)
+    {
+    }
+
+    // Notes @p id of an object of @p kind; a second object with it is a finding.
+    void note(const char* kind, const QUuid& id, const QString& name)
+    {
+        QSet<QUuid>& seen = m_seen[QLatin1String(kind)];
+        if (seen.contains(id)) {
+            m_findings->append(Finding(Finding::DuplicateIdentifier, objectLabel(kind, id, name),
+                                       -1,
+                                       QStringLiteral("a second %1 with this identifier; "
+                                                      "lookups and merges take the first")
+                                           .arg(QLatin1String(kind))));
+            return;
+        }
+        seen.insert(id);
+    }
+
+private:
+    QList<Finding>* m_findings;
+    QHash<QString, QSet<QUuid>> m_seen;
+};
+
+Finding dangling(const QString& owner, const char* what, const QUuid& id)
+{
+    return Finding(Finding::DanglingReference, owner, -1,
+                   QStringLiteral("refers to %1 %2, which the project does not have")
+                       .arg(QLatin1String(what), uuidToString(id)));
+}
+
+// The JSON path of element @p index of the array at @p path.
+QString at(const QString& path, int index)
+{
+    return path + QLatin1Char('[') + QString::number(index) + QLatin1Char(']');
+}
+
+QString member(const QString& path, const char* key)
+{
+    return path + QLatin1Char('.') + QLatin1String(key);
+}
+
+void ignored(QList<Finding>* findings, const QString& path, const QString& text)
+{
+    findings->append(Finding(Finding::IgnoredEntry, path, -1, text));
+}
+
+// Whether @p object has an "id" that decodes to an identifier; a finding when not.
+bool hasUsableId(QList<Finding>* findings, const QJsonObject& object, const QString& path,
+                 const char* what)
+{
+    if (!stringToUuid(object.value(QLatin1String("id")).toString()).isNull())
+        return true;
+    ignored(findings, member(path, "id"),
+            QStringLiteral("no identifier the import can read: the %1 is left out")
+                .arg(QLatin1String(what)));
+    return false;
+}
+
+// The elements of the array under @p key of @p object that are objects, with a finding for
+// each element of another type; nothing when the key holds no array.
+QList<QPair<QString, QJsonObject>> objectsOf(QList<Finding>* findings, const QJsonObject& object,
+                                             const QString& path, const char* key,
+                                             const char* what)
+{
+    QList<QPair<QString, QJsonObject>> result;
+    const QJsonValue value = object.value(QLatin1String(key));
+    if (!value.isArray())
+        return result;
+    const QJsonArray array = value.toArray();
+    for (int i = 0; i < array.size(); ++i) {
+        const QString elementPath = at(member(path, key), i);
+        if (array.at(i).isObject())
+            result.append({elementPath, array.at(i).toObject()});
+        else
+            ignored(findings, elementPath,
+                    QStringLiteral("not an object: the %1 is left out").arg(QLatin1String(what)));
+    }
+    return result;
+}
+
+void checkSwitchTimes(QList<Finding>* findings, const QJsonObject& owner, const QString& path)
+{
+    for (const auto& entry : objectsOf(findings, owner, path, "switchtimes", "switch time")) {
+        // Without "id" a switch time gets a new identifier; with one that does not decode
+        // it is left out.
+        if (entry.second.contains(QLatin1String("id")))
+            hasUsableId(findings, entry.second, entry.first, "switch time");
+    }
+}
+
+void checkFunctions(QList<Finding>* findings, const QJsonObject& room, const QString& path)
+{
+    for (const auto& function : objectsOf(findings, room, path, "functions", "function")) {
+        if (hasUsableId(findings, function.second, function.first, "function"))
+            checkSwitchTimes(findings, function.second, function.first);
+    }
+}
+
+} // namespace
+
+QList<Finding> Validation::check(const Project& project, bool standardForm)
+{
+    QList<Finding> findings;
+    Identifiers identifiers(&findings);
+
+    QSet<QUuid> actuators;
+    for (const Actuator& actuator : project.actuators()) {
+        identifiers.note("actuator", actuator.id(), actuator.name());
+        actuators.insert(actuator.id());
+    }
+    QSet<QUuid> groups;
+    for (const Group& group : project.groups()) {
+        identifiers.note("group", group.id(), group.name());
+        groups.insert(group.id());
+    }
+    QSet<QUuid> functions;
+    for (const Floor& floor : project.floors()) {
+        identifiers.note("floor", floor.id(), floor.name());
+        for (const Room& room : floor.rooms()) {
+            identifiers.note("room", room.id(), room.name());
+            for (const Function& function : room.functions()) {
+                identifiers.note("function", function.id(), function.name());
+                functions.insert(function.id());
+                const QString label = objectLabel("function", function.id(), function.name());
+                if (function.hasActuator() && !actuators.contains(function.actuatorRef()))
+                    findings.append(dangling(label, "actuator", function.actuatorRef()));
+                for (const QUuid& group : function.groupRefs()) {
+                    if (!groups.contains(group))
+                        findings.append(dangling(label, "group", group));
+                }
+            }
+        }
+    }
+    QSet<QUuid> triggers;
+    for (const SceneTrigger& trigger : project.sceneTriggers()) {
+        identifiers.note("scene trigger", trigger.id(), trigger.name());
+        triggers.insert(trigger.id());
+    }
+    for (const Scene& scene : project.scenes()) {
+        identifiers.note("scene", scene.id(), scene.name());
+        const QString label = objectLabel("scene", scene.id(), scene.name());
+        for (const Snapshot& snapshot : scene.snapshots()) {
+            if (!functions.contains(snapshot.functionId()))
+                findings.append(dangling(label, "function", snapshot.functionId()));
+        }
+        QStringList missing;
+        for (const QUuid& trigger : scene.triggers()) {
+            if (!triggers.contains(trigger))
+                missing.append(uuidToString(trigger));
+        }
+        // The trigger set has no order of its own.
+        std::sort(missing.begin(), missing.end());
+        for (const QString& trigger : qAsConst(missing))
+            findings.append(dangling(label, "scene trigger", stringToUuid(trigger)));
+    }
+    for (const Link& link : project.links())
+        identifiers.note("link", link.id(), link.name());
+
+    if (standardForm)
+        findings += records::droppedByStandardForm(project);
+    return findings;
+}
+
+QList<Finding> Validation::checkGroupAddress(const QString& text, const QString& location,
+                                             int line)
+{
+    const QVector<QStringRef> parts = text.splitRef(QLatin1Char('/'), Qt::KeepEmptyParts);
+    int values[3] = {0, 0, 0};
+    bool wellFormed = parts.size() == 3;
+    for (int i = 0; wellFormed && i < 3; ++i) {
+        // Plain decimal digits only: toInt() would also take signs and blanks.
+        const QStringRef part = parts.at(i);
+        wellFormed = !part.isEmpty() && part.size() <= 9
+                     && std::all_of(part.cbegin(), part.cend(),
+                                    [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+        if (wellFormed)
+            values[i] = part.toInt();
+    }
+    if (!wellFormed)
+        return {Finding(Finding::MalformedGroupAddress, location, line,
+                        QStringLiteral("\"%1\" is no group address (main/middle/sub)").arg(text))};
+    if (values[0] > 31 || values[1] > 7 || values[2] > 255)
+        return {Finding(Finding::GroupAddressOutOfRange, location, line,
+                        QStringLiteral("group address \"%1\" out of range (main 0-31, middle 0-7, "
+                                       "sub 0-255): it would read as %2")
+                            .arg(text, groupAddressToText(groupAddressFromText(text))))};
+    return {};
+}
+
+QList<Finding> Validation::checkFloorsJson(const QJsonArray& floors)
+{
+    QList<Finding> findings;
+    for (int i = 0; i < floors.size(); ++i) {
+        const QString path = at(QStringLiteral("$"), i);
+        if (!floors.at(i).isObject()) {
+            ignored(&findings, path, QStringLiteral("not an object: the floor is left out"));
+            continue;
+        }
+        const QJsonObject floor = floors.at(i).toObject();
+        if (!hasUsableId(&findings, floor, path, "floor"))
+            continue;
+        for (const auto& room : objectsOf(&findings, floor, path, "rooms", "room")) {
+            if (hasUsableId(&findings, room.second, room.first, "room"))
+                checkFunctions(&findings, room.second, room.first);
+        }
+    }
+    return findings;
+}
+
+QList<Finding> Validation::checkGroupsJson(const QJsonArray& groups)
+{
+    QList<Finding> findings;
+    for (int i = 0; i < groups.size(); ++i) {
+        const QString path = at(QStringLiteral("$"), i);
+        if (!groups.at(i).isObject()) {
+            ignored(&findings, path, QStringLiteral("not an object: the group is left out"));
+            continue;
+        }
+        const QJsonObject group = groups.at(i).toObject();
+        const QJsonValue address = group.value(QLatin1String("address"));
+        if (!address.isString()) {
+            ignored(&findings, member(path, "address"),
+                    QStringLiteral("no address text: the group is left out"));
+            continue;
+        }
+        findings += checkGroupAddress(address.toString(), member(path, "address"));
+        checkSwitchTimes(&findings, group, path);
+    }
+    return findings;
+}
+
+QList<Finding> Validation::checkScenesJson(const QJsonArray& scenes,
+                                           const QHash<QString, QUuid>& addressToFunction)
+{
+    QList<Finding> findings;
+    for (int i = 0; i < scenes.size(); ++i) {
+        const QString path = at(QStringLiteral("$"), i);
+        if (!scenes.at(i).isObject()) {
+            ignored(&findings, path, QStringLiteral("not an object: the scene is left out"));
+            continue;
+        }
+        const QJsonObject scene = scenes.at(i).toObject();
+        const QJsonValue actions = scene.value(QLatin1String("actions"));
+        const QJsonArray actionList = actions.toArray();
+        for (int a = 0; a < actionList.size(); ++a) {
+            const QString actionPath = member(at(member(path, "actions"), a), "address");
+            const QString address = actionList.at(a).toObject().value(QLatin1String("address")).toString();
+            const QList<Finding> addressFindings = checkGroupAddress(address, actionPath);
+            findings += addressFindings;
+            if (addressFindings.isEmpty() && !addressToFunction.contains(address))
+                ignored(&findings, actionPath,
+                        QStringLiteral("no function has the datapoint %1: the action is left out")
+                            .arg(address));
+        }
+        checkSwitchTimes(&findings, scene, path);
+    }
+    return findings;
+}
+
+} // namespace projects
