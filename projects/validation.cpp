@@ -96,44 +96,45 @@ bool hasUsableId(QList<Finding>* findings, const QJsonObject& object, const QStr
     return false;
 }
 
-// The elements of the array under @p key of @p object that are objects, with a finding for
-// each element of another type; nothing when the key holds no array.
-QList<QPair<QString, QJsonObject>> objectsOf(QList<Finding>* findings, const QJsonObject& object,
-                                             const QString& path, const char* key,
-                                             const char* what)
+// Calls @p visit with the JSON path and the object of each element of the array under
+// @p key of @p object that is an object, and gives a finding for each element of another
+// type, in array order; nothing when the key holds no array.
+template <typename Visit>
+void forEachObject(QList<Finding>* findings, const QJsonObject& object, const QString& path,
+                   const char* key, const char* what, Visit visit)
 {
-    QList<QPair<QString, QJsonObject>> result;
     const QJsonValue value = object.value(QLatin1String(key));
     if (!value.isArray())
-        return result;
+        return;
     const QJsonArray array = value.toArray();
     for (int i = 0; i < array.size(); ++i) {
         const QString elementPath = at(member(path, key), i);
         if (array.at(i).isObject())
-            result.append({elementPath, array.at(i).toObject()});
+            visit(elementPath, array.at(i).toObject());
         else
             ignored(findings, elementPath,
                     QStringLiteral("not an object: the %1 is left out").arg(QLatin1String(what)));
     }
-    return result;
 }
 
 void checkSwitchTimes(QList<Finding>* findings, const QJsonObject& owner, const QString& path)
 {
-    for (const auto& entry : objectsOf(findings, owner, path, "switchtimes", "switch time")) {
-        // Without "id" a switch time gets a new identifier; with one that does not decode
-        // it is left out.
-        if (entry.second.contains(QLatin1String("id")))
-            hasUsableId(findings, entry.second, entry.first, "switch time");
-    }
+    forEachObject(findings, owner, path, "switchtimes", "switch time",
+                  [findings](const QString& entryPath, const QJsonObject& entry) {
+                      // Without "id" a switch time gets a new identifier; with one that does
+                      // not decode it is left out.
+                      if (entry.contains(QLatin1String("id")))
+                          hasUsableId(findings, entry, entryPath, "switch time");
+                  });
 }
 
 void checkFunctions(QList<Finding>* findings, const QJsonObject& room, const QString& path)
 {
-    for (const auto& function : objectsOf(findings, room, path, "functions", "function")) {
-        if (hasUsableId(findings, function.second, function.first, "function"))
-            checkSwitchTimes(findings, function.second, function.first);
-    }
+    forEachObject(findings, room, path, "functions", "function",
+                  [findings](const QString& functionPath, const QJsonObject& function) {
+                      if (hasUsableId(findings, function, functionPath, "function"))
+                          checkSwitchTimes(findings, function, functionPath);
+                  });
 }
 
 } // namespace
@@ -171,11 +172,11 @@ QList<Finding> Validation::check(const Project& project, bool standardForm)
             }
         }
     }
+    // A file commonly lists a scene trigger twice, once with its name and number and once
+    // with its job, so their identifiers are no duplicates.
     QSet<QUuid> triggers;
-    for (const SceneTrigger& trigger : project.sceneTriggers()) {
-        identifiers.note("scene trigger", trigger.id(), trigger.name());
+    for (const SceneTrigger& trigger : project.sceneTriggers())
         triggers.insert(trigger.id());
-    }
     for (const Scene& scene : project.scenes()) {
         identifiers.note("scene", scene.id(), scene.name());
         const QString label = objectLabel("scene", scene.id(), scene.name());
@@ -239,10 +240,11 @@ QList<Finding> Validation::checkFloorsJson(const QJsonArray& floors)
         const QJsonObject floor = floors.at(i).toObject();
         if (!hasUsableId(&findings, floor, path, "floor"))
             continue;
-        for (const auto& room : objectsOf(&findings, floor, path, "rooms", "room")) {
-            if (hasUsableId(&findings, room.second, room.first, "room"))
-                checkFunctions(&findings, room.second, room.first);
-        }
+        forEachObject(&findings, floor, path, "rooms", "room",
+                      [&findings](const QString& roomPath, const QJsonObject& room) {
+                          if (hasUsableId(&findings, room, roomPath, "room"))
+                              checkFunctions(&findings, room, roomPath);
+                      });
     }
     return findings;
 }

@@ -34,7 +34,8 @@ public:
      * @brief Checks a whole project.
      *
      * Finds duplicate identifiers among the floors, rooms, functions, actuators, groups,
-     * scenes, scene triggers and links (each kind across the whole project), references
+     * scenes and links (each kind across the whole project; scene triggers are commonly
+     * listed twice, once with their name and once with their job), references
      * that name no object of the project (a function's actuator and groups, a snapshot's
      * function, a scene's triggers), and, when @p standardForm is @c true, every field
      * that the standard form of the project file would not keep (ProjectWriter::Standard).

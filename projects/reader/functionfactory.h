@@ -47,6 +47,9 @@ public:
     IFactory* createChild(const QString& namespaceUri, const QString& localName,
                           const QXmlAttributes& attributes) override;
 
+    /// The function the handler fills.
+    const projects::Function& function() const { return m_function; }
+
 private:
     projects::Function m_function;
     ReadCache* m_cache;

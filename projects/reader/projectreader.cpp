@@ -1,8 +1,12 @@
 #include "projectreader.h"
 
+#include "actuatorfactory.h"
+#include "functionfactory.h"
 #include "ifactory.h"
 #include "nullfactory.h"
+#include "projectfactory.h"
 #include "readerdiagnostics.h"
+#include "roomfactory.h"
 #include "rootfactory.h"
 #include "snapshotfactory.h"
 
@@ -11,11 +15,13 @@
 #include <projects/function.h>
 #include <projects/projectenum.h>
 #include <projects/room.h>
+#include <projects/validation.h>
 #include <projects/common/conversions.h>
 #include <projects/common/valuetext_p.h>
 
 #include <QDebug>
 #include <QIODevice>
+#include <QRegularExpression>
 #include <QSet>
 
 QT_WARNING_PUSH
@@ -66,6 +72,121 @@ void diagnose(ReaderDiagnostics* receiver, int line, const IFactory* child,
     receiver->passedOver(kind, line, localName, detail.join(QLatin1Char(' ')));
 }
 
+// A group address kept as a number in the file: plain decimal digits, from 0 to 65535. The
+// readers take any text that QString::toInt() takes and read anything else as 0; a
+// negative group address is left to passedOver().
+void checkAddressNumber(ReaderDiagnostics* receiver, const QString& text, const QString& element,
+                        int line, bool negativeIsPassedOver)
+{
+    if (text.isEmpty())
+        return;
+    static const QRegularExpression number(QStringLiteral("^-?[0-9]{1,10}$"));
+    const QString location = QStringLiteral("<%1>").arg(element);
+    if (!number.match(text).hasMatch()) {
+        receiver->found(Finding(Finding::MalformedGroupAddress, location, line,
+                                QStringLiteral("address \"%1\" is no decimal group address "
+                                               "number: it reads as %2")
+                                    .arg(text)
+                                    .arg(text.toInt())));
+        return;
+    }
+    const qint64 value = text.toLongLong();
+    if (value > 0xFFFF || (value < 0 && !negativeIsPassedOver))
+        receiver->found(Finding(Finding::GroupAddressOutOfRange, location, line,
+                                QStringLiteral("address %1 is out of the range of group "
+                                               "addresses (0 to 65535)")
+                                    .arg(text)));
+}
+
+// Tells @p receiver what validation finds in the element that @p parent has just handed to
+// @p child: a foreign document element and group addresses that are malformed or out of
+// range.
+void observe(ReaderDiagnostics* receiver, int line, const IFactory* parent, const IFactory* child,
+             const QString& namespaceUri, const QString& localName,
+             const QXmlAttributes& attributes)
+{
+    const QString address = attributes.value(QStringLiteral("address"));
+    if (dynamic_cast<const RootFactory*>(parent)) {
+        if (dynamic_cast<const NullFactory*>(child))
+            receiver->found(Finding(
+                Finding::ForeignDocument, QStringLiteral("<%1>").arg(localName), line,
+                QStringLiteral("the document element <%1> in the namespace \"%2\" is no "
+                               "project file this library knows: it reads as an empty project")
+                    .arg(localName, namespaceUri)));
+    } else if (dynamic_cast<const ProjectFactory*>(parent)) {
+        if (nameIs(localName, "group"))
+            checkAddressNumber(receiver, address, localName, line, true);
+    } else if (dynamic_cast<const ActuatorFactory*>(parent)) {
+        if (nameIs(localName, "datapoint"))
+            checkAddressNumber(receiver, address, localName, line, false);
+    } else if (const auto* function = dynamic_cast<const FunctionFactory*>(child)) {
+        const Function::FunctionType type = function->function().type();
+        if (type == Function::StateStatus || type == Function::TemperatureStatus)
+            checkAddressNumber(receiver, address, localName, line, false);
+    } else if (dynamic_cast<const SnapshotFactory*>(parent)) {
+        if (nameIs(localName, "datapoint") && !address.isEmpty()) {
+            for (const Finding& finding : Validation::checkGroupAddress(
+                     address, QStringLiteral("<%1>").arg(localName), line))
+                receiver->found(finding);
+        }
+    }
+}
+
+// The input source of a parse with a diagnostics receiver: it looks for character
+// references above U+FFFF in the text as the parser fetches it, because the parser keeps
+// only their low 16 bits and reports the wrong character without a word.
+class ScanningSource : public QXmlInputSource
+{
+public:
+    ScanningSource(QIODevice* device, ReaderDiagnostics* receiver)
+        : QXmlInputSource(device)
+        , m_receiver(receiver)
+    {
+    }
+
+    void fetchData() override
+    {
+        QXmlInputSource::fetchData();
+        if (m_receiver)
+            scan(data());
+    }
+
+private:
+    void scan(const QString& chunk)
+    {
+        static const QRegularExpression reference(QStringLiteral("&#(x[0-9a-fA-F]+|[0-9]+);"));
+        // The end of the previous chunk comes again, so that a reference cut in two is seen.
+        const QString text = m_tail + chunk;
+        const int tailLines = m_tail.count(QLatin1Char('\n'));
+        auto matches = reference.globalMatch(text);
+        while (matches.hasNext()) {
+            const QRegularExpressionMatch match = matches.next();
+            if (match.capturedEnd() <= m_tail.size())
+                continue;
+            const QStringRef digits = match.capturedRef(1);
+            bool ok = false;
+            const qulonglong code = digits.startsWith(QLatin1Char('x'))
+                                        ? digits.mid(1).toULongLong(&ok, 16)
+                                        : digits.toULongLong(&ok, 10);
+            if (ok && code <= 0xFFFF)
+                continue;
+            const int line = m_lines + 1 + text.leftRef(match.capturedStart()).count(QLatin1Char('\n'))
+                             - tailLines;
+            m_receiver->found(Finding(
+                Finding::UnfaithfulCharacter, QString(), line,
+                QStringLiteral("the character reference %1 names a character above U+FFFF, "
+                               "which the XML parser reads as another character")
+                    .arg(match.captured())));
+        }
+        m_lines += chunk.count(QLatin1Char('\n'));
+        m_tail = text.right(24);
+    }
+
+    ReaderDiagnostics* m_receiver;
+    QString m_tail;
+    int m_lines = 0;
+};
+
 // @p attributes with every value passed through validText().
 QXmlAttributes validAttributes(const QXmlAttributes& attributes)
 {
@@ -100,7 +221,7 @@ Project ProjectReader::parse(QIODevice* device)
     m_pendingPrefixes.clear();
     m_prefixScopes.clear();
     m_prefixesInScope.clear();
-    QXmlInputSource source(device);
+    ScanningSource source(device, m_diagnostics);
     if (m_reader.parse(&source, false))
         return m_project;
     return Project();
@@ -170,9 +291,13 @@ bool ProjectReader::startElement(const QString& namespaceUri, const QString& loc
                                 validAttributes(attributes));
     }
     IFactory* child = m_currentHandler->createChild(namespaceUri, localName, attributes);
-    if (m_diagnostics && child != m_currentHandler)
-        diagnose(m_diagnostics, m_locator ? m_locator->lineNumber() : -1, child, localName,
-                 attributes);
+    if (m_diagnostics) {
+        const int line = m_locator ? m_locator->lineNumber() : -1;
+        if (child != m_currentHandler)
+            diagnose(m_diagnostics, line, child, localName, attributes);
+        observe(m_diagnostics, line, m_currentHandler, child, namespaceUri, localName,
+                attributes);
+    }
     m_handlerStack.push(m_currentHandler);
     m_currentHandler = child;
     return true;
@@ -223,6 +348,13 @@ bool ProjectReader::fatalError(const QXmlParseException& exception)
                .arg(exception.lineNumber())
                .arg(exception.columnNumber());
     m_parsingError = true;
+    if (m_diagnostics)
+        m_diagnostics->found(Finding(Finding::UnreadableDocument, QString(),
+                                     exception.lineNumber(),
+                                     QStringLiteral("%1, at line %2 and column %3")
+                                         .arg(exception.message())
+                                         .arg(exception.lineNumber())
+                                         .arg(exception.columnNumber())));
     destroyHandlers();
     return true;
 }

@@ -4,4 +4,6 @@ namespace projects {
 
 ReaderDiagnostics::~ReaderDiagnostics() = default;
 
+void ReaderDiagnostics::found(const Finding&) {}
+
 } // namespace projects

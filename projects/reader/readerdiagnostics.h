@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <projects/finding.h>
+
 namespace projects {
 
 /**
@@ -15,6 +17,11 @@ namespace projects {
  * keys, special groups and groups without a valid address, snapshots without a function
  * reference, and functions whose actuator reference names no actuator. Reading itself is
  * the same with or without a receiver. The reader does not own the receiver.
+ *
+ * The receiver also learns of what validation finds in the document (found()): a document
+ * element that is not a project of a known namespace, a document that is no XML, group
+ * addresses that are malformed or out of range, and character references that the parser
+ * cannot read faithfully. Those findings come with their lines.
  */
 class PROJECTS_EXPORT ReaderDiagnostics
 {
@@ -41,6 +48,13 @@ public:
      */
     virtual void passedOver(Kind kind, int line, const QString& element,
                             const QString& detail) = 0;
+
+    /**
+     * @brief Called once for each finding in the document, in document order; an
+     * unreadable document ends the parse with its finding. Does nothing unless
+     * reimplemented.
+     */
+    virtual void found(const Finding& finding);
 };
 
 } // namespace projects
