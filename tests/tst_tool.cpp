@@ -18,9 +18,12 @@ struct Run
     QByteArray err;
 };
 
-Run run(const QStringList& arguments, const QByteArray& input = QByteArray())
+Run run(const QStringList& arguments, const QByteArray& input = QByteArray(),
+        const QString& outputFile = QString())
 {
     QProcess process;
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
     // A forced hash seed makes Qt warn on stderr, which the checks of stderr would see.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("QT_HASH_SEED"));
@@ -75,6 +78,8 @@ private slots:
     void rewriteWithoutVacation();
     void rewriteNeverTouchesOutputOnFailure();
     void rewriteReplacesInputOnlyWhenAsked();
+    void fullStandardOutput_data();
+    void fullStandardOutput();
     void importBuildsTheExampleBuilding();
     void exportScenes_data();
     void exportScenes();
@@ -289,6 +294,32 @@ void tst_Tool::rewriteReplacesInputOnlyWhenAsked()
     QCOMPARE(run({QStringLiteral("rewrite"), input, QStringLiteral("-o"), input}).status, 0);
     QVERIFY(readFile(input) != before);
     QVERIFY(readFile(input).contains("name=\"Ground floor\""));
+}
+
+void tst_Tool::fullStandardOutput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    // Small outputs used to wait in a buffer whose failure at exit went unseen.
+    QTest::newRow("info") << QStringList{"info", example()};
+    QTest::newRow("info --json") << QStringList{"info", "--json", example()};
+    QTest::newRow("check") << QStringList{"check", example()};
+    QTest::newRow("diff") << QStringList{"diff", example(), example()};
+    QTest::newRow("rewrite") << QStringList{"rewrite", data(QStringLiteral("minimal.xml"))};
+    QTest::newRow("merge report") << QStringList{"merge", CASARINA_EXAMPLES "/house-admin.xml",
+                                                 CASARINA_EXAMPLES "/house-profile.xml", "--admin"};
+    QTest::newRow("help") << QStringList{"info", "--help"};
+}
+
+void tst_Tool::fullStandardOutput()
+{
+    QFETCH(QStringList, arguments);
+    const QString full = QStringLiteral("/dev/full");
+    if (!QFileInfo::exists(full))
+        QSKIP("this system has no /dev/full");
+    const Run result = run(arguments, QByteArray(), full);
+    QCOMPARE(result.status, 3);
+    QVERIFY2(result.err.contains("cannot write to standard output: No space left on device"),
+             result.err.constData());
 }
 
 void tst_Tool::importBuildsTheExampleBuilding()

@@ -11,6 +11,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <unistd.h>
 
 namespace tool {
 
@@ -26,10 +27,8 @@ int parseCommand(QCommandLineParser& parser, const QStringList& arguments, int p
         error(parser.errorText());
         return UsageError;
     }
-    if (parser.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << parser.helpText();
-        return Success;
-    }
+    if (parser.isSet(QStringLiteral("help")))
+        return printOutput(parser.helpText().toUtf8());
     if (parser.positionalArguments().size() != positionals) {
         // The program name the parser sees is "casarina-project COMMAND".
         const QString command = arguments.value(0).section(QLatin1Char(' '), 1);
@@ -104,16 +103,21 @@ int loadProject(const QString& path, projects::Project* project)
     return Success;
 }
 
+int printOutput(const QByteArray& bytes)
+{
+    // Straight to the descriptor: nothing waits in a buffer to fail unseen at exit.
+    QFile out;
+    if (out.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+        out.write(bytes) == bytes.size() && out.flush())
+        return Success;
+    error(QStringLiteral("cannot write to standard output: %1").arg(out.errorString()));
+    return FileError;
+}
+
 int writeOutput(const QString& path, const QByteArray& bytes)
 {
-    if (path.isEmpty() || path == QLatin1String("-")) {
-        QFile out;
-        if (!out.open(stdout, QIODevice::WriteOnly) || out.write(bytes) != bytes.size()) {
-            error(QStringLiteral("cannot write to standard output"));
-            return FileError;
-        }
-        return Success;
-    }
+    if (path.isEmpty() || path == QLatin1String("-"))
+        return printOutput(bytes);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()
         || !file.commit()) {

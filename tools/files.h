@@ -28,8 +28,13 @@ bool parseProject(const QString& path, const QByteArray& bytes, projects::Projec
 /// Reads and parses the project file @p path; returns an exit status (Success on success).
 int loadProject(const QString& path, projects::Project* project);
 
-/// Writes @p bytes to @p path ("-" or empty for standard output) atomically: an existing
-/// file is replaced only once the new content is complete. Returns an exit status.
+/// Writes @p bytes to standard output and flushes them. On failure prints the system's
+/// message on stderr and returns FileError; otherwise Success.
+int printOutput(const QByteArray& bytes);
+
+/// Writes @p bytes to @p path ("-" or empty for standard output, as printOutput() does)
+/// atomically: an existing file is replaced only once the new content is complete. Returns
+/// an exit status.
 int writeOutput(const QString& path, const QByteArray& bytes);
 
 /// Adds the option --standard, which chooses the standard form of the project file a

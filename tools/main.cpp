@@ -4,6 +4,7 @@
 // or output that cannot be written.
 
 #include "commands.h"
+#include "files.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -69,12 +70,10 @@ int main(int argc, char** argv)
     const QString command = arguments.at(1);
     if (command == QLatin1String("--help") || command == QLatin1String("-h")
         || command == QLatin1String("help")) {
-        QTextStream(stdout) << usage;
-        return tool::Success;
+        return tool::printOutput(usage);
     }
     if (command == QLatin1String("--version") || command == QLatin1String("-v")) {
-        QTextStream(stdout) << "casarina-project " << CASARINA_VERSION << '\n';
-        return tool::Success;
+        return tool::printOutput("casarina-project " CASARINA_VERSION "\n");
     }
     // The command's own parser sees "casarina-project COMMAND" as its program name.
     arguments.removeAt(1);

@@ -294,7 +294,7 @@ int merge(const QStringList& arguments)
         if (status != Success)
             return status;
     }
-    return writeOutput(QString(), QJsonDocument(report).toJson(QJsonDocument::Indented));
+    return printOutput(QJsonDocument(report).toJson(QJsonDocument::Indented));
 }
 
 } // namespace tool
