@@ -9,6 +9,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 struct Run
@@ -78,6 +82,7 @@ private slots:
     void rewriteWithoutVacation();
     void rewriteNeverTouchesOutputOnFailure();
     void rewriteReplacesInputOnlyWhenAsked();
+    void rewriteWritesIntoAFifo();
     void fullStandardOutput_data();
     void fullStandardOutput();
     void importBuildsTheExampleBuilding();
@@ -115,6 +120,17 @@ void tst_Tool::usageErrors_data()
     QTest::newRow("merge of admin settings with a profile flag")
         << QStringList{"merge", "a.xml", "b.xml", "--admin", "--keep-own-values"}
         << QByteArray("either --admin or --profile");
+    // An empty -o used to mean standard output: merge printed the project into its report.
+    const QByteArray emptyOutput("-o takes a file name");
+    QTest::newRow("rewrite -o \"\"") << QStringList{"rewrite", "a.xml", "-o", ""} << emptyOutput;
+    QTest::newRow("import --output=")
+        << QStringList{"import", "--building", "b.json", "--output="} << emptyOutput;
+    QTest::newRow("migrate -o \"\"")
+        << QStringList{"migrate", "a.xml", "--datapoints", "d.json", "-o", ""} << emptyOutput;
+    QTest::newRow("merge -o \"\"")
+        << QStringList{"merge", "a.xml", "b.xml", "--admin", "-o", ""} << emptyOutput;
+    QTest::newRow("merge -o -") << QStringList{"merge", "a.xml", "b.xml", "--admin", "-o", "-"}
+                                << QByteArray("would mix the merged project into it");
 }
 
 void tst_Tool::usageErrors()
@@ -294,6 +310,27 @@ void tst_Tool::rewriteReplacesInputOnlyWhenAsked()
     QCOMPARE(run({QStringLiteral("rewrite"), input, QStringLiteral("-o"), input}).status, 0);
     QVERIFY(readFile(input) != before);
     QVERIFY(readFile(input).contains("name=\"Ground floor\""));
+}
+
+void tst_Tool::rewriteWritesIntoAFifo()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("fifo"));
+    const QByteArray fifo = QFile::encodeName(path);
+    QVERIFY(mkfifo(fifo.constData(), 0600) == 0);
+    // With a reader already there the tool's write does not wait; the project fits in the
+    // pipe.
+    const int reader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK);
+    QVERIFY(reader >= 0);
+    const Run result =
+        run({QStringLiteral("rewrite"), data(QStringLiteral("minimal.xml")), "-o", path});
+    char buffer[4096];
+    const qint64 got = ::read(reader, buffer, sizeof buffer);
+    ::close(reader);
+    QCOMPARE(result.status, 0);
+    QVERIFY(got > 0 && QByteArray(buffer, int(got)).contains("<project"));
+    struct stat node;
+    QVERIFY(::stat(fifo.constData(), &node) == 0 && S_ISFIFO(node.st_mode));
 }
 
 void tst_Tool::fullStandardOutput_data()

@@ -7,6 +7,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QTextStream>
 
@@ -29,6 +30,13 @@ int parseCommand(QCommandLineParser& parser, const QStringList& arguments, int p
     }
     if (parser.isSet(QStringLiteral("help")))
         return printOutput(parser.helpText().toUtf8());
+    // Without a name, -o would quietly fall back to standard output.
+    const QStringList given = parser.optionNames();
+    if ((given.contains(QStringLiteral("o")) || given.contains(QStringLiteral("output"))) &&
+        parser.value(QStringLiteral("output")).isEmpty()) {
+        error(QStringLiteral("-o takes a file name, not an empty one"));
+        return UsageError;
+    }
     if (parser.positionalArguments().size() != positionals) {
         // The program name the parser sees is "casarina-project COMMAND".
         const QString command = arguments.value(0).section(QLatin1Char(' '), 1);
@@ -118,6 +126,21 @@ int writeOutput(const QString& path, const QByteArray& bytes)
 {
     if (path.isEmpty() || path == QLatin1String("-"))
         return printOutput(bytes);
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        error(QStringLiteral("cannot write %1: it is a directory").arg(path));
+        return FileError;
+    }
+    if (info.exists() && !info.isFile()) {
+        // A device, FIFO or socket is written into; replacing it by a file would take it
+        // away from everyone else who uses it.
+        QFile node(path);
+        if (node.open(QIODevice::WriteOnly | QIODevice::ExistingOnly | QIODevice::Unbuffered) &&
+            node.write(bytes) == bytes.size() && node.flush())
+            return Success;
+        error(QStringLiteral("cannot write %1: %2").arg(path, node.errorString()));
+        return FileError;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()
         || !file.commit()) {

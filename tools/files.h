@@ -32,9 +32,10 @@ int loadProject(const QString& path, projects::Project* project);
 /// message on stderr and returns FileError; otherwise Success.
 int printOutput(const QByteArray& bytes);
 
-/// Writes @p bytes to @p path ("-" or empty for standard output, as printOutput() does)
-/// atomically: an existing file is replaced only once the new content is complete. Returns
-/// an exit status.
+/// Writes @p bytes to @p path ("-" or empty for standard output, as printOutput() does).
+/// A regular file is written atomically: an existing one is replaced only once the new
+/// content is complete. A device, FIFO or socket is written into, never replaced; a
+/// directory is an error. Returns an exit status.
 int writeOutput(const QString& path, const QByteArray& bytes);
 
 /// Adds the option --standard, which chooses the standard form of the project file a
@@ -49,8 +50,8 @@ int writeProject(const QString& path, const projects::Project& project,
 
 /// Parses a command's @p arguments with @p parser and answers --help. Returns -1 when the
 /// command is to go on, or the exit status to end it with: Success after --help, UsageError
-/// (with a message) for unknown options or when there are not exactly @p positionals
-/// positional arguments, described to the user as @p expected.
+/// (with a message) for unknown options, an empty -o or when there are not exactly
+/// @p positionals positional arguments, described to the user as @p expected.
 int parseCommand(QCommandLineParser& parser, const QStringList& arguments, int positionals,
                  const QString& expected);
 
