@@ -131,6 +131,9 @@ void tst_Tool::usageErrors_data()
         << QStringList{"merge", "a.xml", "b.xml", "--admin", "-o", ""} << emptyOutput;
     QTest::newRow("merge -o -") << QStringList{"merge", "a.xml", "b.xml", "--admin", "-o", "-"}
                                 << QByteArray("would mix the merged project into it");
+    QTest::newRow("input limit that is no size")
+        << QStringList{"info", "--max-input-size", "2X", "a.xml"}
+        << QByteArray("--max-input-size takes a number of bytes");
 }
 
 void tst_Tool::usageErrors()
@@ -146,23 +149,35 @@ void tst_Tool::usageErrors()
 void tst_Tool::inputErrors_data()
 {
     QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("options");
     QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("message");
-    QTest::newRow("missing file") << QStringLiteral("/nonexistent/house.xml") << 3
+    QTest::newRow("missing file") << QStringLiteral("/nonexistent/house.xml") << QStringList() << 3
                                   << QByteArray("cannot read /nonexistent/house.xml");
-    QTest::newRow("malformed file")
-        << data(QStringLiteral("malformed.xml")) << 1 << QByteArray("at line 5 and column");
-    QTest::newRow("JSON is no project file") << data(QStringLiteral("datapoints.json")) << 1
-                                             << QByteArray("is not a readable project file");
+    QTest::newRow("malformed file") << data(QStringLiteral("malformed.xml")) << QStringList() << 1
+                                    << QByteArray("at line 5 and column");
+    QTest::newRow("JSON is no project file")
+        << data(QStringLiteral("datapoints.json")) << QStringList() << 1
+        << QByteArray("is not a readable project file");
+    // An endless input used to be read until memory ran out.
+    QTest::newRow("endless device")
+        << QStringLiteral("/dev/zero") << QStringList{"--max-input-size", "1K"} << 3
+        << QByteArray("more than the input limit of 1024 bytes");
+    QTest::newRow("regular file over the limit")
+        << data(QStringLiteral("minimal.xml")) << QStringList{"--max-input-size", "100"} << 3
+        << QByteArray("more than the input limit of 100 bytes");
 }
 
 void tst_Tool::inputErrors()
 {
     QFETCH(QString, file);
+    QFETCH(QStringList, options);
     QFETCH(int, status);
     QFETCH(QByteArray, message);
+    if (file.startsWith(QLatin1String("/dev/")) && !QFileInfo::exists(file))
+        QSKIP("this system has no such device");
     for (const char* command : {"info", "rewrite", "check"}) {
-        const Run result = run({QString::fromLatin1(command), file});
+        const Run result = run(QStringList{QString::fromLatin1(command), file} + options);
         QCOMPARE(result.status, status);
         QVERIFY2(result.err.contains(message), result.err.constData());
         QVERIFY2(result.err.contains(file.toUtf8()), result.err.constData());

@@ -15,8 +15,9 @@ class ReaderDiagnostics;
 
 namespace tool {
 
-/// Reads the whole of @p path ("-" for standard input). On failure prints a message
-/// naming the file on stderr and returns false.
+/// Reads the whole of @p path ("-" for standard input), which may hold at most the input
+/// limit (--max-input-size, see parseCommand()). On failure, and when the input is larger,
+/// prints a message naming the file on stderr and returns false.
 bool readInput(const QString& path, QByteArray* bytes);
 
 /// Parses a project file already read into @p bytes, telling @p diagnostics (if any) what
@@ -48,10 +49,11 @@ void addFormOption(QCommandLineParser& parser);
 int writeProject(const QString& path, const projects::Project& project,
                  const QCommandLineParser& parser, bool withVacation = true);
 
-/// Parses a command's @p arguments with @p parser and answers --help. Returns -1 when the
-/// command is to go on, or the exit status to end it with: Success after --help, UsageError
-/// (with a message) for unknown options, an empty -o or when there are not exactly
-/// @p positionals positional arguments, described to the user as @p expected.
+/// Adds the option --max-input-size that every command takes, parses a command's
+/// @p arguments with @p parser and answers --help. Returns -1 when the command is to go
+/// on, or the exit status to end it with: Success after --help, UsageError (with a message)
+/// for unknown options, an input limit that is not a size, an empty -o or when there are
+/// not exactly @p positionals positional arguments, described to the user as @p expected.
 int parseCommand(QCommandLineParser& parser, const QStringList& arguments, int positionals,
                  const QString& expected);
 

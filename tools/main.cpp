@@ -39,8 +39,9 @@ const char usage[] =
     "written into.\n"
     "\n"
     "--verbose anywhere shows the library's traces of merges and migrations on stderr.\n"
-    "FILE may be \"-\" for standard input. Run 'casarina-project COMMAND --help' for the\n"
-    "options of a command.\n"
+    "FILE may be \"-\" for standard input. An input larger than 256 MiB is refused;\n"
+    "--max-input-size BYTES changes the limit. Run 'casarina-project COMMAND --help' for\n"
+    "the options of a command.\n"
     "\n"
     "Exit status: 0 success, 1 malformed input, 2 usage error, 3 a file that cannot be\n"
     "read or written.\n";
