@@ -9,6 +9,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 struct Run
@@ -18,9 +22,12 @@ struct Run
     QByteArray err;
 };
 
-Run run(const QStringList& arguments, const QByteArray& input = QByteArray())
+Run run(const QStringList& arguments, const QByteArray& input = QByteArray(),
+        const QString& outputFile = QString())
 {
     QProcess process;
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
     // A forced hash seed makes Qt warn on stderr, which the checks of stderr would see.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("QT_HASH_SEED"));
@@ -75,6 +82,9 @@ private slots:
     void rewriteWithoutVacation();
     void rewriteNeverTouchesOutputOnFailure();
     void rewriteReplacesInputOnlyWhenAsked();
+    void rewriteWritesIntoAFifo();
+    void fullStandardOutput_data();
+    void fullStandardOutput();
     void importBuildsTheExampleBuilding();
     void exportScenes_data();
     void exportScenes();
@@ -110,6 +120,20 @@ void tst_Tool::usageErrors_data()
     QTest::newRow("merge of admin settings with a profile flag")
         << QStringList{"merge", "a.xml", "b.xml", "--admin", "--keep-own-values"}
         << QByteArray("either --admin or --profile");
+    // An empty -o used to mean standard output: merge printed the project into its report.
+    const QByteArray emptyOutput("-o takes a file name");
+    QTest::newRow("rewrite -o \"\"") << QStringList{"rewrite", "a.xml", "-o", ""} << emptyOutput;
+    QTest::newRow("import --output=")
+        << QStringList{"import", "--building", "b.json", "--output="} << emptyOutput;
+    QTest::newRow("migrate -o \"\"")
+        << QStringList{"migrate", "a.xml", "--datapoints", "d.json", "-o", ""} << emptyOutput;
+    QTest::newRow("merge -o \"\"")
+        << QStringList{"merge", "a.xml", "b.xml", "--admin", "-o", ""} << emptyOutput;
+    QTest::newRow("merge -o -") << QStringList{"merge", "a.xml", "b.xml", "--admin", "-o", "-"}
+                                << QByteArray("would mix the merged project into it");
+    QTest::newRow("input limit that is no size")
+        << QStringList{"info", "--max-input-size", "2X", "a.xml"}
+        << QByteArray("--max-input-size takes a number of bytes");
 }
 
 void tst_Tool::usageErrors()
@@ -125,23 +149,35 @@ void tst_Tool::usageErrors()
 void tst_Tool::inputErrors_data()
 {
     QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("options");
     QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("message");
-    QTest::newRow("missing file") << QStringLiteral("/nonexistent/house.xml") << 3
+    QTest::newRow("missing file") << QStringLiteral("/nonexistent/house.xml") << QStringList() << 3
                                   << QByteArray("cannot read /nonexistent/house.xml");
-    QTest::newRow("malformed file")
-        << data(QStringLiteral("malformed.xml")) << 1 << QByteArray("at line 5 and column");
-    QTest::newRow("JSON is no project file") << data(QStringLiteral("datapoints.json")) << 1
-                                             << QByteArray("is not a readable project file");
+    QTest::newRow("malformed file") << data(QStringLiteral("malformed.xml")) << QStringList() << 1
+                                    << QByteArray("at line 5 and column");
+    QTest::newRow("JSON is no project file")
+        << data(QStringLiteral("datapoints.json")) << QStringList() << 1
+        << QByteArray("is not a readable project file");
+    // An endless input used to be read until memory ran out.
+    QTest::newRow("endless device")
+        << QStringLiteral("/dev/zero") << QStringList{"--max-input-size", "1K"} << 3
+        << QByteArray("more than the input limit of 1024 bytes");
+    QTest::newRow("regular file over the limit")
+        << data(QStringLiteral("minimal.xml")) << QStringList{"--max-input-size", "100"} << 3
+        << QByteArray("more than the input limit of 100 bytes");
 }
 
 void tst_Tool::inputErrors()
 {
     QFETCH(QString, file);
+    QFETCH(QStringList, options);
     QFETCH(int, status);
     QFETCH(QByteArray, message);
+    if (file.startsWith(QLatin1String("/dev/")) && !QFileInfo::exists(file))
+        QSKIP("this system has no such device");
     for (const char* command : {"info", "rewrite", "check"}) {
-        const Run result = run({QString::fromLatin1(command), file});
+        const Run result = run(QStringList{QString::fromLatin1(command), file} + options);
         QCOMPARE(result.status, status);
         QVERIFY2(result.err.contains(message), result.err.constData());
         QVERIFY2(result.err.contains(file.toUtf8()), result.err.constData());
@@ -289,6 +325,53 @@ void tst_Tool::rewriteReplacesInputOnlyWhenAsked()
     QCOMPARE(run({QStringLiteral("rewrite"), input, QStringLiteral("-o"), input}).status, 0);
     QVERIFY(readFile(input) != before);
     QVERIFY(readFile(input).contains("name=\"Ground floor\""));
+}
+
+void tst_Tool::rewriteWritesIntoAFifo()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("fifo"));
+    const QByteArray fifo = QFile::encodeName(path);
+    QVERIFY(mkfifo(fifo.constData(), 0600) == 0);
+    // With a reader already there the tool's write does not wait; the project fits in the
+    // pipe.
+    const int reader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK);
+    QVERIFY(reader >= 0);
+    const Run result =
+        run({QStringLiteral("rewrite"), data(QStringLiteral("minimal.xml")), "-o", path});
+    char buffer[4096];
+    const qint64 got = ::read(reader, buffer, sizeof buffer);
+    ::close(reader);
+    QCOMPARE(result.status, 0);
+    QVERIFY(got > 0 && QByteArray(buffer, int(got)).contains("<project"));
+    struct stat node;
+    QVERIFY(::stat(fifo.constData(), &node) == 0 && S_ISFIFO(node.st_mode));
+}
+
+void tst_Tool::fullStandardOutput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    // Small outputs used to wait in a buffer whose failure at exit went unseen.
+    QTest::newRow("info") << QStringList{"info", example()};
+    QTest::newRow("info --json") << QStringList{"info", "--json", example()};
+    QTest::newRow("check") << QStringList{"check", example()};
+    QTest::newRow("diff") << QStringList{"diff", example(), example()};
+    QTest::newRow("rewrite") << QStringList{"rewrite", data(QStringLiteral("minimal.xml"))};
+    QTest::newRow("merge report") << QStringList{"merge", CASARINA_EXAMPLES "/house-admin.xml",
+                                                 CASARINA_EXAMPLES "/house-profile.xml", "--admin"};
+    QTest::newRow("help") << QStringList{"info", "--help"};
+}
+
+void tst_Tool::fullStandardOutput()
+{
+    QFETCH(QStringList, arguments);
+    const QString full = QStringLiteral("/dev/full");
+    if (!QFileInfo::exists(full))
+        QSKIP("this system has no /dev/full");
+    const Run result = run(arguments, QByteArray(), full);
+    QCOMPARE(result.status, 3);
+    QVERIFY2(result.err.contains("cannot write to standard output: No space left on device"),
+             result.err.constData());
 }
 
 void tst_Tool::importBuildsTheExampleBuilding()

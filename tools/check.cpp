@@ -91,7 +91,8 @@ int check(const QStringList& arguments)
     if (!parseProject(path, bytes, &project, &report))
         return MalformedInput;
 
-    QTextStream out(stdout);
+    QByteArray printed;
+    QTextStream out(&printed);
     out.setCodec("UTF-8");
     for (const QString& line : report.lines())
         out << line << '\n';
@@ -107,7 +108,8 @@ int check(const QStringList& arguments)
     if (!dropped.isEmpty())
         out << path << ": the standard form would drop: " << dropped.join(QStringLiteral(", "))
             << '\n';
-    return Success;
+    out.flush();
+    return printOutput(printed);
 }
 
 } // namespace tool

@@ -113,14 +113,15 @@ int diff(const QStringList& arguments)
         return status;
 
     const Differences differences = compare(recordsOf(before), recordsOf(after));
-    QTextStream out(stdout);
-    out.setCodec("UTF-8");
     if (parser.isSet(QStringLiteral("json")))
-        out << QString::fromUtf8(
-            QJsonDocument(toJson(differences)).toJson(QJsonDocument::Indented));
-    else
+        return printOutput(QJsonDocument(toJson(differences)).toJson(QJsonDocument::Indented));
+    QByteArray bytes;
+    {
+        QTextStream out(&bytes);
+        out.setCodec("UTF-8");
         printText(out, differences);
-    return Success;
+    }
+    return printOutput(bytes);
 }
 
 } // namespace tool

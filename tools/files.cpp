@@ -7,12 +7,46 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QTextStream>
 
 #include <cstdio>
+#include <unistd.h>
 
 namespace tool {
+
+namespace {
+
+// Standard input, a FIFO or a device can go on without end; every input is read only up
+// to this many bytes.
+const qint64 defaultInputLimit = qint64(256) << 20;
+// The highest limit one may set: a QByteArray holds less than 2 GiB, and the reader needs
+// room besides.
+const qint64 largestInputLimit = qint64(1) << 30;
+qint64 s_inputLimit = defaultInputLimit;
+
+// A size in bytes, or with K, M or G in kibibytes, mebibytes or gibibytes: "256M".
+bool parseSize(const QString& text, qint64* size)
+{
+    QString digits = text;
+    int shift = 0;
+    if (!text.isEmpty()) {
+        const int suffix = QStringLiteral("KMG").indexOf(text.back().toUpper());
+        if (suffix >= 0) {
+            shift = 10 * (suffix + 1);
+            digits.chop(1);
+        }
+    }
+    bool ok = false;
+    const qint64 value = digits.toLongLong(&ok);
+    if (!ok || value < 1 || value > largestInputLimit >> shift)
+        return false;
+    *size = value << shift;
+    return true;
+}
+
+} // namespace
 
 void error(const QString& message)
 {
@@ -22,13 +56,29 @@ void error(const QString& message)
 int parseCommand(QCommandLineParser& parser, const QStringList& arguments, int positionals,
                  const QString& expected)
 {
+    const QString limitOption = QStringLiteral("max-input-size");
+    parser.addOption({limitOption,
+                      QStringLiteral("Refuse an input larger than BYTES (default 256M); K, M "
+                                     "and G count 1024, 1024^2 and 1024^3 bytes, up to 1G."),
+                      QStringLiteral("BYTES")});
     if (!parser.parse(arguments)) {
         error(parser.errorText());
         return UsageError;
     }
-    if (parser.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << parser.helpText();
-        return Success;
+    if (parser.isSet(QStringLiteral("help")))
+        return printOutput(parser.helpText().toUtf8());
+    if (parser.isSet(limitOption) && !parseSize(parser.value(limitOption), &s_inputLimit)) {
+        error(QStringLiteral("--max-input-size takes a number of bytes from 1 to 1G, such as "
+                             "1048576 or 1M, not '%1'")
+                  .arg(parser.value(limitOption)));
+        return UsageError;
+    }
+    // Without a name, -o would quietly fall back to standard output.
+    const QStringList given = parser.optionNames();
+    if ((given.contains(QStringLiteral("o")) || given.contains(QStringLiteral("output"))) &&
+        parser.value(QStringLiteral("output")).isEmpty()) {
+        error(QStringLiteral("-o takes a file name, not an empty one"));
+        return UsageError;
     }
     if (parser.positionalArguments().size() != positionals) {
         // The program name the parser sees is "casarina-project COMMAND".
@@ -50,12 +100,33 @@ bool readInput(const QString& path, QByteArray* bytes)
         error(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
         return false;
     }
-    *bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        error(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    const auto tooLarge = [&path] {
+        error(QStringLiteral("cannot read %1: it holds more than the input limit of %2 bytes "
+                             "(--max-input-size)")
+                  .arg(path)
+                  .arg(s_inputLimit));
         return false;
+    };
+    bytes->clear();
+    if (!file.isSequential()) {
+        if (file.size() > s_inputLimit)
+            return tooLarge();
+        bytes->reserve(int(file.size()));
     }
-    return true;
+    // Read in pieces, so that an endless input stops at the limit.
+    char piece[65536];
+    for (;;) {
+        const qint64 read = file.read(piece, sizeof piece);
+        if (read < 0) {
+            error(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+            return false;
+        }
+        if (read == 0)
+            return true;
+        if (bytes->size() + read > s_inputLimit)
+            return tooLarge();
+        bytes->append(piece, int(read));
+    }
 }
 
 namespace {
@@ -104,15 +175,35 @@ int loadProject(const QString& path, projects::Project* project)
     return Success;
 }
 
+int printOutput(const QByteArray& bytes)
+{
+    // Straight to the descriptor: nothing waits in a buffer to fail unseen at exit.
+    QFile out;
+    if (out.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+        out.write(bytes) == bytes.size() && out.flush())
+        return Success;
+    error(QStringLiteral("cannot write to standard output: %1").arg(out.errorString()));
+    return FileError;
+}
+
 int writeOutput(const QString& path, const QByteArray& bytes)
 {
-    if (path.isEmpty() || path == QLatin1String("-")) {
-        QFile out;
-        if (!out.open(stdout, QIODevice::WriteOnly) || out.write(bytes) != bytes.size()) {
-            error(QStringLiteral("cannot write to standard output"));
-            return FileError;
-        }
-        return Success;
+    if (path.isEmpty() || path == QLatin1String("-"))
+        return printOutput(bytes);
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        error(QStringLiteral("cannot write %1: it is a directory").arg(path));
+        return FileError;
+    }
+    if (info.exists() && !info.isFile()) {
+        // A device, FIFO or socket is written into; replacing it by a file would take it
+        // away from everyone else who uses it.
+        QFile node(path);
+        if (node.open(QIODevice::WriteOnly | QIODevice::ExistingOnly | QIODevice::Unbuffered) &&
+            node.write(bytes) == bytes.size() && node.flush())
+            return Success;
+        error(QStringLiteral("cannot write %1: %2").arg(path, node.errorString()));
+        return FileError;
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()

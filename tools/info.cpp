@@ -413,13 +413,15 @@ int info(const QStringList& arguments)
     if (status != Success)
         return status;
     const QJsonObject description = describe(project);
-    QTextStream out(stdout);
-    out.setCodec("UTF-8");
     if (parser.isSet(QStringLiteral("json")))
-        out << QString::fromUtf8(QJsonDocument(description).toJson(QJsonDocument::Indented));
-    else
+        return printOutput(QJsonDocument(description).toJson(QJsonDocument::Indented));
+    QByteArray bytes;
+    {
+        QTextStream out(&bytes);
+        out.setCodec("UTF-8");
         printText(out, description);
-    return Success;
+    }
+    return printOutput(bytes);
 }
 
 } // namespace tool

@@ -4,6 +4,7 @@
 // or output that cannot be written.
 
 #include "commands.h"
+#include "files.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -33,11 +34,14 @@ const char usage[] =
     "                      and print the items to delete on the device\n"
     "\n"
     "Commands that write a project take -o OUT; without it they write to standard output\n"
-    "(merge writes nothing without -o). An input is replaced only when -o names it.\n"
+    "(merge writes nothing without -o). An input is replaced only when -o names it. A\n"
+    "regular file is replaced once the new content is complete; a device or FIFO is\n"
+    "written into.\n"
     "\n"
     "--verbose anywhere shows the library's traces of merges and migrations on stderr.\n"
-    "FILE may be \"-\" for standard input. Run 'casarina-project COMMAND --help' for the\n"
-    "options of a command.\n"
+    "FILE may be \"-\" for standard input. An input larger than 256 MiB is refused;\n"
+    "--max-input-size BYTES changes the limit. Run 'casarina-project COMMAND --help' for\n"
+    "the options of a command.\n"
     "\n"
     "Exit status: 0 success, 1 malformed input, 2 usage error, 3 a file that cannot be\n"
     "read or written.\n";
@@ -69,12 +73,10 @@ int main(int argc, char** argv)
     const QString command = arguments.at(1);
     if (command == QLatin1String("--help") || command == QLatin1String("-h")
         || command == QLatin1String("help")) {
-        QTextStream(stdout) << usage;
-        return tool::Success;
+        return tool::printOutput(usage);
     }
     if (command == QLatin1String("--version") || command == QLatin1String("-v")) {
-        QTextStream(stdout) << "casarina-project " << CASARINA_VERSION << '\n';
-        return tool::Success;
+        return tool::printOutput("casarina-project " CASARINA_VERSION "\n");
     }
     // The command's own parser sees "casarina-project COMMAND" as its program name.
     arguments.removeAt(1);

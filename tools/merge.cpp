@@ -265,6 +265,11 @@ int merge(const QStringList& arguments)
                              "'casarina-project merge --help'"));
         return UsageError;
     }
+    if (parser.value(QStringLiteral("output")) == QLatin1String("-")) {
+        error(QStringLiteral("merge prints its report on standard output; -o - would mix the "
+                             "merged project into it"));
+        return UsageError;
+    }
 
     Project adminProject;
     Project profileProject;
@@ -294,7 +299,7 @@ int merge(const QStringList& arguments)
         if (status != Success)
             return status;
     }
-    return writeOutput(QString(), QJsonDocument(report).toJson(QJsonDocument::Indented));
+    return printOutput(QJsonDocument(report).toJson(QJsonDocument::Indented));
 }
 
 } // namespace tool

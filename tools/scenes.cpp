@@ -80,7 +80,7 @@ int exportScenes(const QStringList& arguments)
                                   {QStringLiteral("name"), scene.name()},
                                   {QStringLiteral("steps"), steps}});
     }
-    return writeOutput(QString(), QJsonDocument(scenes).toJson(QJsonDocument::Indented));
+    return printOutput(QJsonDocument(scenes).toJson(QJsonDocument::Indented));
 }
 
 int migrate(const QStringList& arguments)
