@@ -181,7 +181,8 @@ QList<Finding> Validation::check(const Project& project, bool standardForm)
         identifiers.note("scene", scene.id(), scene.name());
         const QString label = objectLabel("scene", scene.id(), scene.name());
         for (const Snapshot& snapshot : scene.snapshots()) {
-            if (!functions.contains(snapshot.functionId()))
+            // An invalid snapshot names no function at all.
+            if (snapshot.isValid() && !functions.contains(snapshot.functionId()))
                 findings.append(dangling(label, "function", snapshot.functionId()));
         }
         QStringList missing;

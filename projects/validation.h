@@ -36,7 +36,7 @@ public:
      * Finds duplicate identifiers among the floors, rooms, functions, actuators, groups,
      * scenes and links (each kind across the whole project; scene triggers are commonly
      * listed twice, once with their name and once with their job), references
-     * that name no object of the project (a function's actuator and groups, a snapshot's
+     * that name no object of the project (a function's actuator and groups, a valid snapshot's
      * function, a scene's triggers), and, when @p standardForm is @c true, every field
      * that the standard form of the project file would not keep (ProjectWriter::Standard).
      * The locations name the objects ("function _0a… \"Deckenlicht\""); there are no lines.

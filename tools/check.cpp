@@ -1,4 +1,5 @@
-// check: is a project file readable, and what does the reader pass over in it?
+// check: is a project file readable, what does the reader pass over in it, and what does
+// validation find?
 
 #include "commands.h"
 #include "files.h"
@@ -21,13 +22,16 @@ namespace tool {
 
 namespace {
 
-class Report : public ReaderDiagnostics
+class Report : public Findings
 {
 public:
     explicit Report(const QString& path) : m_path(path) {}
 
     void passedOver(Kind kind, int line, const QString& element, const QString& detail) override
     {
+        // Validation names a missing actuator too, as a reference to nothing.
+        if (kind == MissingActuator)
+            return;
         QString what;
         switch (kind) {
         case UnknownElement:
@@ -56,11 +60,22 @@ public:
                        (detail.isEmpty() ? QString() : QStringLiteral(" (") + detail + ')'));
     }
 
+    void found(const Finding& finding) override
+    {
+        Findings::found(finding);
+        m_lines.append(findingLine(m_path, finding));
+        ++m_found;
+    }
+
+    /// What was passed over and found while reading, in document order.
     const QStringList& lines() const { return m_lines; }
+    /// How many of lines() are findings.
+    int foundWhileReading() const { return m_found; }
 
 private:
     QString m_path;
     QStringList m_lines;
+    int m_found = 0;
 };
 
 } // namespace
@@ -69,13 +84,15 @@ int check(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Checks that a project file is readable and lists, with their lines, what the reader "
-        "passes over without an error: unknown elements, links whose type or operating "
-        "system is unknown, special groups and groups without a valid address, snapshots "
-        "without a function reference and functions whose actuator is missing. Then notes "
-        "which fields the standard form of the file would not keep, with how many objects "
-        "each concerns. Exits with 0 for a readable file and 1, with the parser's message, "
-        "for a malformed one."));
+        "Checks a project file and lists, with their lines, what the reader passes over "
+        "without an error (unknown elements, links whose type or operating system is "
+        "unknown, special groups and groups without a valid address, snapshots without a "
+        "function reference, functions whose actuator is missing) and what validation finds: "
+        "errors (a document that is no project file this tool knows, malformed or "
+        "out-of-range group addresses) and warnings (identifiers given twice, references to "
+        "nothing, character references the parser cannot read faithfully, and the fields the "
+        "standard form of the file would not keep). Exits with 0 when there is no error and "
+        "1 when there is one or the file is malformed."));
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("The project file, or - for standard input."));
@@ -83,33 +100,34 @@ int check(const QStringList& arguments)
     if (parsed >= 0)
         return parsed;
     const QString path = parser.positionalArguments().first();
-    QByteArray bytes;
-    if (!readInput(path, &bytes))
-        return FileError;
     Report report(path);
     Project project;
-    if (!parseProject(path, bytes, &project, &report))
-        return MalformedInput;
+    const int status = readProject(path, &project, &report, true);
+    if (status != Success)
+        return status;
 
-    QByteArray printed;
-    QTextStream out(&printed);
-    out.setCodec("UTF-8");
-    for (const QString& line : report.lines())
-        out << line << '\n';
-    out << path << ": readable";
-    if (!report.lines().isEmpty())
-        out << ", " << report.lines().size() << " passed over";
-    out << '\n';
-    QStringList dropped;
-    for (const Finding& finding : records::droppedByStandardForm(project))
-        dropped.append(finding.location() + QStringLiteral(" (")
-                       + finding.text().section(QLatin1Char('('), 1).section(QLatin1Char(' '), 0, 0)
-                       + QLatin1Char(')'));
-    if (!dropped.isEmpty())
-        out << path << ": the standard form would drop: " << dropped.join(QStringLiteral(", "))
-            << '\n';
-    out.flush();
-    return printOutput(printed);
+    QStringList lines = report.lines();
+    // The findings on the whole project follow those made while reading.
+    for (int i = report.foundWhileReading(); i < report.list.size(); ++i)
+        lines.append(findingLine(path, report.list.at(i)));
+    const int passedOver = report.lines().size() - report.foundWhileReading();
+    int errors = 0;
+    for (const Finding& finding : qAsConst(report.list))
+        errors += finding.severity() == Finding::Error ? 1 : 0;
+    const int warnings = report.list.size() - errors;
+
+    QString summary = path + QStringLiteral(": ");
+    summary += errors ? QStringLiteral("%1 error%2").arg(errors).arg(errors == 1 ? "" : "s")
+                      : QStringLiteral("readable");
+    if (warnings)
+        summary += QStringLiteral(", %1 warning%2").arg(warnings).arg(warnings == 1 ? "" : "s");
+    if (passedOver)
+        summary += QStringLiteral(", %1 passed over").arg(passedOver);
+    lines.append(summary);
+    const int printed = printOutput((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+    if (printed != Success)
+        return printed;
+    return errors ? MalformedInput : Success;
 }
 
 } // namespace tool

@@ -8,6 +8,7 @@
 // "address" is the group address text, "id" the datapoint's number on the device and
 // "format" its format name (optional). A bare array of such objects is accepted too.
 
+#include <QCommandLineParser>
 #include <QHash>
 #include <QString>
 
@@ -19,8 +20,12 @@ struct DatapointTable
     QHash<int, QString> idToFormat;
 };
 
-/// Reads the table from @p path; returns an exit status and prints errors naming the file.
-int loadDatapointTable(const QString& path, DatapointTable* table);
+/// Reads the table from @p path and checks it: numbers that are no datapoint numbers,
+/// malformed or out-of-range addresses, two entries for one address or number. Prints the
+/// findings and errors naming the file, and returns an exit status; a table with errors
+/// ends the command unless @p parser's command was given --force.
+int loadDatapointTable(const QString& path, DatapointTable* table,
+                       const QCommandLineParser& parser);
 
 /// The help text describing the table's form.
 QString datapointTableHelp();

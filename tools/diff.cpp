@@ -106,9 +106,9 @@ int diff(const QStringList& arguments)
         return parsed;
     Project before;
     Project after;
-    int status = loadProject(parser.positionalArguments().at(0), &before);
+    int status = loadProject(parser.positionalArguments().at(0), &before, parser, GoOn);
     if (status == Success)
-        status = loadProject(parser.positionalArguments().at(1), &after);
+        status = loadProject(parser.positionalArguments().at(1), &after, parser, GoOn);
     if (status != Success)
         return status;
 

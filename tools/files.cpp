@@ -2,6 +2,7 @@
 
 #include "commands.h"
 
+#include <projects/validation.h>
 #include <projects/reader/projectreader.h>
 #include <projects/writer/projectwriter.h>
 
@@ -165,14 +166,65 @@ bool parseProject(const QString& path, const QByteArray& bytes, projects::Projec
     return true;
 }
 
-int loadProject(const QString& path, projects::Project* project)
+void addForceOption(QCommandLineParser& parser)
+{
+    parser.addOption({QStringLiteral("force"),
+                      QStringLiteral("Go on although an input has errors (see `check`); what "
+                                     "the errors stand for may then be lost or changed.")});
+}
+
+QString findingLine(const QString& path, const projects::Finding& finding)
+{
+    QString line = path;
+    if (finding.line() >= 0)
+        line += QLatin1Char(':') + QString::number(finding.line());
+    return line + QStringLiteral(": ") + finding.toString();
+}
+
+bool given(const QCommandLineParser& parser, const QString& option)
+{
+    // Only the options found on the command line are named; asking isSet() of an option a
+    // command does not have would warn.
+    return parser.optionNames().contains(option);
+}
+
+int reportFindings(const QString& path, const QList<projects::Finding>& findings,
+                   const QCommandLineParser& parser, OnError onError)
+{
+    QTextStream err(stderr);
+    err.setCodec("UTF-8");
+    for (const projects::Finding& finding : findings)
+        err << findingLine(path, finding) << '\n';
+    err.flush();
+    if (onError == GoOn || !projects::Finding::hasError(findings)
+        || given(parser, QStringLiteral("force")))
+        return Success;
+    error(QStringLiteral("%1 has errors; nothing is written (--force goes on anyway)").arg(path));
+    return MalformedInput;
+}
+
+int readProject(const QString& path, projects::Project* project, Findings* diagnostics,
+                bool standardForm)
 {
     QByteArray bytes;
     if (!readInput(path, &bytes))
         return FileError;
-    if (!parseProject(path, bytes, project))
+    if (!parseProject(path, bytes, project, diagnostics))
         return MalformedInput;
+    diagnostics->list += projects::Validation::check(*project, standardForm);
     return Success;
+}
+
+int loadProject(const QString& path, projects::Project* project,
+                const QCommandLineParser& parser, OnError onError)
+{
+    Findings findings;
+    // What the standard form drops matters only where it is written.
+    const int status =
+        readProject(path, project, &findings, given(parser, QStringLiteral("standard")));
+    if (status != Success)
+        return status;
+    return reportFindings(path, findings.list, parser, onError);
 }
 
 int printOutput(const QByteArray& bytes)

@@ -5,9 +5,8 @@
 
 #include <projects/project.h>
 
-namespace projects {
-class ReaderDiagnostics;
-}
+#include <projects/finding.h>
+#include <projects/reader/readerdiagnostics.h>
 
 #include <QByteArray>
 #include <QCommandLineParser>
@@ -26,8 +25,51 @@ bool readInput(const QString& path, QByteArray* bytes);
 bool parseProject(const QString& path, const QByteArray& bytes, projects::Project* project,
                   projects::ReaderDiagnostics* diagnostics = nullptr);
 
-/// Reads and parses the project file @p path; returns an exit status (Success on success).
-int loadProject(const QString& path, projects::Project* project);
+/// A diagnostics receiver that keeps the findings of a parse; what is passed over is left to
+/// subclasses.
+class Findings : public projects::ReaderDiagnostics
+{
+public:
+    void passedOver(Kind, int, const QString&, const QString&) override {}
+    void found(const projects::Finding& finding) override { list.append(finding); }
+
+    QList<projects::Finding> list;
+};
+
+/// Adds the option --force, which lets a command go on although its input has errors.
+void addForceOption(QCommandLineParser& parser);
+
+/// Returns @p finding of the input @p path as one line for people:
+/// "PATH:LINE: error: LOCATION: TEXT" (no line or location when it has none).
+QString findingLine(const QString& path, const projects::Finding& finding);
+
+/// Returns @c true if @p option was given on the command line that @p parser parsed.
+bool given(const QCommandLineParser& parser, const QString& option);
+
+/// What a command does when an input has errors.
+enum OnError {
+    GoOn,  ///< report and go on: the command only describes its inputs
+    Refuse ///< report and stop, unless --force (addForceOption()) was given
+};
+
+/**
+ * @brief Prints @p findings of the input @p path on stderr and decides whether the command
+ * goes on. Returns Success to go on, else MalformedInput after saying so.
+ */
+int reportFindings(const QString& path, const QList<projects::Finding>& findings,
+                   const QCommandLineParser& parser, OnError onError);
+
+/// Reads and parses the project file @p path, telling @p diagnostics what the reader
+/// passes over and finds, and adds what Validation::check() finds (with what the standard
+/// form drops when @p standardForm). Prints only read errors; returns an exit status.
+int readProject(const QString& path, projects::Project* project, Findings* diagnostics,
+                bool standardForm);
+
+/// Reads, parses and validates the project file @p path for a command parsed by @p parser,
+/// printing the findings as reportFindings() does; returns an exit status (Success on
+/// success).
+int loadProject(const QString& path, projects::Project* project,
+                const QCommandLineParser& parser, OnError onError);
 
 /// Writes @p bytes to standard output and flushes them. On failure prints the system's
 /// message on stderr and returns FileError; otherwise Success.

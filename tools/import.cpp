@@ -7,6 +7,7 @@
 #include <projects/group.h>
 #include <projects/project.h>
 #include <projects/scene.h>
+#include <projects/validation.h>
 #include <projects/common/conversions.h>
 
 #include <QCommandLineParser>
@@ -48,6 +49,27 @@ bool arrayOf(const QJsonDocument& document, const QString& key, QJsonArray* arra
     return value.isArray();
 }
 
+// @p findings of an array that stands at @p arrayPath in its document ("$" for a bare
+// array, "$.floors" for the array under "floors").
+QList<Finding> rebased(const QList<Finding>& findings, const QString& arrayPath)
+{
+    QList<Finding> result;
+    for (const Finding& finding : findings)
+        result.append(Finding(finding.kind(), arrayPath + finding.location().mid(1), finding.line(),
+                              finding.text()));
+    return result;
+}
+
+// Checks the array of @p document under @p key with @p check and reports what it finds.
+template <typename Check>
+int checkArray(const QString& path, const QJsonDocument& document, const QString& key,
+               const QJsonArray& array, const QCommandLineParser& parser, Check check)
+{
+    const QString arrayPath =
+        document.isArray() ? QStringLiteral("$") : QStringLiteral("$.") + key;
+    return reportFindings(path, rebased(check(array), arrayPath), parser, Refuse);
+}
+
 } // namespace
 
 int import(const QStringList& arguments)
@@ -80,6 +102,7 @@ int import(const QStringList& arguments)
                       QStringLiteral("Write to OUT instead of standard output."),
                       QStringLiteral("OUT")});
     addFormOption(parser);
+    addForceOption(parser);
     const int parsed = parseCommand(parser, arguments, 0, QStringLiteral("no FILE arguments"));
     if (parsed >= 0)
         return parsed;
@@ -105,6 +128,10 @@ int import(const QStringList& arguments)
                   .arg(buildingPath));
         return MalformedInput;
     }
+    status = checkArray(buildingPath, building, QStringLiteral("floors"), floors, parser,
+                        &Validation::checkFloorsJson);
+    if (status != Success)
+        return status;
     const QJsonObject attributes = building.object();
     Project project(attributes.value(QLatin1String("name")).toString());
     project.setOwner(attributes.value(QLatin1String("owner")).toString());
@@ -126,6 +153,10 @@ int import(const QStringList& arguments)
             error(QStringLiteral("%1 holds no groups array").arg(path));
             return MalformedInput;
         }
+        status = checkArray(path, groups, QStringLiteral("groups"), array, parser,
+                            &Validation::checkGroupsJson);
+        if (status != Success)
+            return status;
         project.groups().append(Group::fromJson(array));
     }
 
@@ -153,8 +184,20 @@ int import(const QStringList& arguments)
         const QJsonObject object = map.object();
         for (auto it = object.begin(); it != object.end(); ++it)
             addressToFunction.insert(it.key(), stringToUuid(it.value().toString()));
+        status = checkArray(scenesPath, scenes, QStringLiteral("scenes"), array, parser,
+                            [&addressToFunction](const QJsonArray& scenesArray) {
+                                return Validation::checkScenesJson(scenesArray, addressToFunction);
+                            });
+        if (status != Success)
+            return status;
         project.scenes().append(Scene::fromJson(array, addressToFunction));
     }
+
+    // What the inputs say together: identifiers given twice, references to nothing.
+    status = reportFindings(buildingPath, Validation::check(project, given(parser, QStringLiteral("standard"))),
+                            parser, Refuse);
+    if (status != Success)
+        return status;
 
     return writeProject(parser.value(QStringLiteral("output")), project, parser);
 }

@@ -409,7 +409,7 @@ int info(const QStringList& arguments)
     if (parsed >= 0)
         return parsed;
     Project project;
-    const int status = loadProject(parser.positionalArguments().first(), &project);
+    const int status = loadProject(parser.positionalArguments().first(), &project, parser, GoOn);
     if (status != Success)
         return status;
     const QJsonObject description = describe(project);

@@ -252,6 +252,7 @@ int merge(const QStringList& arguments)
     parser.addPositionalArgument(QStringLiteral("PROFILE.xml"),
                                  QStringLiteral("The user's project file."));
     addFormOption(parser);
+    addForceOption(parser);
     int status = parseCommand(parser, arguments, 2, QStringLiteral("ADMIN.xml PROFILE.xml"));
     if (status >= 0)
         return status;
@@ -273,9 +274,9 @@ int merge(const QStringList& arguments)
 
     Project adminProject;
     Project profileProject;
-    status = loadProject(parser.positionalArguments().at(0), &adminProject);
+    status = loadProject(parser.positionalArguments().at(0), &adminProject, parser, Refuse);
     if (status == Success)
-        status = loadProject(parser.positionalArguments().at(1), &profileProject);
+        status = loadProject(parser.positionalArguments().at(1), &profileProject, parser, Refuse);
     if (status != Success)
         return status;
 

@@ -26,13 +26,14 @@ int rewrite(const QStringList& arguments)
                       QStringLiteral("Leave out the run-on-vacation attributes, the scenes' "
                                      "switch times and the vacation flag.")});
     addFormOption(parser);
+    addForceOption(parser);
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("The project file, or - for standard input."));
     const int parsed = parseCommand(parser, arguments, 1, QStringLiteral("one FILE"));
     if (parsed >= 0)
         return parsed;
     Project project;
-    const int status = loadProject(parser.positionalArguments().first(), &project);
+    const int status = loadProject(parser.positionalArguments().first(), &project, parser, Refuse);
     if (status != Success)
         return status;
 

@@ -52,6 +52,7 @@ int exportScenes(const QStringList& arguments)
                       QStringLiteral("The device datapoint table (see above)."),
                       QStringLiteral("TABLE.json")});
     parser.addOption({QStringLiteral("compiled"), QStringLiteral("Print the compiled steps.")});
+    addForceOption(parser);
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("The project file, or - for standard input."));
     const int parsed = parseArguments(parser, arguments, QStringLiteral("export-scenes"));
@@ -59,11 +60,11 @@ int exportScenes(const QStringList& arguments)
         return parsed;
 
     DatapointTable table;
-    int status = loadDatapointTable(parser.value(QStringLiteral("datapoints")), &table);
+    int status = loadDatapointTable(parser.value(QStringLiteral("datapoints")), &table, parser);
     if (status != Success)
         return status;
     Project project;
-    status = loadProject(parser.positionalArguments().first(), &project);
+    status = loadProject(parser.positionalArguments().first(), &project, parser, Refuse);
     if (status != Success)
         return status;
 
@@ -98,6 +99,7 @@ int migrate(const QStringList& arguments)
                       QStringLiteral("Write to OUT instead of standard output."),
                       QStringLiteral("OUT")});
     addFormOption(parser);
+    addForceOption(parser);
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("The project file, or - for standard input."));
     const int parsed = parseArguments(parser, arguments, QStringLiteral("migrate"));
@@ -105,11 +107,11 @@ int migrate(const QStringList& arguments)
         return parsed;
 
     DatapointTable table;
-    int status = loadDatapointTable(parser.value(QStringLiteral("datapoints")), &table);
+    int status = loadDatapointTable(parser.value(QStringLiteral("datapoints")), &table, parser);
     if (status != Success)
         return status;
     Project project;
-    status = loadProject(parser.positionalArguments().first(), &project);
+    status = loadProject(parser.positionalArguments().first(), &project, parser, Refuse);
     if (status != Success)
         return status;
 
