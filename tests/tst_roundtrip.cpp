@@ -31,7 +31,7 @@ using namespace projects;
 
 namespace {
 
-// A canonical description of what the writers write, independent of hash order. With
+// A canonical description of what the writers write and the reader keeps. With
 // withVacation false the run-on-vacation values and the scenes' switch times are left out,
 // as the writers leave them out.
 class Fingerprint
@@ -167,10 +167,8 @@ private:
             QJsonObject timers;
             for (int day : qAsConst(days))
                 timers.insert(QString::number(day), st.timerIds().value(day));
-            QList<int> indexes = st.additionalValueIndexes();
-            std::sort(indexes.begin(), indexes.end());
             QJsonObject additional;
-            for (int index : qAsConst(indexes))
+            for (int index : st.additionalValueIndexes())
                 additional.insert(QString::number(index),
                                   QJsonValue::fromVariant(st.additionalValue(index)));
             result.append(QJsonObject{{"id", uuidToString(st.id())},
@@ -307,9 +305,12 @@ void tst_RoundTrip::wholeDocument()
         qWarning().noquote() << QJsonDocument(b).toJson();
     }
     QCOMPARE(b, a);
-    // A second write of the re-read project is byte for byte the first one where no hash
-    // order is involved: compare the re-read of it instead.
-    QCOMPARE(fingerprint.of(testutil::read(writeProject(second, withVacation))), a);
+    // From the second write on the bytes stay the same: nothing is written in hash order.
+    // (The first write may differ from the second where the file cannot keep a value, such
+    // as a use case taken from a device parameter.)
+    const QByteArray again = writeProject(second, withVacation);
+    QCOMPARE(fingerprint.of(testutil::read(again)), a);
+    QCOMPARE(writeProject(testutil::read(again), withVacation), again);
 }
 
 void tst_RoundTrip::richDocumentIsReadCompletely()
