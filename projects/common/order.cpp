@@ -1,5 +1,7 @@
 #include "order_p.h"
 
+#include <vector>
+
 namespace projects {
 
 namespace {

@@ -12,7 +12,6 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
-#include <vector>
 
 namespace projects {
 
