@@ -157,14 +157,15 @@ int deviceNumberOf(int function, int datapoint)
     return 2 * function + datapoint + 1;
 }
 
+// The additional values 50 and 20 under indexes 1 and 2 as the library writes them:
+// Qt's container form in ascending index, in the stream version of Qt 5.15. (Qt's own
+// operator<< of a QHash would follow the hash order, which changes with the seed.)
 QString additionalValuesHex()
 {
-    QHash<int, QVariant> values;
-    values.insert(1, 50.0);
-    values.insert(2, 20.0);
     QByteArray bytes;
     QDataStream stream(&bytes, QIODevice::WriteOnly);
-    stream << values;
+    stream.setVersion(QDataStream::Qt_5_15);
+    stream << quint32(2) << qint32(1) << QVariant(50.0) << qint32(2) << QVariant(20.0);
     return QString::fromLatin1(bytes.toHex());
 }
 

@@ -2,6 +2,7 @@
 
 #include "datapoint.h"
 #include "common/conversions.h"
+#include "common/order_p.h"
 
 #include <QSharedData>
 #include <QXmlStreamWriter>
@@ -71,13 +72,14 @@ void Actuator::serialize(QXmlStreamWriter* writer) const
     writer->writeAttribute(QStringLiteral("offIcon"), d->offIcon);
     if (d->useCase != -1)
         writer->writeAttribute(QStringLiteral("useCase"), QString::number(d->useCase));
-    for (auto it = d->datapoints.cbegin(); it != d->datapoints.cend(); ++it) {
+    // By role, so that the same actuator always gives the same bytes.
+    visitInKeyOrder(d->datapoints, [writer](const QString& role, const Datapoint& datapoint) {
         writer->writeStartElement(QStringLiteral("datapoint"));
-        writer->writeAttribute(QStringLiteral("id"), uuidToString(it.value().id()));
-        writer->writeAttribute(QStringLiteral("role"), it.key());
-        writer->writeAttribute(QStringLiteral("address"), QString::number(it.value().address()));
+        writer->writeAttribute(QStringLiteral("id"), uuidToString(datapoint.id()));
+        writer->writeAttribute(QStringLiteral("role"), role);
+        writer->writeAttribute(QStringLiteral("address"), QString::number(datapoint.address()));
         writer->writeEndElement();
-    }
+    });
     writer->writeEndElement();
 }
 

@@ -77,7 +77,8 @@ public:
      * @brief Writes the whole `actuator` element to @p writer.
      *
      * Attributes id, name, onIcon, offIcon and, when set, useCase; then one `datapoint`
-     * child per role, in no defined order. The app id and the parameters are not written.
+     * child per role, by role in ascending text order, so that the same actuator always
+     * gives the same bytes. The app id and the parameters are not written.
      */
     void serialize(QXmlStreamWriter* writer) const;
 

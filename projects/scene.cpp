@@ -226,8 +226,10 @@ QList<Scene> Scene::fromJson(const QJsonArray& scenes,
 
         const QJsonValue actions = object.value(QStringLiteral("actions"));
         if (actions.isArray()) {
-            // One snapshot per function gathers all of that function's actions.
-            QHash<QUuid, Snapshot> byFunction;
+            // One snapshot per function gathers all of that function's actions; the
+            // snapshots follow the order in which their functions first appear.
+            QList<Snapshot>& snapshots = scene.snapshots();
+            QHash<QUuid, int> indexByFunction;
             const QJsonArray actionList = actions.toArray();
             for (const QJsonValue& actionElement : actionList) {
                 const QJsonObject action = actionElement.toObject();
@@ -235,14 +237,14 @@ QList<Scene> Scene::fromJson(const QJsonArray& scenes,
                 const auto function = addressToFunction.constFind(address);
                 if (function == addressToFunction.cend())
                     continue;
-                Snapshot snapshot =
-                    byFunction.value(function.value(), Snapshot(function.value(), {}));
-                snapshot.values().insert(address,
-                                         actionValue(action.value(QStringLiteral("value"))));
-                byFunction.insert(function.value(), snapshot);
+                auto index = indexByFunction.constFind(function.value());
+                if (index == indexByFunction.cend()) {
+                    index = indexByFunction.insert(function.value(), snapshots.size());
+                    snapshots.append(Snapshot(function.value(), {}));
+                }
+                snapshots[index.value()].values().insert(
+                    address, actionValue(action.value(QStringLiteral("value"))));
             }
-            for (const Snapshot& snapshot : qAsConst(byFunction))
-                scene.snapshots().append(snapshot);
         }
 
         const QJsonValue switchTimes = object.value(QStringLiteral("switchtimes"));

@@ -129,7 +129,8 @@ public:
      *
      * Each scene is global, not run on vacation, and takes id, name, icon, color (any
      * colour QColor understands) and favorite. Its actions (address and value) are grouped
-     * into one Snapshot per function that @p addressToFunction names for the address;
+     * into one Snapshot per function that @p addressToFunction names for the address,
+     * the snapshots in the order in which their functions first appear among the actions;
      * actions at unknown addresses are dropped. Value texts become null, booleans or
      * numbers where they read as such ("50%" is 127 on the byte scale) and stay strings
      * otherwise. Valid switch times of "switchtimes" are appended. Never fails: a scene

@@ -1,6 +1,7 @@
 #include "simulation.h"
 
 #include "common/namespaces.h"
+#include "common/order_p.h"
 
 #include <QDate>
 #include <QLocale>
@@ -413,13 +414,13 @@ void Simulation::beginSerialize(QXmlStreamWriter* writer) const
     writer->writeAttribute(QStringLiteral("simulationDatapoint"),
                            QString::number(d->simulationDatapoint));
 
-    const QList<int> days = d->timerIds.keys();
-    for (int day : days) {
+    // By ascending day, so that the same simulation always gives the same bytes.
+    visitInKeyOrder(d->timerIds, [writer](int day, int timer) {
         writer->writeStartElement(ns::Profile, QStringLiteral("timer"));
         writer->writeAttribute(QStringLiteral("day"), QString::number(day));
-        writer->writeAttribute(QStringLiteral("id"), QString::number(d->timerIds.value(day)));
+        writer->writeAttribute(QStringLiteral("id"), QString::number(timer));
         writer->writeEndElement();
-    }
+    });
 }
 
 void Simulation::endSerialize(QXmlStreamWriter* writer) const

@@ -154,7 +154,7 @@ public:
 
     /**
      * @brief Writes the start tag of the profile-namespace `simulation` element with its
-     * attributes, and one `timer` child per device timer.
+     * attributes, and one `timer` child per device timer, by ascending day.
      *
      * The type is not written. Call endSerialize() to close the element.
      */

@@ -1,6 +1,7 @@
 #include "snapshot.h"
 
 #include "common/conversions.h"
+#include "common/order_p.h"
 #include "common/valuetext_p.h"
 
 #include <QDebug>
@@ -10,6 +11,30 @@
 #include <QXmlStreamWriter>
 
 namespace projects {
+
+namespace {
+
+// Finds the first address of @p addressToId, in datapoint key order, whose device number
+// is @p number (the lowest address where several carry one number) and stores it in
+// @p address. Returns false when no address carries the number.
+bool firstAddressOf(const QHash<QString, int>& addressToId, int number, QString* address)
+{
+    bool found = false;
+    DatapointKeyRank firstRank;
+    for (auto it = addressToId.cbegin(); it != addressToId.cend(); ++it) {
+        if (it.value() != number)
+            continue;
+        const DatapointKeyRank rank = datapointKeyRank(it.key());
+        if (!found || datapointKeyLess(rank, it.key(), firstRank, *address)) {
+            *address = it.key();
+            firstRank = rank;
+            found = true;
+        }
+    }
+    return found;
+}
+
+} // namespace
 
 class Q_DECL_HIDDEN Snapshot::Private : public QSharedData
 {
@@ -71,17 +96,16 @@ void Snapshot::serialize(QXmlStreamWriter* writer, const QHash<QString, int>& ad
     // Unqualified on purpose: the snapshot takes whatever default namespace is in force.
     writer->writeStartElement(QStringLiteral("snapshot"));
     writer->writeAttribute(QStringLiteral("function-ref"), uuidToString(d->functionId));
-    for (auto it = d->values.cbegin(); it != d->values.cend(); ++it) {
+    visitInDatapointOrder(d->values, [&](const QString& key, const QJsonValue& value) {
         writer->writeStartElement(QStringLiteral("datapoint"));
-        const auto id = addressToId.constFind(it.key());
+        const auto id = addressToId.constFind(key);
         if (id != addressToId.cend())
             writer->writeAttribute(QStringLiteral("id"), QString::number(id.value()));
-        writer->writeAttribute(QStringLiteral("address"), it.key());
-        writer->writeAttribute(
-            QStringLiteral("value"),
-            snapshotValueToText(it.value(), groupAddressFromText(it.key()), true));
+        writer->writeAttribute(QStringLiteral("address"), key);
+        writer->writeAttribute(QStringLiteral("value"),
+                               snapshotValueToText(value, groupAddressFromText(key), true));
         writer->writeEndElement();
-    }
+    });
     writer->writeEndElement();
 }
 
@@ -90,48 +114,49 @@ void Snapshot::compile(const QHash<QString, int>& addressToId,
 {
     if (!steps)
         return;
-    for (auto it = d->values.cbegin(); it != d->values.cend(); ++it) {
-        const auto id = addressToId.constFind(it.key());
+    // In datapoint key order, so that the running numbers are the same in every run.
+    visitInDatapointOrder(d->values, [&](const QString& key, const QJsonValue& value) {
+        const auto id = addressToId.constFind(key);
         if (id == addressToId.cend())
-            continue;
+            return;
         // The step numbers run over the whole array, so that several snapshots compiled
         // into one array form one program.
         QJsonObject step;
         step.insert(QStringLiteral("id"), steps->size() + 1);
         step.insert(QStringLiteral("datapoint_id"), id.value());
-        step.insert(QStringLiteral("value"), it.value());
+        step.insert(QStringLiteral("value"), value);
         step.insert(QStringLiteral("format"), idToFormat.value(id.value()));
         step.insert(QStringLiteral("time_to_next"), 0);
         steps->append(step);
-    }
+    });
 }
 
 void Snapshot::exportIn(const QHash<QString, int>& addressToId, QJsonArray* array) const
 {
     if (!array)
         return;
-    for (auto it = d->values.cbegin(); it != d->values.cend(); ++it) {
-        const auto id = addressToId.constFind(it.key());
+    visitInDatapointOrder(d->values, [&](const QString& key, const QJsonValue& value) {
+        const auto id = addressToId.constFind(key);
         if (id == addressToId.cend())
-            continue;
+            return;
         QJsonObject entry;
         entry.insert(QStringLiteral("id"), id.value());
-        entry.insert(QStringLiteral("value"), it.value());
+        entry.insert(QStringLiteral("value"), value);
         array->append(entry);
-    }
+    });
 }
 
 void Snapshot::exportIn(QJsonArray* array) const
 {
     if (!array)
         return;
-    for (auto it = d->values.cbegin(); it != d->values.cend(); ++it) {
+    visitInDatapointOrder(d->values, [array](const QString& key, const QJsonValue& value) {
         QJsonObject entry;
-        entry.insert(QStringLiteral("address"), it.key());
+        entry.insert(QStringLiteral("address"), key);
         entry.insert(QStringLiteral("value"),
-                     snapshotValueToText(it.value(), groupAddressFromText(it.key()), false));
+                     snapshotValueToText(value, groupAddressFromText(key), false));
         array->append(entry);
-    }
+    });
 }
 
 QJsonArray Snapshot::exportSnapshots(const QHash<QString, int>& addressToId,
@@ -151,17 +176,15 @@ QJsonArray Snapshot::exportSnapshots(const QHash<QString, int>& addressToId,
 QList<QJsonObject> Snapshot::json() const
 {
     QList<QJsonObject> result;
-    const QStringList keys = d->values.keys();
-    for (const QString& key : keys) {
-        const QJsonValue value = d->values.value(key);
+    visitInDatapointOrder(d->values, [&result](const QString& key, const QJsonValue& value) {
         if (value.isNull())
-            continue;
+            return;
         QJsonObject entry;
         entry.insert(QStringLiteral("address"), key);
         entry.insert(QStringLiteral("value"),
                      snapshotValueToText(value, groupAddressFromText(key), false));
         result.append(entry);
-    }
+    });
     return result;
 }
 
@@ -176,22 +199,23 @@ bool Snapshot::hasSameDatapointAddresses(const Snapshot& other) const
 
 bool Snapshot::migrateIdsToAddresses(const QHash<QString, int>& addressToId)
 {
-    const QStringList keys = d->values.keys();
     const QRegExp numberKey(QStringLiteral("^:.+"));
     bool hasNumberKeys = false;
-    for (const QString& key : keys) {
-        if (numberKey.exactMatch(key)) {
+    for (auto it = d->values.cbegin(); it != d->values.cend(); ++it) {
+        if (numberKey.exactMatch(it.key())) {
             hasNumberKeys = true;
             break;
         }
     }
     if (!hasNumberKeys)
         return false;
+    // In datapoint key order: where a number key and an address key end up under one
+    // address, the later one wins, and that must not change from run to run.
+    const QStringList keys = sortedDatapointKeys(d->values);
 
     qInfo(">> Migrate Ids to Addresses: ");
     qInfo() << ">> Before:" << d->values;
 
-    const QList<int> deviceNumbers = addressToId.values();
     QHash<QString, QJsonValue> migrated;
     for (const QString& key : keys) {
         if (!key.startsWith(QLatin1Char(':'))) {
@@ -199,10 +223,10 @@ bool Snapshot::migrateIdsToAddresses(const QHash<QString, int>& addressToId)
             continue;
         }
         // A number the device does not know any more has no address: its value is lost.
-        const int number = key.mid(1).toInt();
-        if (!deviceNumbers.contains(number))
+        QString address;
+        if (!firstAddressOf(addressToId, key.midRef(1).toInt(), &address))
             continue;
-        migrated.insert(addressToId.key(number), d->values.value(key));
+        migrated.insert(address, d->values.value(key));
     }
     d->values = migrated;
 

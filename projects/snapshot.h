@@ -27,8 +27,13 @@ namespace projects {
  * ":" followed by the number, until migrateIdsToAddresses() replaces those keys.
  *
  * Wherever an operation takes `addressToId`, it is the host's table of the device's
- * datapoints: address text to the datapoint's number on the device. Operations that
- * visit the values do so in the table's iteration order, which is no particular order.
+ * datapoints: address text to the datapoint's number on the device.
+ *
+ * Operations that visit the values (serialize(), compile(), both exportIn(),
+ * exportSnapshots(), json() and migrateIdsToAddresses()) do so in one fixed order of the
+ * datapoint keys, whatever the hash seed: group addresses first, by their number
+ * (main × 2048 + middle × 256 + sub, so 1/2/0 before 1/10/0) and then by text; then the
+ * device-number keys, by number; then any other key, by text.
  */
 class PROJECTS_EXPORT Snapshot
 {
@@ -77,7 +82,8 @@ public:
      *
      * Each step has id (a running number from 1 over the whole array, entries already in
      * it included), datapoint_id, value (unchanged), format (from @p idToFormat, empty
-     * when unknown) and time_to_next 0. A null @p steps does nothing.
+     * when unknown) and time_to_next 0. The steps follow the datapoint key order, so the
+     * running numbers are the same in every run. A null @p steps does nothing.
      */
     void compile(const QHash<QString, int>& addressToId, const QHash<int, QString>& idToFormat,
                  QJsonArray* steps) const;
@@ -112,8 +118,12 @@ public:
      * @brief Replaces the device-number keys (":" and a number) by the address that
      * @p addressToId gives for that number.
      *
-     * A number that the table lacks drops its value. Logs the table before and after at
-     * info level. Changes the shared block, so every copy sees the result.
+     * The keys are taken in datapoint key order. A number that the table lacks drops its
+     * value. Where several addresses of @p addressToId carry the number, the first of them
+     * in datapoint key order takes the value: the lowest address. Where a number key and
+     * an address key end up under one address, the number key's value wins, since number
+     * keys come after addresses. Logs the table before and after at info level, in Qt's
+     * debug form. Changes the shared block, so every copy sees the result.
      * @return @c true if there were number keys, @c false if there was nothing to do.
      */
     bool migrateIdsToAddresses(const QHash<QString, int>& addressToId);

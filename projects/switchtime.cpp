@@ -1,7 +1,9 @@
 #include "switchtime.h"
 
+#include "common/additionalvalues_p.h"
 #include "common/conversions.h"
 #include "common/namespaces.h"
+#include "common/order_p.h"
 #include "common/schedules_p.h"
 
 #include <QByteArray>
@@ -20,11 +22,18 @@
 
 namespace projects {
 
+// Qt's container form (the count, then index and value pairs) entry by entry in ascending
+// index, in a fixed stream version: the same table always gives the same bytes, whatever
+// the hash seed or the Qt version. Qt's own operator<< walks the table in hash order.
 QByteArray encodeAdditionalValues(const QHash<int, QVariant>& table)
 {
     QByteArray bytes;
     QDataStream stream(&bytes, QIODevice::WriteOnly);
-    stream << table;
+    stream.setVersion(additionalValuesStreamVersion);
+    stream << quint32(table.size());
+    visitInKeyOrder(table, [&stream](int index, const QVariant& value) {
+        stream << qint32(index) << value;
+    });
     return bytes.toHex();
 }
 
@@ -310,7 +319,7 @@ const QHash<int, QVariant>& SwitchTime::additionalValues() const
 
 QList<int> SwitchTime::additionalValueIndexes() const
 {
-    return d->additionalValues.keys();
+    return sortedKeys(d->additionalValues);
 }
 
 void SwitchTime::beginSerialize(QXmlStreamWriter* writer) const
@@ -332,13 +341,12 @@ void SwitchTime::beginSerialize(QXmlStreamWriter* writer) const
     if (d->limit)
         writer->writeAttribute(QStringLiteral("limit"), QStringLiteral("true"));
 
-    const QList<int> days = d->timerIds.keys();
-    for (int day : days) {
+    visitInKeyOrder(d->timerIds, [writer](int day, int timer) {
         writer->writeStartElement(ns::Profile, QStringLiteral("timer"));
         writer->writeAttribute(QStringLiteral("day"), QString::number(day));
-        writer->writeAttribute(QStringLiteral("id"), QString::number(d->timerIds.value(day)));
+        writer->writeAttribute(QStringLiteral("id"), QString::number(timer));
         writer->writeEndElement();
-    }
+    });
 }
 
 void SwitchTime::endSerialize(QXmlStreamWriter* writer) const

@@ -148,7 +148,7 @@ public:
     void setAdditionalValue(int index, const QVariant& value);
     /// Returns @c true if @p index is present and its value is not null.
     bool hasAdditionalValue(int index) const;
-    /// Returns the indexes of the additional values, in the table's (undefined) order.
+    /// Returns the indexes of the additional values in ascending order.
     QList<int> additionalValueIndexes() const;
     /// Returns the whole table of additional values by index; a reference into the shared
     /// block. Unlike additionalValue(), it never adds an index.
@@ -156,11 +156,14 @@ public:
 
     /**
      * @brief Writes the start tag of the profile-namespace `switchTime` element with its
-     * attributes, and one `timer` child per device timer.
+     * attributes, and one `timer` child per device timer, by ascending day.
      *
      * The type is not written; offset, earliest and latest time only when the type is
      * not Time, the additional values only when there are some, the limit only when set.
-     * Call endSerialize() to close the element.
+     * The additional values are Qt's binary container form in hexadecimal, written entry
+     * by entry in ascending index with the QDataStream version of Qt 5.15
+     * (QDataStream::Qt_5_15), so that the same table always gives the same bytes, also
+     * under a later Qt. Call endSerialize() to close the element.
      */
     void beginSerialize(QXmlStreamWriter* writer) const;
     /// Closes the element opened by beginSerialize().

@@ -127,6 +127,8 @@ private slots:
     void groupAddressText();
     void writeActuator_data();
     void writeActuator();
+    void writtenDatapointOrder_data();
+    void writtenDatapointOrder();
     void actuatorAppId_data();
     void actuatorAppId();
     void readDatapoints_data();
@@ -467,10 +469,40 @@ void tst_Devices::writeActuator()
     QStringList datapoints;
     for (const auto& element : testutil::elements(xml, "datapoint"))
         datapoints.append(testutil::pairs(element).join(' '));
-    datapoints.sort(); // the table has no defined order
+    // By role.
     QCOMPARE(datapoints,
-             (QStringList{"id=" + uuidToString(someId) + " role=switch address=2305",
-                          "id=" + uuidToString(otherId) + " role=state address=65535"}));
+             (QStringList{"id=" + uuidToString(otherId) + " role=state address=65535",
+                          "id=" + uuidToString(someId) + " role=switch address=2305"}));
+}
+
+void tst_Devices::writtenDatapointOrder_data()
+{
+    QTest::addColumn<QStringList>("roles"); // in the expected order
+
+    QTest::newRow("roles by text")
+        << QStringList{"actual", "brightness", "dim", "position", "setpoint", "slat", "state",
+                       "switch", "value"};
+    QTest::newRow("by text, not by number or letter case")
+        << QStringList{"Switch", "dp1", "dp10", "dp2", "dp20", "dp3", "switch", "\u00e4"};
+}
+
+void tst_Devices::writtenDatapointOrder()
+{
+    QFETCH(QStringList, roles);
+
+    Actuator actuator(someId, "Actor", QString(), QString());
+    for (int i = roles.size() - 1; i >= 0; --i)
+        actuator.datapoints().insert(roles.at(i), Datapoint(someId.toString(), roles.at(i), i));
+    const QByteArray xml = testutil::write([&](QXmlStreamWriter* w) { actuator.serialize(w); });
+    QStringList written;
+    QStringList addresses;
+    for (const auto& element : testutil::elements(xml, "datapoint")) {
+        written.append(testutil::value(element, "role"));
+        addresses.append(testutil::value(element, "address"));
+    }
+    QCOMPARE(written, roles);
+    for (int i = 0; i < addresses.size(); ++i)
+        QCOMPARE(addresses.at(i), QString::number(i));
 }
 
 void tst_Devices::actuatorAppId_data()

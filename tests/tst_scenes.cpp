@@ -62,14 +62,24 @@ QString compact(const QJsonObject& object)
     return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
 }
 
-// Compact texts of @p objects, sorted: snapshot outputs come in hash order.
-QStringList sortedTexts(const QJsonArray& objects)
+// Compact texts of @p objects, in array order.
+QStringList texts(const QJsonArray& objects)
 {
     QStringList texts;
     for (const QJsonValue& object : objects)
         texts.append(compact(object.toObject()));
-    texts.sort();
     return texts;
+}
+
+// The member @p name of every object of @p objects, in array order, as text.
+QStringList members(const QJsonArray& objects, const QString& name)
+{
+    QStringList result;
+    for (const QJsonValue& object : objects) {
+        const QJsonValue value = object.toObject().value(name);
+        result.append(value.isString() ? value.toString() : QString::number(value.toInt()));
+    }
+    return result;
 }
 
 // "colour [favorite] [global] [vacation] triggers: ... [panic] [centralOff] timer n".
@@ -127,6 +137,8 @@ private Q_SLOTS:
     void datapointKey_data();
     void datapointKey();
     void writtenSnapshot();
+    void datapointOrder_data();
+    void datapointOrder();
 
     void compile();
     void exportSnapshots_data();
@@ -142,6 +154,8 @@ private Q_SLOTS:
     void importActionValue_data();
     void importActionValue();
     void importScenes();
+    void importSnapshotOrder_data();
+    void importSnapshotOrder();
     void mergeScene();
     void sync_data();
     void sync();
@@ -497,20 +511,93 @@ void tst_Scenes::writtenSnapshot()
         QCOMPARE(testutil::names(element), QStringList{"function-ref"});
         QCOMPARE(testutil::value(element, "function-ref"), uuidToString(functionId));
 
-        // The children come in hash order: collect them by address.
+        // The children come in datapoint key order.
         QStringList datapoints;
         for (const auto& attributes : testutil::elements(xml, "datapoint"))
-            datapoints.append(testutil::names(attributes).join(' ') + " = " +
-                              testutil::value(attributes, "id"));
-        datapoints.sort();
+            datapoints.append(testutil::pairs(attributes).join(' '));
         QCOMPARE(datapoints,
-                 (QStringList{"address value = ",
-                              table.isEmpty() ? "address value = " : "id address value = 42"}));
+                 (QStringList{(table.isEmpty() ? "" : "id=42 ") + QString("address=1/2/3 value=1"),
+                              "address=7/7/7 value=#x"}));
     }
 
     const QByteArray empty = testutil::write(
         [](QXmlStreamWriter* writer) { Snapshot(functionId, {}).serialize(writer, {}); });
     QVERIFY(testutil::childNames(empty, "snapshot").isEmpty());
+}
+
+void tst_Scenes::datapointOrder_data()
+{
+    QTest::addColumn<QStringList>("keys"); // in the expected order
+
+    QTest::newRow("group addresses by number: 1/2/0 before 1/10/0")
+        << QStringList{"0/0/1",  "0/7/255", "1/2/0",  "1/2/9",
+                       "1/2/10", "1/3/0",   "1/10/0", "10/0/0", "31/7/255"};
+    QTest::newRow("parts out of their range count by the number: 2/0/0 before 1/10/0")
+        << QStringList{"1/7/255", "2/0/0", "1/8/1", "1/10/0", "2/2/0", "3/0/0", "2/9/0"};
+    QTest::newRow("one number, then by text; a part that is no number counts as 0")
+        << QStringList{"0/0/0", "0/0/00", "a/b/c", "01/0/0", "1/0/0", "1/0/0 ", "1/0/00"};
+    QTest::newRow("signs and blanks count as the reader reads numbers")
+        << QStringList{"-1/0/0", "0/0/0", " 1/2/0", "+1/2/0", "1/2/0", "1/2/+1", "1/2/2"};
+    QTest::newRow("device numbers after addresses, by number; other keys last, by text")
+        << QStringList{"1/1/1", "3/3/3", ":2", ":+5", ":9", ":10", ":012", ":12",
+                       ":100",  "",      ":",  ":x",  "abc", "x/y"};
+}
+
+void tst_Scenes::datapointOrder()
+{
+    QFETCH(QStringList, keys);
+
+    // Inserted backwards and in other tables, so that no order of insertion helps. Every
+    // operation that visits the values does so in the one datapoint key order.
+    Snapshot snapshot(functionId, {});
+    AddressTable addressToId;
+    QHash<int, QString> idToFormat;
+    QStringList numbers;
+    QStringList steps;
+    for (int i = keys.size() - 1; i >= 0; --i) {
+        snapshot.addDatapoint(keys.at(i), i);
+        addressToId.insert(keys.at(i), 100 + i);
+        idToFormat.insert(100 + i, "F" + QString::number(i));
+    }
+    for (int i = 0; i < keys.size(); ++i) {
+        numbers.append(QString::number(100 + i));
+        steps.append(QString::number(i + 1));
+    }
+
+    const QByteArray xml =
+        testutil::write([&](QXmlStreamWriter* writer) { snapshot.serialize(writer, addressToId); });
+    QStringList written;
+    for (const auto& attributes : testutil::elements(xml, "datapoint"))
+        written.append(testutil::value(attributes, "address"));
+    QCOMPARE(written, keys);
+
+    QJsonArray byAddress;
+    snapshot.exportIn(&byAddress);
+    QCOMPARE(members(byAddress, "address"), keys);
+    QJsonArray list;
+    for (const QJsonObject& object : snapshot.json())
+        list.append(object);
+    QCOMPARE(members(list, "address"), keys);
+    QCOMPARE(members(Snapshot::exportSnapshots({}, {snapshot}), "address"), keys);
+
+    QJsonArray byNumber;
+    snapshot.exportIn(addressToId, &byNumber);
+    QCOMPARE(members(byNumber, "id"), numbers);
+    QCOMPARE(members(Snapshot::exportSnapshots(addressToId, {snapshot}), "id"), numbers);
+
+    // The running numbers of the compiled steps follow the same order.
+    QJsonArray compiled;
+    snapshot.compile(addressToId, idToFormat, &compiled);
+    QCOMPARE(members(compiled, "id"), steps);
+    QCOMPARE(members(compiled, "datapoint_id"), numbers);
+    QStringList positions;
+    QStringList formats;
+    for (int i = 0; i < keys.size(); ++i) {
+        positions.append(QString::number(i));
+        formats.append("F" + QString::number(i));
+    }
+    QCOMPARE(members(compiled, "value"), positions);
+    QCOMPARE(members(compiled, "format"), formats);
 }
 
 void tst_Scenes::compile()
@@ -523,19 +610,11 @@ void tst_Scenes::compile()
     // The address that the device lacks gives no step; numbering runs over the array.
     QCOMPARE(steps.size(), 5);
     QCOMPARE(steps.at(0), QJsonValue("a"));
-    QCOMPARE(steps.at(3).toObject().value("id"), QJsonValue(4));
-    QCOMPARE(steps.at(4).toObject().value("id"), QJsonValue(5));
-    QStringList texts;
-    for (int i = 3; i < 5; ++i) {
-        QJsonObject step = steps.at(i).toObject();
-        step.remove("id");
-        texts.append(compact(step));
-    }
-    texts.sort();
     QCOMPARE(
-        texts,
-        (QStringList{"{\"datapoint_id\":42,\"format\":\"DPT1\",\"time_to_next\":0,\"value\":true}",
-                     "{\"datapoint_id\":43,\"format\":\"\",\"time_to_next\":0,\"value\":\"on\"}"}));
+        texts(QJsonArray{steps.at(3), steps.at(4)}),
+        (QStringList{
+            "{\"datapoint_id\":42,\"format\":\"DPT1\",\"id\":4,\"time_to_next\":0,\"value\":true}",
+            "{\"datapoint_id\":43,\"format\":\"\",\"id\":5,\"time_to_next\":0,\"value\":\"on\"}"}));
 }
 
 void tst_Scenes::exportSnapshots_data()
@@ -543,6 +622,7 @@ void tst_Scenes::exportSnapshots_data()
     QTest::addColumn<AddressTable>("addressToId");
     QTest::addColumn<QStringList>("objects");
 
+    // The snapshots in list order, the datapoints of each in datapoint key order.
     QTest::newRow("without numbers: by address with display texts")
         << AddressTable()
         << QStringList{"{\"address\":\"1/1/0\",\"value\":\"true\"}",
@@ -563,7 +643,7 @@ void tst_Scenes::exportSnapshots()
     const QList<Snapshot> snapshots{
         Snapshot(functionId, {{"1/1/0", 200}, {"2/2/0", 255}}),
         Snapshot(QUuid(), {{"5/0/0", "on"}, {"3/0/9", QJsonValue::Null}})};
-    QCOMPARE(sortedTexts(Snapshot::exportSnapshots(addressToId, snapshots)), objects);
+    QCOMPARE(texts(Snapshot::exportSnapshots(addressToId, snapshots)), objects);
 }
 
 void tst_Scenes::displayText_data()
@@ -616,7 +696,7 @@ void tst_Scenes::jsonLeavesOutNull()
     QJsonArray array;
     for (const QJsonObject& object : snapshot.json())
         array.append(object);
-    QCOMPARE(sortedTexts(array), (QStringList{"{\"address\":\"1/1/0\",\"value\":\"false\"}",
+    QCOMPARE(texts(array), (QStringList{"{\"address\":\"1/1/0\",\"value\":\"false\"}",
                                               "{\"address\":\"2/2/0\",\"value\":\"50%\"}",
                                               "{\"address\":\"4/4/4\",\"value\":\"x\"}"}));
 }
@@ -670,6 +750,20 @@ void tst_Scenes::migrate_data()
         << Values{{":", 1}, {":44", 2}} << table << true << Values{{"0/0/1", 1}, {"4/4/4", 2}};
     QTest::newRow("empty table keeps the addresses only")
         << Values{{":12", 1}, {"7/7/7", 2}} << AddressTable() << true << Values{{"7/7/7", 2}};
+    // The first address in datapoint key order: by number, not by text.
+    QTest::newRow("several addresses carry the number: the lowest wins")
+        << Values{{":7", 1}}
+        << AddressTable{{"1/10/0", 7}, {"2/0/0", 7}, {"1/2/1", 7}, {"12/0/0", 7}, {"1/3/0", 7},
+                        {"1/2/0", 7}, {"5/5/5", 7}, {"1/2/2", 7}, {"9/9/9", 9}}
+        << true << Values{{"1/2/0", 1}};
+    // Keys are taken in datapoint key order, and the later one wins: number keys come
+    // after addresses, and ":012" before ":12".
+    QTest::newRow("a number key wins over the address it moves to")
+        << Values{{":12", "by number"}, {"1/2/3", "by address"}} << table << true
+        << Values{{"1/2/3", "by number"}};
+    QTest::newRow("of two number keys for one number the later in key order wins")
+        << Values{{":12", "12"}, {":012", "012"}, {":44", "44"}, {":0044", "0044"}} << table
+        << true << Values{{"1/2/3", "12"}, {"4/4/4", "44"}};
 }
 
 void tst_Scenes::migrate()
@@ -694,12 +788,6 @@ void tst_Scenes::migrate()
     QVERIFY2(messages.at(1).startsWith(">> Before: QHash((\""), qPrintable(messages.at(1)));
     QVERIFY2(messages.at(2).startsWith(">> After: QHash((\""), qPrintable(messages.at(2)));
     QVERIFY(messages.at(1).contains("\":") && !messages.at(2).contains("\":"));
-
-    // When a number key and an address key meet, the later one in the table wins.
-    Snapshot both(functionId, {{":12", "by number"}, {"1/2/3", "by address"}});
-    const QJsonValue later = both.values().value(both.values().keys().last());
-    QVERIFY(both.migrateIdsToAddresses({{"1/2/3", 12}}));
-    QCOMPARE(both.values(), (Values{{"1/2/3", later}}));
 }
 
 void tst_Scenes::importActionValue_data()
@@ -777,13 +865,13 @@ void tst_Scenes::importScenes()
     QCOMPARE(full(scene), QString("Movie tv #123456 favorite global triggers: timer -1"));
     QCOMPARE(scene.switchTimes().size(), 1);
     QCOMPARE(scene.switchTimes().first().id(), switchTimeId);
-    // One snapshot per function, holding all of its actions; the later value wins.
-    QHash<QUuid, Values> byFunction;
-    for (const Snapshot& snapshot : scene.snapshots())
-        byFunction.insert(snapshot.functionId(), snapshot.values());
+    // One snapshot per function, holding all of its actions; the later value wins. The
+    // snapshots come in the order in which their functions first appear.
     QCOMPARE(scene.snapshots().size(), 2);
-    QCOMPARE(byFunction.value(functionId), (Values{{"1/1/1", 2}, {"1/1/2", true}}));
-    QCOMPARE(byFunction.value(otherFunction), (Values{{"2/2/2", 127}}));
+    QCOMPARE(scene.snapshots().at(0).functionId(), functionId);
+    QCOMPARE(scene.snapshots().at(0).values(), (Values{{"1/1/1", 2}, {"1/1/2", true}}));
+    QCOMPARE(scene.snapshots().at(1).functionId(), otherFunction);
+    QCOMPARE(scene.snapshots().at(1).values(), (Values{{"2/2/2", 127}}));
     // Any colour QColor reads; a favourite flag that is no boolean is false.
     QVERIFY(result.at(1).id().isNull());
     QCOMPARE(full(result.at(1)), QString("No id  #ff0000 global triggers: timer -1"));
@@ -795,6 +883,51 @@ void tst_Scenes::importScenes()
     QVERIFY(withoutTable.snapshots().isEmpty());
     QCOMPARE(withoutTable.name(), QString("Movie"));
     QCOMPARE(withoutTable.switchTimes().size(), 1);
+}
+
+void tst_Scenes::importSnapshotOrder_data()
+{
+    QTest::addColumn<QList<int>>("actions");   // the function number of each action
+    QTest::addColumn<QList<int>>("snapshots"); // the function number of each snapshot
+
+    QTest::newRow("first appearance, not identifier order")
+        << QList<int>{5, 2, 7, 0, 3, 6, 1, 4} << QList<int>{5, 2, 7, 0, 3, 6, 1, 4};
+    QTest::newRow("later actions of a function join its snapshot")
+        << QList<int>{7, 6, 7, 5, 4, 6, 3, 2, 1, 0, 5, 9}
+        << QList<int>{7, 6, 5, 4, 3, 2, 1, 0};
+}
+
+void tst_Scenes::importSnapshotOrder()
+{
+    QFETCH(QList<int>, actions);
+    QFETCH(QList<int>, snapshots);
+
+    // Function n owns the addresses n/0/x; 9 is no function's. Identifiers ascend with n.
+    const auto function = [](int n) {
+        return QUuid(QStringLiteral("{00000000-0000-4000-8000-%1}").arg(n + 1, 12, 10,
+                                                                        QLatin1Char('0')));
+    };
+    QHash<QString, QUuid> addressToFunction;
+    QJsonArray actionArray;
+    for (int i = 0; i < actions.size(); ++i) {
+        const QString address = QStringLiteral("%1/0/%2").arg(actions.at(i)).arg(i);
+        if (actions.at(i) != 9)
+            addressToFunction.insert(address, function(actions.at(i)));
+        actionArray.append(QJsonObject{{"address", address}, {"value", i}});
+    }
+    const QList<Scene> scenes =
+        Scene::fromJson({QJsonObject{{"actions", actionArray}}}, addressToFunction);
+    QCOMPARE(scenes.size(), 1);
+    QList<int> order;
+    int values = 0;
+    for (const Snapshot& snapshot : scenes.first().snapshots()) {
+        order.append(int(snapshot.functionId().data4[7]) - 1);
+        values += snapshot.values().size();
+        for (auto it = snapshot.values().cbegin(); it != snapshot.values().cend(); ++it)
+            QCOMPARE(addressToFunction.value(it.key()), snapshot.functionId());
+    }
+    QCOMPARE(order, snapshots);
+    QCOMPARE(values, int(actions.size() - actions.count(9)));
 }
 
 void tst_Scenes::mergeScene()

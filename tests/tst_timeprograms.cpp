@@ -13,6 +13,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMetaEnum>
+#include <QTimeZone>
 #include <QtTest>
 
 using namespace projects;
@@ -184,6 +185,12 @@ private slots:
     void writeSwitchTime_data();
     void writeSwitchTime();
     void switchTimeRoundTrip();
+    void writtenTimerOrder_data();
+    void writtenTimerOrder();
+    void additionalValuesBytes_data();
+    void additionalValuesBytes();
+    void dateTimeAdditionalValues_data();
+    void dateTimeAdditionalValues();
     void additionalValuesFromFile_data();
     void additionalValuesFromFile();
     void switchTimeJson_data();
@@ -403,12 +410,11 @@ void tst_TimePrograms::writeSwitchTime()
     QCOMPARE(attributes.takeFirst(), "id=" + QString::fromLatin1(idA));
     QTEST(attributes.join(' '), "expected");
 
-    // The timers are profile-namespace children, in the undefined order of the table.
+    // The timers are profile-namespace children, by ascending day.
     QCOMPARE(testutil::childNames(xml, "switchTime"), (QStringList{"p:timer", "p:timer"}));
     QStringList timers;
     for (const auto& timer : testutil::elements(xml, "timer"))
         timers.append(testutil::pairs(timer).join(' '));
-    timers.sort();
     QCOMPARE(timers, (QStringList{"day=1 id=11", "day=6 id=66"}));
 }
 
@@ -435,6 +441,139 @@ void tst_TimePrograms::switchTimeRoundTrip()
     // The type is not written: an astronomical switch time comes back as Time (1).
     QCOMPARE(describe(read), QString("1 2 03:04:05 1 45 07:00:00-19:30:00 timers 2:22 extra "
                                      "-4=int:7 1=double:20 2=QString:text 9=:"));
+}
+
+void tst_TimePrograms::writtenTimerOrder_data()
+{
+    QTest::addColumn<QList<int>>("days"); // in the expected order
+
+    QTest::newRow("days 0 to 7") << QList<int>{0, 1, 2, 3, 4, 5, 6, 7};
+    QTest::newRow("by value, negative and large days included")
+        << QList<int>{-100, -3, 0, 2, 10, 64, 128, 254, 100000};
+}
+
+void tst_TimePrograms::writtenTimerOrder()
+{
+    QFETCH(QList<int>, days);
+
+    // Switch times and simulations write their timers by ascending day.
+    QHash<int, int> timerIds;
+    QStringList expected;
+    for (int i = days.size() - 1; i >= 0; --i)
+        timerIds.insert(days.at(i), 1000 + i);
+    for (int i = 0; i < days.size(); ++i)
+        expected.append(QString("day=%1 id=%2").arg(days.at(i)).arg(1000 + i));
+    SwitchTime switchTime(uuidA, 1, 254, QTime(6, 0), 0, QTime(6, 0), QTime(17, 0), false, {},
+                          timerIds);
+    Simulation simulation;
+    simulation.setTimerIds(timerIds);
+
+    for (const QByteArray& xml :
+         {testutil::writeElement(switchTime), testutil::writeElement(simulation)}) {
+        QStringList timers;
+        for (const auto& timer : testutil::elements(xml, "timer"))
+            timers.append(testutil::pairs(timer).join(' '));
+        QCOMPARE(timers, expected);
+    }
+}
+
+void tst_TimePrograms::additionalValuesBytes_data()
+{
+    QTest::addColumn<QList<int>>("insertion"); // the indexes in the order they are set
+    QTest::addColumn<QList<int>>("indexes");   // additionalValueIndexes()
+    QTest::addColumn<QByteArray>("hex");
+
+    // Qt's container form entry by entry in ascending index, QDataStream::Qt_5_15: the
+    // count, then per entry the index and the variant (type number, null flag, value).
+    // Index 1 holds the double 50, index 2 the string "hi", index 3 the int 7, index 10
+    // an invalid value.
+    const QByteArray one = "00000001 00000006 00 4049000000000000";
+    const QByteArray two = "00000002 0000000a 00 00000004 00680069";
+    const QByteArray three = "00000003 00000002 00 00000007";
+    const QByteArray ten = "0000000a 00000000 01";
+    QTest::newRow("indexes 3, 1, 2")
+        << QList<int>{3, 1, 2} << QList<int>{1, 2, 3}
+        << QByteArray("00000003 " + one + ' ' + two + ' ' + three).replace(' ', "");
+    QTest::newRow("indexes 10, 2, 3, 1")
+        << QList<int>{10, 2, 3, 1} << QList<int>{1, 2, 3, 10}
+        << QByteArray("00000004 " + one + ' ' + two + ' ' + three + ' ' + ten).replace(' ', "");
+    QTest::newRow("one index") << QList<int>{2} << QList<int>{2}
+                               << QByteArray("00000001 " + two).replace(' ', "");
+}
+
+void tst_TimePrograms::additionalValuesBytes()
+{
+    QFETCH(QList<int>, insertion);
+    QFETCH(QList<int>, indexes);
+    QFETCH(QByteArray, hex);
+
+    const QHash<int, QVariant> values{{1, 50.0}, {2, QStringLiteral("hi")}, {3, 7}, {10, {}}};
+    SwitchTime switchTime(uuidA, 0, 254, QTime(6, 0), 0, QTime(6, 0), QTime(17, 0), false, {},
+                          {});
+    for (int index : qAsConst(insertion))
+        switchTime.setAdditionalValue(index, values.value(index));
+    QCOMPARE(switchTime.additionalValueIndexes(), indexes);
+    const QByteArray xml = testutil::writeElement(switchTime);
+    const QString written =
+        testutil::value(testutil::elements(xml, "switchTime").value(0), "additionalValues");
+    QCOMPARE(written, QString::fromLatin1(hex));
+
+    // Read back, the same table; written again, the same bytes.
+    const SwitchTime read =
+        testutil::read(writtenInProgram(switchTime)).automatics().value("a").switchTimes().value(0);
+    QCOMPARE(read.additionalValueIndexes(), indexes);
+    QCOMPARE(describe(additionalValues(read)), describe(additionalValues(switchTime)));
+    QCOMPARE(testutil::value(testutil::elements(testutil::writeElement(read), "switchTime").value(0),
+                             "additionalValues"),
+             written);
+}
+
+void tst_TimePrograms::dateTimeAdditionalValues_data()
+{
+    QTest::addColumn<QDateTime>("value");
+    QTest::addColumn<bool>("kept");
+
+    // The reader looks at the time spec at a byte offset that follows from the stream
+    // version; the values are encoded by the writer, so a wrong offset shows here.
+    const QDate date(2024, 3, 1);
+    const QTime time(6, 30, 15, 250);
+    QTest::newRow("local time is kept") << QDateTime(date, time, Qt::LocalTime) << true;
+    QTest::newRow("UTC is kept") << QDateTime(date, time, Qt::UTC) << true;
+    QTest::newRow("a fixed offset is kept")
+        << QDateTime(date, time, Qt::OffsetFromUTC, 3600) << true;
+    QTest::newRow("a negative offset is kept")
+        << QDateTime(QDate(1969, 12, 31), QTime(23, 59, 59, 999), Qt::OffsetFromUTC, -5 * 3600)
+        << true;
+    QTest::newRow("UTC at midnight on day 0 of the Julian calendar is kept")
+        << QDateTime(QDate::fromJulianDay(0), QTime(0, 0), Qt::UTC) << true;
+    QTest::newRow("a named time zone is refused")
+        << QDateTime(date, time, QTimeZone("Europe/Berlin")) << false;
+    QTest::newRow("a named offset zone is refused")
+        << QDateTime(date, time, QTimeZone("UTC+01:00")) << false;
+}
+
+void tst_TimePrograms::dateTimeAdditionalValues()
+{
+    QFETCH(QDateTime, value);
+    QFETCH(bool, kept);
+    QVERIFY(value.isValid());
+
+    SwitchTime switchTime(uuidA, 0, 254, QTime(6, 0), 0, QTime(6, 0), QTime(17, 0), false, {},
+                          {});
+    switchTime.setAdditionalValue(2, 20.0);
+    switchTime.setAdditionalValue(1, value);
+    const SwitchTime read =
+        testutil::read(writtenInProgram(switchTime)).automatics().value("a").switchTimes().value(0);
+    QVERIFY(read.isValid());
+    // A refused value empties the whole table.
+    QCOMPARE(read.additionalValueIndexes(), kept ? (QList<int>{1, 2}) : QList<int>());
+    if (!kept)
+        return;
+    const QDateTime back = read.additionalValue(1).toDateTime();
+    QCOMPARE(back, value);
+    QCOMPARE(back.timeSpec(), value.timeSpec());
+    QCOMPARE(back.offsetFromUtc(), value.offsetFromUtc());
+    QCOMPARE(read.additionalValue(2), QVariant(20.0));
 }
 
 void tst_TimePrograms::additionalValuesFromFile_data()

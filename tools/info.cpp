@@ -18,6 +18,7 @@
 #include <projects/snapshot.h>
 #include <projects/switchtime.h>
 #include <projects/common/conversions.h>
+#include <projects/common/order_p.h>
 
 #include <QCommandLineParser>
 #include <QJsonArray>
@@ -162,11 +163,11 @@ QJsonObject describe(const Project& project)
     for (const Scene& scene : project.scenes()) {
         QJsonArray snapshots;
         for (const Snapshot& snapshot : scene.snapshots()) {
-            QStringList keys = snapshot.values().keys();
-            std::sort(keys.begin(), keys.end());
+            // A JSON object keeps its members in text order, whatever the insertion order;
+            // the text form lists them in datapoint key order (printText()).
             QJsonObject values;
-            for (const QString& key : qAsConst(keys))
-                values.insert(key, snapshot.values().value(key));
+            for (auto it = snapshot.values().cbegin(); it != snapshot.values().cend(); ++it)
+                values.insert(it.key(), it.value());
             snapshots.append(QJsonObject{{QStringLiteral("function"),
                                           uuidToString(snapshot.functionId())},
                                          {QStringLiteral("values"), values}});
@@ -350,10 +351,12 @@ void printText(QTextStream& out, const QJsonObject& d)
             out << ", on central off";
         out << ")\n";
         for (const QJsonValue& snap : s[QLatin1String("snapshots")].toArray()) {
+            // Group addresses by their number (1/2/0 before 1/10/0), as the library
+            // writes and exports them.
             const QJsonObject values = snap[QLatin1String("values")].toObject();
             QStringList pairs;
-            for (auto it = values.begin(); it != values.end(); ++it)
-                pairs.append(it.key() + QLatin1Char('=') + text(it.value()));
+            for (const QString& key : sortedDatapointKeys(values.keys()))
+                pairs.append(key + QLatin1Char('=') + text(values.value(key)));
             out << "    snapshot of " << snap[QLatin1String("function")].toString() << ": "
                 << pairs.join(QStringLiteral(", ")) << '\n';
         }
@@ -386,9 +389,14 @@ void printText(QTextStream& out, const QJsonObject& d)
     }
 
     out << "\nLight sensors\n";
+    // By number: the JSON object keeps its members in text order (10 before 2).
     const QJsonObject sensors = d[QLatin1String("lightSensors")].toObject();
-    for (auto it = sensors.begin(); it != sensors.end(); ++it)
-        out << "  " << it.key() << ": " << it.value().toString() << '\n';
+    QStringList numbers = sensors.keys();
+    std::sort(numbers.begin(), numbers.end(), [](const QString& a, const QString& b) {
+        return a.toInt() < b.toInt();
+    });
+    for (const QString& number : qAsConst(numbers))
+        out << "  " << number << ": " << sensors.value(number).toString() << '\n';
 }
 
 } // namespace

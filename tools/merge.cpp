@@ -15,6 +15,7 @@
 #include <projects/scenetrigger.h>
 #include <projects/simulation.h>
 #include <projects/common/conversions.h>
+#include <projects/common/order_p.h>
 
 #include <QCommandLineParser>
 #include <QJsonArray>
@@ -96,12 +97,14 @@ bool mergeAdmin(Project& profile, const Project& admin, DeletableItems& items)
             changed = true;
         }
     }
-    for (auto it = profile.automatics().begin(); it != profile.automatics().end(); ++it) {
-        const auto adminAutomatic = admin.automatics().constFind(it.key());
+    // By identifier, so that the traces of the merges come in the same order in every run.
+    for (const QString& id : sortedKeys(profile.automatics())) {
+        const auto adminAutomatic = admin.automatics().constFind(id);
         if (adminAutomatic == admin.automatics().cend())
             continue;
-        const DeletableItems old = it.value().gc();
-        if (it.value().mergeAdminSettings(adminAutomatic.value(), false)) {
+        Automatic& automatic = profile.automatics()[id];
+        const DeletableItems old = automatic.gc();
+        if (automatic.mergeAdminSettings(adminAutomatic.value(), false)) {
             items.append(old);
             changed = true;
         }
@@ -168,12 +171,13 @@ void mergeProfile(Project& admin, const Project& profile, bool keepOwnValues,
         else
             admin.links().append(link);
     }
-    for (auto it = profile.automatics().cbegin(); it != profile.automatics().cend(); ++it) {
-        auto own = admin.automatics().find(it.key());
+    for (const QString& id : sortedKeys(profile.automatics())) {
+        const Automatic automatic = profile.automatics().value(id);
+        auto own = admin.automatics().find(id);
         if (own != admin.automatics().end())
-            own.value().sync(it.value(), Project::SyncProfile);
+            own.value().sync(automatic, Project::SyncProfile);
         else
-            admin.automatics().insert(it.key(), it.value());
+            admin.automatics().insert(id, automatic);
     }
 
     // Scene triggers are the installation's: the ones it no longer has are deleted on the

@@ -46,7 +46,8 @@ int exportScenes(const QStringList& arguments)
         "Prints the device JSON of every scene's snapshots: one object per scene with its "
         "identifier, name and steps. Without --compiled the steps are the export form (by "
         "device datapoint number, or by address with display texts when the table is empty); "
-        "with --compiled they are the compiled steps with running numbers and formats."));
+        "with --compiled they are the compiled steps with running numbers and formats. Within "
+        "a snapshot the steps come by group address number (1/2/0 before 1/10/0)."));
     parser.addHelpOption();
     parser.addOption({QStringLiteral("datapoints"),
                       QStringLiteral("The device datapoint table (see above)."),
@@ -90,7 +91,9 @@ int migrate(const QStringList& arguments)
     parser.setApplicationDescription(QStringLiteral(
         "Moves the snapshot values of older files, keyed by device datapoint number, to the "
         "group addresses of the datapoint table, and writes the project. Numbers the table "
-        "does not know are dropped. Without -o the document goes to standard output."));
+        "does not know are dropped; where several addresses of the table carry one number, "
+        "the lowest address (by group address number, 1/2/0 before 1/10/0) takes the value. "
+        "Without -o the document goes to standard output."));
     parser.addHelpOption();
     parser.addOption({QStringLiteral("datapoints"),
                       QStringLiteral("The device datapoint table (see above)."),

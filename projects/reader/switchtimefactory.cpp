@@ -2,6 +2,7 @@
 
 #include "nullfactory.h"
 
+#include <projects/common/additionalvalues_p.h>
 #include <projects/common/conversions.h>
 
 #include <QByteArray>
@@ -42,9 +43,10 @@ bool isAcceptedType(quint32 typeId)
     }
 }
 
-// Where a date-time variant keeps its time spec: after the type number, the null flag, the
-// Julian day (8 bytes) and the milliseconds.
-constexpr int dateTimeSpecAt = 4 + 1 + 8 + 4;
+// Where a date-time variant keeps its time spec in the stream version of the additional
+// values: after the type number, the null flag, the Julian day and the milliseconds.
+constexpr int dateTimeSpecAt = dateTimeSpecOffset(additionalValuesStreamVersion);
+static_assert(dateTimeSpecAt == 4 + 1 + 8 + 4, "the layout of Qt 5.15's date-time variant");
 
 // A date-time in a named time zone makes Qt look the zone up in the system's zone files by
 // a name taken from the blob, and such a name can lead to any file, even a pipe that never
@@ -79,6 +81,8 @@ QHash<int, QVariant> decodeAdditionalValues(const QByteArray& bytes)
 {
     QHash<int, QVariant> table;
     QDataStream stream(bytes);
+    // The version the writer sets: the stream's default changes with the Qt version.
+    stream.setVersion(additionalValuesStreamVersion);
     quint32 count = 0;
     stream >> count;
     for (quint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
