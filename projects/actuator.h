@@ -2,8 +2,8 @@
 #define PROJECTS_ACTUATOR_H
 
 #include <projects/projects_export.h>
+#include <projects/common/datapointer.h>
 
-#include <QExplicitlySharedDataPointer>
 #include <QHash>
 #include <QString>
 #include <QUuid>
@@ -84,7 +84,7 @@ public:
 
 private:
     class Private;
-    QExplicitlySharedDataPointer<Private> d;
+    DataPointer<Private> d;
 };
 
 } // namespace projects

@@ -5,8 +5,8 @@
 #include <projects/deletableitems.h>
 #include <projects/project.h>
 #include <projects/switchtime.h>
+#include <projects/common/datapointer.h>
 
-#include <QExplicitlySharedDataPointer>
 #include <QList>
 #include <QString>
 #include <QUuid>
@@ -99,7 +99,7 @@ public:
 
 private:
     class Private;
-    QExplicitlySharedDataPointer<Private> d;
+    DataPointer<Private> d;
 };
 
 } // namespace projects

@@ -2,8 +2,8 @@
 #define PROJECTS_DATAPOINT_H
 
 #include <projects/projects_export.h>
+#include <projects/common/datapointer.h>
 
-#include <QExplicitlySharedDataPointer>
 #include <QString>
 #include <QUuid>
 
@@ -51,7 +51,7 @@ public:
 
 private:
     class Private;
-    QExplicitlySharedDataPointer<Private> d;
+    DataPointer<Private> d;
 };
 
 } // namespace projects

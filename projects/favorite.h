@@ -2,8 +2,8 @@
 #define PROJECTS_FAVORITE_H
 
 #include <projects/projects_export.h>
+#include <projects/common/datapointer.h>
 
-#include <QExplicitlySharedDataPointer>
 #include <QString>
 #include <QUuid>
 
@@ -57,7 +57,7 @@ protected:
 
 private:
     class Private;
-    QExplicitlySharedDataPointer<Private> d;
+    DataPointer<Private> d;
 };
 
 } // namespace projects

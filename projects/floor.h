@@ -2,8 +2,8 @@
 #define PROJECTS_FLOOR_H
 
 #include <projects/projects_export.h>
+#include <projects/common/datapointer.h>
 
-#include <QExplicitlySharedDataPointer>
 #include <QList>
 #include <QString>
 #include <QUuid>
@@ -106,7 +106,7 @@ public:
 
 private:
     class Private;
-    QExplicitlySharedDataPointer<Private> d;
+    DataPointer<Private> d;
 };
 
 } // namespace projects

@@ -3,8 +3,8 @@
 
 #include <projects/projects_export.h>
 #include <projects/project.h>
+#include <projects/common/datapointer.h>
 
-#include <QExplicitlySharedDataPointer>
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -227,7 +227,7 @@ public:
 
 private:
     class Private;
-    QExplicitlySharedDataPointer<Private> d;
+    DataPointer<Private> d;
 };
 
 } // namespace projects

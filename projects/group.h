@@ -3,8 +3,8 @@
 
 #include <projects/project.h>
 #include <projects/projects_export.h>
+#include <projects/common/datapointer.h>
 
-#include <QExplicitlySharedDataPointer>
 #include <QList>
 #include <QObject>
 #include <QSet>
@@ -227,7 +227,7 @@ public:
 
 private:
     class Private;
-    QExplicitlySharedDataPointer<Private> d;
+    DataPointer<Private> d;
 };
 
 } // namespace projects

@@ -4,8 +4,8 @@
 #include <projects/favorite.h>
 #include <projects/project.h>
 #include <projects/projects_export.h>
+#include <projects/common/datapointer.h>
 
-#include <QExplicitlySharedDataPointer>
 #include <QObject>
 #include <QString>
 #include <QUuid>
@@ -107,7 +107,7 @@ public:
 
 private:
     class Private;
-    QExplicitlySharedDataPointer<Private> d;
+    DataPointer<Private> d;
 };
 
 } // namespace projects

@@ -2,8 +2,8 @@
 #define PROJECTS_PROJECT_H
 
 #include <projects/projects_export.h>
+#include <projects/common/datapointer.h>
 
-#include <QExplicitlySharedDataPointer>
 #include <QFlags>
 #include <QHash>
 #include <QList>
@@ -171,7 +171,7 @@ public:
 
 private:
     class Private;
-    QExplicitlySharedDataPointer<Private> d;
+    DataPointer<Private> d;
 };
 
 } // namespace projects

@@ -123,8 +123,16 @@ QColor Room::color() const
 
 void Room::setName(const QString& name) { d->profileName = name; }
 void Room::setIcon(const QString& icon) { d->profileIcon = icon; }
-void Room::setColor(const QColor& color) const { d->profileColor = color; }
-void Room::setColor(const QString& color) const { d->profileColor = QColor(color); }
+// Both setColor() are declared const, yet they write the shared block, on purpose.
+void Room::setColor(const QColor& color) const
+{
+    d.data()->profileColor = color;
+}
+
+void Room::setColor(const QString& color) const
+{
+    d.data()->profileColor = QColor(color);
+}
 
 void Room::restoreProfile(const QString& name, const QString& icon, const QColor& color)
 {

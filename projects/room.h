@@ -3,9 +3,9 @@
 
 #include <projects/projects_export.h>
 #include <projects/project.h>
+#include <projects/common/datapointer.h>
 
 #include <QColor>
-#include <QExplicitlySharedDataPointer>
 #include <QList>
 #include <QString>
 #include <QUuid>
@@ -155,7 +155,7 @@ private:
     friend class CompleteWriter;
     Q_DECL_HIDDEN QColor profileColor() const;
     class Private;
-    QExplicitlySharedDataPointer<Private> d;
+    DataPointer<Private> d;
 };
 
 } // namespace projects

@@ -4,9 +4,9 @@
 #include <projects/favorite.h>
 #include <projects/project.h>
 #include <projects/projects_export.h>
+#include <projects/common/datapointer.h>
 
 #include <QColor>
-#include <QExplicitlySharedDataPointer>
 #include <QHash>
 #include <QJsonArray>
 #include <QList>
@@ -159,7 +159,7 @@ public:
 
 private:
     class Private;
-    QExplicitlySharedDataPointer<Private> d;
+    DataPointer<Private> d;
 };
 
 } // namespace projects

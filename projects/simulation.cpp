@@ -378,7 +378,8 @@ void Simulation::setSimulationDatapoint(int datapoint)
 
 QHash<int, int>& Simulation::timerIds() const
 {
-    return d->timerIds;
+    // Declared const, yet the reference it hands out lets the caller change the block.
+    return d.data()->timerIds;
 }
 
 void Simulation::setTimerIds(const QHash<int, int>& timerIds)

@@ -3,9 +3,9 @@
 
 #include <projects/projects_export.h>
 #include <projects/function.h>
+#include <projects/common/datapointer.h>
 
 #include <QDateTime>
-#include <QExplicitlySharedDataPointer>
 #include <QHash>
 
 QT_BEGIN_NAMESPACE
@@ -181,7 +181,7 @@ public:
 
 private:
     class Private;
-    QExplicitlySharedDataPointer<Private> d;
+    DataPointer<Private> d;
 };
 
 } // namespace projects

@@ -2,8 +2,8 @@
 #define PROJECTS_SNAPSHOT_H
 
 #include <projects/projects_export.h>
+#include <projects/common/datapointer.h>
 
-#include <QExplicitlySharedDataPointer>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -130,7 +130,7 @@ public:
 
 private:
     class Private;
-    QExplicitlySharedDataPointer<Private> d;
+    DataPointer<Private> d;
 };
 
 } // namespace projects

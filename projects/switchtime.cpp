@@ -297,8 +297,9 @@ const QHash<int, int>& SwitchTime::timerIds() const
 
 QVariant SwitchTime::additionalValue(int index) const
 {
-    // Looking an index up registers it, so that it is listed and written from then on.
-    return d->additionalValues[index];
+    // Looking an index up registers it, so that it is listed and written from then on;
+    // through data(), as the const block's operator[] would not insert.
+    return d.data()->additionalValues[index];
 }
 
 void SwitchTime::setAdditionalValue(int index, const QVariant& value)

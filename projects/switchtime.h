@@ -2,8 +2,8 @@
 #define PROJECTS_SWITCHTIME_H
 
 #include <projects/projects_export.h>
+#include <projects/common/datapointer.h>
 
-#include <QExplicitlySharedDataPointer>
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -141,7 +141,8 @@ public:
      *
      * When nothing is stored under @p index, an invalid QVariant is stored under it and
      * returned: the index is from then on listed by additionalValueIndexes() and written
-     * out, although the call is const.
+     * out, although the call is const. So, unlike the other const methods, it is not safe
+     * to call on one switch time from several threads at once; additionalValues() is.
      */
     QVariant additionalValue(int index) const;
     /// Stores or replaces the additional value under @p index.
@@ -185,7 +186,7 @@ public:
 
 private:
     class Private;
-    QExplicitlySharedDataPointer<Private> d;
+    DataPointer<Private> d;
 };
 
 } // namespace projects
