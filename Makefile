@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 DEBS := cmake make g++ pkg-config qtbase5-dev
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCASARINA_WERROR=ON
 
-.PHONY: all deps configure build test demo docs install clean
+.PHONY: all deps configure build test demo docs install clean references
 
 all: build
 
@@ -24,6 +24,13 @@ build: configure
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# Writes the reference files of tests/data/expected anew from the current build, after a
+# deliberate change of what the tool writes: review the change with `git diff` before
+# committing it.
+references: build
+	cd $(BUILD) && CASARINA_UPDATE_REFERENCES=1 ./tests/tst_tool \
+		rewriteMatchesReferences checkListsWhatIsPassedOver importBuildsTheExampleBuilding
 
 # A short tour of the tool on the example house.
 TOOL = $(BUILD)/tools/casarina-project

@@ -556,6 +556,9 @@ void tst_RoundTrip::completeFormKeepsEverything_data()
     QTest::addColumn<QString>("file");
     QTest::newRow("rich document") << testutil::dataPath("roundtrip.xml");
     QTest::newRow("example house") << QStringLiteral(CASARINA_EXAMPLES "/house.xml");
+    // Imported from the configuration JSON: switch times of every kind, which only the
+    // complete form's own attributes carry.
+    QTest::newRow("imported house") << testutil::dataPath("expected/house-import.complete.xml");
 }
 
 void tst_RoundTrip::completeFormKeepsEverything()
