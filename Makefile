@@ -76,9 +76,21 @@ BENCH_ARGS ?=
 bench:
 	@$(MAKE) --no-print-directory deps DEBS="$(DEBS) libbenchmark-dev"
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DCASARINA_WERROR=ON \
-		-DCASARINA_BUILD_BENCH=ON -DBUILD_TESTING=OFF -DCASARINA_BUILD_TOOLS=OFF
+		-DCASARINA_BUILD_BENCH=ON -DBUILD_TESTING=OFF
 	cmake --build $(BENCH_BUILD) -j$(JOBS) --target casarina-bench
 	$(BENCH_BUILD)/bench/casarina-bench $(BENCH_ARGS)
+
+# The tool's commands at two sizes: time per function at the larger within 1.5 times that
+# at the smaller (bench/tool-scaling.sh; TOOL_SIZES="1000 100000" by default).
+.PHONY: bench-tool
+TOOL_SIZES ?= 1000 100000
+bench-tool:
+	@$(MAKE) --no-print-directory deps DEBS="$(DEBS) libbenchmark-dev"
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DCASARINA_WERROR=ON \
+		-DCASARINA_BUILD_BENCH=ON -DBUILD_TESTING=OFF -DCASARINA_BUILD_TOOLS=ON
+	cmake --build $(BENCH_BUILD) -j$(JOBS) --target casarina-bench casarina-project
+	bench/tool-scaling.sh $(BENCH_BUILD)/bench/casarina-bench \
+		$(BENCH_BUILD)/tools/casarina-project $(TOOL_SIZES)
 
 # Sanitizers: the whole project again, with AddressSanitizer (leaks included, Qt's own
 # too: none is suppressed) and UndefinedBehaviorSanitizer, in a build of its own; every

@@ -9,14 +9,17 @@
 //   casarina-bench --count OPERATION FUNCTIONS [TIMES]
 //                                               one operation, for callgrind or perf
 //   casarina-bench --memory-child FILE           internal: the memory measurement
-//   casarina-bench --generate FUNCTIONS FILE     writes the generated project file, for
-//                                                profiling with heaptrack and the like
+//   casarina-bench --generate FUNCTIONS FILE [TABLE]
+//                                               writes the generated project file, for
+//                                               profiling with heaptrack and the like, and
+//                                               its device datapoint table as JSON
 
 #include "generator.h"
 #include "workloads.h"
 
 #include <projects/floor.h>
 #include <projects/room.h>
+#include <projects/common/order_p.h>
 #include <projects/reader/projectreader.h>
 
 #include <benchmark/benchmark.h>
@@ -24,6 +27,9 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLoggingCategory>
 #include <QMap>
 #include <QProcess>
@@ -615,12 +621,26 @@ int main(int argc, char** argv)
 {
     if (argc == 3 && qstrcmp(argv[1], "--memory-child") == 0)
         return memoryChild(QString::fromLocal8Bit(argv[2]));
-    if (argc == 4 && qstrcmp(argv[1], "--generate") == 0) {
+    if ((argc == 4 || argc == 5) && qstrcmp(argv[1], "--generate") == 0) {
+        const Installation installation = generate(Shape::cube(std::max(1, atoi(argv[2]))));
         QFile file(QString::fromLocal8Bit(argv[3]));
-        if (!file.open(QIODevice::WriteOnly))
+        if (!file.open(QIODevice::WriteOnly) || file.write(installation.xml) != installation.xml.size())
             return 1;
-        const QByteArray xml = generate(Shape::cube(std::max(1, atoi(argv[2])))).xml;
-        return file.write(xml) == xml.size() ? 0 : 1;
+        if (argc == 4)
+            return 0;
+        // The device datapoint table in the tool's form, for export-scenes.
+        QJsonArray datapoints;
+        for (const QString& address : sortedKeys(installation.addressToId)) {
+            const int id = installation.addressToId.value(address);
+            QJsonObject entry{{QStringLiteral("address"), address}, {QStringLiteral("id"), id}};
+            if (installation.idToFormat.contains(id))
+                entry.insert(QStringLiteral("format"), installation.idToFormat.value(id));
+            datapoints.append(entry);
+        }
+        QFile table(QString::fromLocal8Bit(argv[4]));
+        const QByteArray json =
+            QJsonDocument(QJsonObject{{QStringLiteral("datapoints"), datapoints}}).toJson();
+        return table.open(QIODevice::WriteOnly) && table.write(json) == json.size() ? 0 : 1;
     }
 
     // The merges trace every function at debug level; a host that does not read the trace

@@ -93,6 +93,13 @@ QJsonArray switchTimesJson(const QList<SwitchTime>& switchTimes)
 
 QJsonObject describe(const Project& project)
 {
+    // One table of names, so that describing stays linear in the number of functions; the
+    // first actuator with an identifier is the one Project::actuatorByRef() finds.
+    QHash<QUuid, QString> actuatorNames;
+    for (const Actuator& actuator : project.actuators()) {
+        if (!actuatorNames.contains(actuator.id()))
+            actuatorNames.insert(actuator.id(), actuator.name());
+    }
     int rooms = 0;
     int functions = 0;
     QJsonArray floors;
@@ -113,10 +120,11 @@ QJsonObject describe(const Project& project)
                     {QStringLiteral("groups"), groups},
                     {QStringLiteral("switchTimes"), switchTimesJson(function.switchTimes())}};
                 if (function.hasActuator()) {
-                    const Actuator actuator = project.actuatorByRef(function.actuatorRef());
+                    const auto actuator = actuatorNames.constFind(function.actuatorRef());
                     object.insert(QStringLiteral("actuator"), uuidToString(function.actuatorRef()));
                     object.insert(QStringLiteral("actuatorName"),
-                                  actuator.isNull() ? QJsonValue() : QJsonValue(actuator.name()));
+                                  actuator == actuatorNames.cend() ? QJsonValue()
+                                                                   : QJsonValue(*actuator));
                 }
                 functionArray.append(object);
             }
