@@ -662,6 +662,13 @@ void tst_Tool::refusesInputWithErrors_data()
     QTest::newRow("check: character above U+FFFF")
         << QStringList{"check", "-"} << testutil::document("<floor id=\"_3\" name=\"&#x1F600;\"/>")
         << QByteArray() << 0 << QByteArray("warning: the character reference &#x1F600;");
+    QTest::newRow("check: a trigger of no scene")
+        << QStringList{"check", "-"}
+        << testutil::document("<p:scene id=\"_1\" name=\"Eve\"><p:trigger "
+                              "scene-ref=\"_00000000000000000000000000000005\"/></p:scene>")
+        << QByteArray() << 0
+        << QByteArray("warning: scene _00000000000000000000000000000000 \"Eve\": refers to scene "
+                      "trigger _00000000000000000000000000000005");
     const QStringList exportScenes{"export-scenes", "-", "--datapoints"};
     const QByteArray scenes = readFile(example());
     for (const char* id : {"1.5", "2147483648", "4294967308"})
