@@ -115,7 +115,10 @@ QByteArray writeModel(const Project& project, int sizeHint)
     bytes.reserve(sizeHint);
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    ProjectWriter().write(project, &buffer);
+    // The complete form, which the tool writes: a superset of the standard one.
+    ProjectWriter writer;
+    writer.setForm(ProjectWriter::Complete);
+    writer.write(project, &buffer);
     buffer.close();
     return bytes;
 }

@@ -68,7 +68,7 @@ projects::Project readModel(const QByteArray& xml, bool* ok = nullptr);
 /// Runs QXmlSimpleReader over @p xml with a handler that does nothing.
 bool readBare(const QByteArray& xml);
 
-/// Writes @p project with ProjectWriter into a new byte array.
+/// Writes @p project with ProjectWriter, in the complete form, into a new byte array.
 QByteArray writeModel(const projects::Project& project, int sizeHint);
 /// Writes @p events with a bare QXmlStreamWriter into a new byte array.
 QByteArray writeBare(const QVector<XmlEvent>& events, int sizeHint);

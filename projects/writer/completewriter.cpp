@@ -147,9 +147,13 @@ void writeSnapshot(QXmlStreamWriter* writer, const Snapshot& snapshot)
 
 } // namespace
 
-void CompleteWriter::writeProjectAttributes(QXmlStreamWriter* writer, const Project& project)
+void CompleteWriter::declareNamespace(QXmlStreamWriter* writer)
 {
     writer->writeNamespace(ns::Complete, ns::CompletePrefix);
+}
+
+void CompleteWriter::writeProjectAttributes(QXmlStreamWriter* writer, const Project& project)
+{
     // The reader takes the position only when all three attributes are there.
     writer->writeAttribute(QStringLiteral("latitude"), exactNumber(project.latitude()));
     writer->writeAttribute(QStringLiteral("longitude"), exactNumber(project.longitude()));

@@ -29,8 +29,11 @@ class SwitchTime;
 class CompleteWriter
 {
 public:
-    /// Writes the project's position and time zone, and declares the complete form's
-    /// namespace; the `project` element must be open with no content yet.
+    /// Declares the complete form's namespace for the next element to start, the `project`
+    /// element.
+    static void declareNamespace(QXmlStreamWriter* writer);
+    /// Writes the project's position and time zone; the `project` element must be open
+    /// with no content yet.
     static void writeProjectAttributes(QXmlStreamWriter* writer, const Project& project);
     /// Writes the profile colour that the room's own writer leaves out when it is white;
     /// the `room` element must be open with no content yet.

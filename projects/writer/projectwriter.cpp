@@ -37,6 +37,10 @@ public:
 
     void write(const Project& project) const
     {
+        // A namespace declared before the element starts is declared on it, in the
+        // order of the declarations: the complete form's comes first.
+        if (m_complete)
+            CompleteWriter::declareNamespace(m_writer);
         project.beginSerialize(m_writer, m_withVacation);
         if (m_complete)
             CompleteWriter::writeProjectAttributes(m_writer, project);
