@@ -96,25 +96,32 @@ bool hasUsableId(QList<Finding>* findings, const QJsonObject& object, const QStr
     return false;
 }
 
-// Calls @p visit with the JSON path and the object of each element of the array under
-// @p key of @p object that is an object, and gives a finding for each element of another
-// type, in array order; nothing when the key holds no array.
+// Calls @p visit with the JSON path and the object of each element of @p array, which
+// stands at @p arrayPath, and gives a finding for each element of another type, in array
+// order.
 template <typename Visit>
-void forEachObject(QList<Finding>* findings, const QJsonObject& object, const QString& path,
-                   const char* key, const char* what, Visit visit)
+void forEachObject(QList<Finding>* findings, const QJsonArray& array, const QString& arrayPath,
+                   const char* what, Visit visit)
 {
-    const QJsonValue value = object.value(QLatin1String(key));
-    if (!value.isArray())
-        return;
-    const QJsonArray array = value.toArray();
     for (int i = 0; i < array.size(); ++i) {
-        const QString elementPath = at(member(path, key), i);
+        const QString elementPath = at(arrayPath, i);
         if (array.at(i).isObject())
             visit(elementPath, array.at(i).toObject());
         else
             ignored(findings, elementPath,
                     QStringLiteral("not an object: the %1 is left out").arg(QLatin1String(what)));
     }
+}
+
+// The same for the array under @p key of @p object, which stands at @p path; nothing when
+// the key holds no array.
+template <typename Visit>
+void forEachObject(QList<Finding>* findings, const QJsonObject& object, const QString& path,
+                   const char* key, const char* what, Visit visit)
+{
+    const QJsonValue value = object.value(QLatin1String(key));
+    if (value.isArray())
+        forEachObject(findings, value.toArray(), member(path, key), what, visit);
 }
 
 void checkSwitchTimes(QList<Finding>* findings, const QJsonObject& owner, const QString& path)
@@ -232,43 +239,33 @@ QList<Finding> Validation::checkGroupAddress(const QString& text, const QString&
 QList<Finding> Validation::checkFloorsJson(const QJsonArray& floors)
 {
     QList<Finding> findings;
-    for (int i = 0; i < floors.size(); ++i) {
-        const QString path = at(QStringLiteral("$"), i);
-        if (!floors.at(i).isObject()) {
-            ignored(&findings, path, QStringLiteral("not an object: the floor is left out"));
-            continue;
-        }
-        const QJsonObject floor = floors.at(i).toObject();
-        if (!hasUsableId(&findings, floor, path, "floor"))
-            continue;
-        forEachObject(&findings, floor, path, "rooms", "room",
-                      [&findings](const QString& roomPath, const QJsonObject& room) {
-                          if (hasUsableId(&findings, room, roomPath, "room"))
-                              checkFunctions(&findings, room, roomPath);
-                      });
-    }
+    forEachObject(&findings, floors, QStringLiteral("$"), "floor",
+                  [&findings](const QString& path, const QJsonObject& floor) {
+                      if (!hasUsableId(&findings, floor, path, "floor"))
+                          return;
+                      forEachObject(&findings, floor, path, "rooms", "room",
+                                    [&findings](const QString& roomPath, const QJsonObject& room) {
+                                        if (hasUsableId(&findings, room, roomPath, "room"))
+                                            checkFunctions(&findings, room, roomPath);
+                                    });
+                  });
     return findings;
 }
 
 QList<Finding> Validation::checkGroupsJson(const QJsonArray& groups)
 {
     QList<Finding> findings;
-    for (int i = 0; i < groups.size(); ++i) {
-        const QString path = at(QStringLiteral("$"), i);
-        if (!groups.at(i).isObject()) {
-            ignored(&findings, path, QStringLiteral("not an object: the group is left out"));
-            continue;
-        }
-        const QJsonObject group = groups.at(i).toObject();
-        const QJsonValue address = group.value(QLatin1String("address"));
-        if (!address.isString()) {
-            ignored(&findings, member(path, "address"),
-                    QStringLiteral("no address text: the group is left out"));
-            continue;
-        }
-        findings += checkGroupAddress(address.toString(), member(path, "address"));
-        checkSwitchTimes(&findings, group, path);
-    }
+    forEachObject(&findings, groups, QStringLiteral("$"), "group",
+                  [&findings](const QString& path, const QJsonObject& group) {
+                      const QJsonValue address = group.value(QLatin1String("address"));
+                      if (!address.isString()) {
+                          ignored(&findings, member(path, "address"),
+                                  QStringLiteral("no address text: the group is left out"));
+                          return;
+                      }
+                      findings += checkGroupAddress(address.toString(), member(path, "address"));
+                      checkSwitchTimes(&findings, group, path);
+                  });
     return findings;
 }
 
@@ -276,18 +273,13 @@ QList<Finding> Validation::checkScenesJson(const QJsonArray& scenes,
                                            const QHash<QString, QUuid>& addressToFunction)
 {
     QList<Finding> findings;
-    for (int i = 0; i < scenes.size(); ++i) {
-        const QString path = at(QStringLiteral("$"), i);
-        if (!scenes.at(i).isObject()) {
-            ignored(&findings, path, QStringLiteral("not an object: the scene is left out"));
-            continue;
-        }
-        const QJsonObject scene = scenes.at(i).toObject();
-        const QJsonValue actions = scene.value(QLatin1String("actions"));
-        const QJsonArray actionList = actions.toArray();
-        for (int a = 0; a < actionList.size(); ++a) {
-            const QString actionPath = member(at(member(path, "actions"), a), "address");
-            const QString address = actionList.at(a).toObject().value(QLatin1String("address")).toString();
+    const auto checkScene = [&findings, &addressToFunction](const QString& path,
+                                                            const QJsonObject& scene) {
+        const QJsonArray actions = scene.value(QLatin1String("actions")).toArray();
+        for (int i = 0; i < actions.size(); ++i) {
+            const QString actionPath = member(at(member(path, "actions"), i), "address");
+            const QString address =
+                actions.at(i).toObject().value(QLatin1String("address")).toString();
             const QList<Finding> addressFindings = checkGroupAddress(address, actionPath);
             findings += addressFindings;
             if (addressFindings.isEmpty() && !addressToFunction.contains(address))
@@ -296,7 +288,8 @@ QList<Finding> Validation::checkScenesJson(const QJsonArray& scenes,
                             .arg(address));
         }
         checkSwitchTimes(&findings, scene, path);
-    }
+    };
+    forEachObject(&findings, scenes, QStringLiteral("$"), "scene", checkScene);
     return findings;
 }
 
