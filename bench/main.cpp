@@ -645,7 +645,7 @@ int main(int argc, char** argv)
 
     // The merges trace every function at debug level; a host that does not read the trace
     // filters it out, and so does the benchmark.
-    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+    QLoggingCategory::setFilterRules(QStringLiteral("casarina.projects.merge.debug=false"));
 
     if ((argc == 4 || argc == 5) && qstrcmp(argv[1], "--count") == 0)
         return countInstructions(QString::fromLocal8Bit(argv[2]), std::max(1, atoi(argv[3])),

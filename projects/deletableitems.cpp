@@ -1,6 +1,7 @@
 #include "deletableitems.h"
 
 #include "scene.h"
+#include "common/logging.h"
 
 #include <QDebug>
 
@@ -101,10 +102,10 @@ void DeletableItems::clearRemovedTriggers(QList<Scene>& scenes) const
 
 void DeletableItems::print() const
 {
-    qDebug() << "Timers to delete: " << m_timers;
-    qDebug() << "Simulations to delete " << m_simulations;
-    qDebug() << "Jobs to delete " << m_jobs;
-    qDebug() << "Triggers to delete " << m_triggers;
+    qCDebug(lcProjects) << "Timers to delete: " << m_timers;
+    qCDebug(lcProjects) << "Simulations to delete " << m_simulations;
+    qCDebug(lcProjects) << "Jobs to delete " << m_jobs;
+    qCDebug(lcProjects) << "Triggers to delete " << m_triggers;
 }
 
 } // namespace projects

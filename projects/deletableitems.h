@@ -68,7 +68,8 @@ public:
      */
     void clearRemovedTriggers(QList<Scene>& scenes) const;
 
-    /// Logs the timers, simulations, jobs and triggers as four debug messages.
+    /// Logs the timers, simulations, jobs and triggers as four debug messages of the
+    /// category "casarina.projects" (lcProjects()).
     void print() const;
 
 private:

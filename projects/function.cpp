@@ -7,6 +7,7 @@
 #include "simulation.h"
 #include "switchtime.h"
 #include "common/conversions.h"
+#include "common/logging.h"
 #include "common/namespaces.h"
 
 #include <QDebug>
@@ -203,8 +204,8 @@ void Function::endSerialize(QXmlStreamWriter* writer) const
 bool Function::mergeAdminSettings(const Function& other, bool force)
 {
     if (traceEnabled()) {
-        qDebug() << ">> MERGE ADMIN SETTINGS function " << uuidToString(d->id) << " with name "
-                 << d->name;
+        qCDebug(lcMerge) << ">> MERGE ADMIN SETTINGS function " << uuidToString(d->id)
+                         << " with name " << d->name;
         reportSwitchTimes(d->switchTimes);
     }
 
@@ -216,8 +217,8 @@ bool Function::mergeAdminSettings(const Function& other, bool force)
     const bool simulationChanged = d->simulation.mergeAdminSettings(other.d->simulation, changed);
 
     if (traceEnabled()) {
-        qDebug() << ">> END MERGE ADMIN SETTINGS function " << uuidToString(d->id)
-                 << " with name " << d->name;
+        qCDebug(lcMerge) << ">> END MERGE ADMIN SETTINGS function " << uuidToString(d->id)
+                         << " with name " << d->name;
         reportSwitchTimes(d->switchTimes);
     }
     return simulationChanged || changed;
@@ -226,8 +227,8 @@ bool Function::mergeAdminSettings(const Function& other, bool force)
 void Function::mergeProfile(const Function& other, bool keepOwnValues, bool adoptStructure)
 {
     if (traceEnabled()) {
-        qDebug() << ">> MERGE PROFILE function " << uuidToString(d->id) << " with name "
-                 << d->name;
+        qCDebug(lcMerge) << ">> MERGE PROFILE function " << uuidToString(d->id) << " with name "
+                         << d->name;
         reportSwitchTimes(d->switchTimes);
     }
 
@@ -258,7 +259,7 @@ void Function::mergeProfile(const Function& other, bool keepOwnValues, bool adop
     d->runOnVacation = other.d->runOnVacation;
 
     if (traceEnabled()) {
-        qDebug() << ">> END MERGE PROFILE function " << uuidToString(d->id);
+        qCDebug(lcMerge) << ">> END MERGE PROFILE function " << uuidToString(d->id);
         reportSwitchTimes(d->switchTimes);
     }
 }

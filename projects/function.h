@@ -193,7 +193,8 @@ public:
      * same entries), its run-on-vacation flag and its simulation (the same data block).
      *
      * Name, icons, type, references, texts and cached datapoints stay. The merge is
-     * traced with debug messages. @p other is not changed.
+     * traced with debug messages of the category "casarina.projects.merge". @p other is
+     * not changed.
      * @return @c true if @p force is set, the flag or the switch times differed (two
      * non-empty lists always count as different), or the simulations were not equal.
      */
@@ -207,7 +208,8 @@ public:
      * actuator, and a Heating function whose group references differ from @p other's
      * (order counts) loses its name. In every case the switch times, the simulation
      * (the same entries and block) and the run-on-vacation flag become @p other's. Type,
-     * group references and address stay. The merge is traced with debug messages.
+     * group references and address stay. The merge is traced with debug messages of the
+     * category "casarina.projects.merge".
      */
     void mergeProfile(const Function& other, bool keepOwnValues, bool adoptStructure);
     /**

@@ -5,6 +5,7 @@
 #include "deletableitems.h"
 #include "switchtime.h"
 #include "common/conversions.h"
+#include "common/logging.h"
 #include "common/namespaces.h"
 
 #include <QDebug>
@@ -228,8 +229,8 @@ QList<Group> Group::fromJson(const QJsonArray& array)
 bool Group::mergeAdminSettings(const Group& other, bool force)
 {
     if (traceEnabled()) {
-        qDebug() << ">> MERGE ADMIN SETTINGS group " << uuidToString(d->id) << " with name "
-                 << d->name;
+        qCDebug(lcMerge) << ">> MERGE ADMIN SETTINGS group " << uuidToString(d->id) << " with name "
+                         << d->name;
         reportSwitchTimes(d->switchTimes);
     }
 
@@ -239,8 +240,8 @@ bool Group::mergeAdminSettings(const Group& other, bool force)
     d->runOnVacation = other.d->runOnVacation;
 
     if (traceEnabled()) {
-        qDebug() << ">> END MERGE ADMIN SETTINGS group " << uuidToString(d->id) << " with name "
-                 << d->name;
+        qCDebug(lcMerge) << ">> END MERGE ADMIN SETTINGS group " << uuidToString(d->id)
+                         << " with name " << d->name;
         reportSwitchTimes(d->switchTimes);
     }
     return changed;
@@ -253,7 +254,8 @@ void Group::mergeProfile(const Group& other, bool keepOwnValues, bool adoptStruc
     Q_UNUSED(adoptStructure)
 
     if (traceEnabled()) {
-        qDebug() << ">> MERGE PROFILE group " << uuidToString(d->id) << " with name " << d->name;
+        qCDebug(lcMerge) << ">> MERGE PROFILE group " << uuidToString(d->id) << " with name "
+                         << d->name;
         reportSwitchTimes(d->switchTimes);
     }
 
@@ -262,7 +264,7 @@ void Group::mergeProfile(const Group& other, bool keepOwnValues, bool adoptStruc
     d->runOnVacation = other.d->runOnVacation;
 
     if (traceEnabled()) {
-        qDebug() << ">> END MERGE PROFILE group " << uuidToString(d->id);
+        qCDebug(lcMerge) << ">> END MERGE PROFILE group " << uuidToString(d->id);
         reportSwitchTimes(d->switchTimes);
     }
 }

@@ -198,7 +198,8 @@ public:
      * @brief Takes over the administrator's schedule: @p other's switch times (the
      * entries then shared with @p other) and run-on-vacation flag.
      *
-     * Logs the schedule before and after at debug level. @p other does not change.
+     * Logs the schedule before and after at debug level, in the category
+     * "casarina.projects.merge". @p other does not change.
      * @return @c true if @p force is set or the schedule changed: the flags or the
      * numbers of switch times differ, or the non-empty lists are not equal.
      */
@@ -208,7 +209,8 @@ public:
      * and run-on-vacation flag.
      *
      * Both flags are accepted for the shape that every model class shares and have no
-     * effect here. Logs the schedule before and after at debug level.
+     * effect here. Logs the schedule before and after at debug level, in the category
+     * "casarina.projects.merge".
      */
     void mergeProfile(const Group& other, bool keepOwnValues, bool adoptStructure);
     /**

@@ -1,6 +1,7 @@
 #include "snapshot.h"
 
 #include "common/conversions.h"
+#include "common/logging.h"
 #include "common/order_p.h"
 #include "common/valuetext_p.h"
 
@@ -213,8 +214,8 @@ bool Snapshot::migrateIdsToAddresses(const QHash<QString, int>& addressToId)
     // address, the later one wins, and that must not change from run to run.
     const QStringList keys = sortedDatapointKeys(d->values);
 
-    qInfo(">> Migrate Ids to Addresses: ");
-    qInfo() << ">> Before:" << d->values;
+    qCInfo(lcMigration, ">> Migrate Ids to Addresses: ");
+    qCInfo(lcMigration) << ">> Before:" << d->values;
 
     QHash<QString, QJsonValue> migrated;
     for (const QString& key : keys) {
@@ -230,7 +231,7 @@ bool Snapshot::migrateIdsToAddresses(const QHash<QString, int>& addressToId)
     }
     d->values = migrated;
 
-    qInfo() << ">> After:" << d->values;
+    qCInfo(lcMigration) << ">> After:" << d->values;
     return true;
 }
 

@@ -123,7 +123,8 @@ public:
      * in datapoint key order takes the value: the lowest address. Where a number key and
      * an address key end up under one address, the number key's value wins, since number
      * keys come after addresses. Logs the table before and after at info level, in Qt's
-     * debug form. Changes the shared block, so every copy sees the result.
+     * debug form, in the category "casarina.projects.migration" (lcMigration()). Changes
+     * the shared block, so every copy sees the result.
      * @return @c true if there were number keys, @c false if there was nothing to do.
      */
     bool migrateIdsToAddresses(const QHash<QString, int>& addressToId);

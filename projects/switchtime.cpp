@@ -2,6 +2,7 @@
 
 #include "common/additionalvalues_p.h"
 #include "common/conversions.h"
+#include "common/logging.h"
 #include "common/namespaces.h"
 #include "common/order_p.h"
 #include "common/schedules_p.h"
@@ -419,7 +420,7 @@ void SwitchTime::print() const
                        "TIMER_IDS = ")
             .arg(uuidToString(d->id), QString::number(d->value), QString::number(d->days),
                  d->start.toString(Qt::TextDate), QString::number(d->limit ? 1 : 0));
-    qDebug().noquote() << text << d->timerIds;
+    qCDebug(lcMerge).noquote() << text << d->timerIds;
 }
 
 } // namespace projects

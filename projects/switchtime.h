@@ -181,7 +181,8 @@ public:
      */
     static bool notEqual(const QList<SwitchTime>& a, const QList<SwitchTime>& b);
 
-    /// Logs the identifier, value, days, start, limit and timers as one debug message.
+    /// Logs the identifier, value, days, start, limit and timers as one debug message of
+    /// the merge category "casarina.projects.merge" (lcMerge()).
     void print() const;
 
 private:

@@ -399,7 +399,7 @@ void tst_FastPaths::mergeTrace()
 {
     QFETCH(bool, debugShown);
     if (!debugShown)
-        QLoggingCategory::setFilterRules("default.debug=false");
+        QLoggingCategory::setFilterRules("casarina.projects.merge.debug=false");
 
     const QUuid id("{e81add96-cfca-4174-a9d7-ea0a03d59201}");
     Function own(id, "Licht", Function::Switch, true);

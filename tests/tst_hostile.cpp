@@ -76,6 +76,7 @@ struct Outcome
     Project project;
     bool error = false;
     QStringList warnings;
+    QString errorReport; // the reader's error text, line and column, as the warning has them
     qint64 peakGrowth = 0;
 };
 
@@ -91,6 +92,10 @@ Outcome parseWith(ProjectReader& reader, const QByteArray& xml)
     outcome.peakGrowth = peakMemory() - before;
     outcome.error = reader.parsingError();
     outcome.warnings = warnings.messages;
+    outcome.errorReport = QStringLiteral("%1, at line %2 and column %3")
+                              .arg(reader.errorText())
+                              .arg(reader.errorLine())
+                              .arg(reader.errorColumn());
     return outcome;
 }
 
@@ -301,6 +306,8 @@ void tst_Hostile::refusedDocuments()
     QCOMPARE(outcome.warnings.size(), 1);
     QVERIFY2(failure(reason).match(outcome.warnings.first()).hasMatch(),
              qPrintable(outcome.warnings.first()));
+    QCOMPARE(outcome.warnings.first(),
+             ">> An expection occured while parsing XML data: " + outcome.errorReport);
     // Expanded, the entity rows would need hundreds of megabytes.
     QVERIFY2(outcome.peakGrowth < 64 * 1024 * 1024,
              qPrintable(QString::number(outcome.peakGrowth)));
@@ -436,6 +443,7 @@ void tst_Hostile::readerUsedAgainAfterFailure()
     QCOMPARE(read.project.name(), QStringLiteral("second"));
     QCOMPARE(floorNames(read.project), (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
     QVERIFY(read.warnings.isEmpty());
+    QCOMPARE(read.errorReport, QStringLiteral(", at line -1 and column -1"));
     QVERIFY(reader.parsingError()); // never cleared
 }
 

@@ -102,7 +102,7 @@ int check(const QStringList& arguments)
     const QString path = parser.positionalArguments().first();
     Report report(path);
     Project project;
-    const int status = readProject(path, &project, &report, true);
+    const int status = readProject(path, inputLimit(parser), &project, &report, true);
     if (status != Success)
         return status;
 

@@ -29,7 +29,7 @@ int loadDatapointTable(const QString& path, DatapointTable* table,
                        const QCommandLineParser& parser)
 {
     QByteArray bytes;
-    if (!readInput(path, &bytes))
+    if (!readInput(path, inputLimit(parser), &bytes))
         return FileError;
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);

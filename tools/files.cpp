@@ -25,7 +25,8 @@ const qint64 defaultInputLimit = qint64(256) << 20;
 // The highest limit one may set: a QByteArray holds less than 2 GiB, and the reader needs
 // room besides.
 const qint64 largestInputLimit = qint64(1) << 30;
-qint64 s_inputLimit = defaultInputLimit;
+// The option that sets the limit.
+const char limitOptionName[] = "max-input-size";
 
 // A size in bytes, or with K, M or G in kibibytes, mebibytes or gibibytes: "256M".
 bool parseSize(const QString& text, qint64* size)
@@ -57,7 +58,7 @@ void error(const QString& message)
 int parseCommand(QCommandLineParser& parser, const QStringList& arguments, int positionals,
                  const QString& expected)
 {
-    const QString limitOption = QStringLiteral("max-input-size");
+    const QString limitOption = QLatin1String(limitOptionName);
     parser.addOption({limitOption,
                       QStringLiteral("Refuse an input larger than BYTES (default 256M); K, M "
                                      "and G count 1024, 1024^2 and 1024^3 bytes, up to 1G."),
@@ -68,7 +69,9 @@ int parseCommand(QCommandLineParser& parser, const QStringList& arguments, int p
     }
     if (parser.isSet(QStringLiteral("help")))
         return printOutput(parser.helpText().toUtf8());
-    if (parser.isSet(limitOption) && !parseSize(parser.value(limitOption), &s_inputLimit)) {
+    // Only checked here: inputLimit() reads the value where an input is read.
+    qint64 limit = 0;
+    if (parser.isSet(limitOption) && !parseSize(parser.value(limitOption), &limit)) {
         error(QStringLiteral("--max-input-size takes a number of bytes from 1 to 1G, such as "
                              "1048576 or 1M, not '%1'")
                   .arg(parser.value(limitOption)));
@@ -91,7 +94,16 @@ int parseCommand(QCommandLineParser& parser, const QStringList& arguments, int p
     return -1;
 }
 
-bool readInput(const QString& path, QByteArray* bytes)
+qint64 inputLimit(const QCommandLineParser& parser)
+{
+    qint64 limit = defaultInputLimit;
+    // parseCommand() has refused a value that is not a size.
+    if (parser.isSet(QLatin1String(limitOptionName)))
+        parseSize(parser.value(QLatin1String(limitOptionName)), &limit);
+    return limit;
+}
+
+bool readInput(const QString& path, qint64 limit, QByteArray* bytes)
 {
     QFile file;
     const bool opened = path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
@@ -101,16 +113,16 @@ bool readInput(const QString& path, QByteArray* bytes)
         error(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
         return false;
     }
-    const auto tooLarge = [&path] {
+    const auto tooLarge = [&path, limit] {
         error(QStringLiteral("cannot read %1: it holds more than the input limit of %2 bytes "
                              "(--max-input-size)")
                   .arg(path)
-                  .arg(s_inputLimit));
+                  .arg(limit));
         return false;
     };
     bytes->clear();
     if (!file.isSequential()) {
-        if (file.size() > s_inputLimit)
+        if (file.size() > limit)
             return tooLarge();
         bytes->reserve(int(file.size()));
     }
@@ -124,25 +136,11 @@ bool readInput(const QString& path, QByteArray* bytes)
         }
         if (read == 0)
             return true;
-        if (bytes->size() + read > s_inputLimit)
+        if (bytes->size() + read > limit)
             return tooLarge();
         bytes->append(piece, int(read));
     }
 }
-
-namespace {
-
-// The reader logs a malformed document as a warning; the tool turns that message into
-// its own error line naming the file.
-QString s_parserMessage;
-
-void captureParserMessage(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    if (type == QtWarningMsg && s_parserMessage.isEmpty())
-        s_parserMessage = message;
-}
-
-} // namespace
 
 bool parseProject(const QString& path, const QByteArray& bytes, projects::Project* project,
                   projects::ReaderDiagnostics* diagnostics)
@@ -152,15 +150,12 @@ bool parseProject(const QString& path, const QByteArray& bytes, projects::Projec
     buffer.open(QIODevice::ReadOnly);
     projects::ProjectReader reader;
     reader.setDiagnostics(diagnostics);
-    s_parserMessage.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(captureParserMessage);
     *project = reader.parse(&buffer);
-    qInstallMessageHandler(previous);
     if (reader.parsingError()) {
-        QString message = s_parserMessage;
-        if (message.startsWith(QLatin1String(">> ")))
-            message.remove(0, 3);
-        error(QStringLiteral("%1 is not a readable project file: %2").arg(path, message));
+        error(QStringLiteral("%1 is not a readable project file: %2, at line %3 and column %4")
+                  .arg(path, reader.errorText())
+                  .arg(reader.errorLine())
+                  .arg(reader.errorColumn()));
         return false;
     }
     return true;
@@ -203,11 +198,11 @@ int reportFindings(const QString& path, const QList<projects::Finding>& findings
     return MalformedInput;
 }
 
-int readProject(const QString& path, projects::Project* project, Findings* diagnostics,
-                bool standardForm)
+int readProject(const QString& path, qint64 limit, projects::Project* project,
+                Findings* diagnostics, bool standardForm)
 {
     QByteArray bytes;
-    if (!readInput(path, &bytes))
+    if (!readInput(path, limit, &bytes))
         return FileError;
     if (!parseProject(path, bytes, project, diagnostics))
         return MalformedInput;
@@ -220,8 +215,8 @@ int loadProject(const QString& path, projects::Project* project,
 {
     Findings findings;
     // What the standard form drops matters only where it is written.
-    const int status =
-        readProject(path, project, &findings, given(parser, QStringLiteral("standard")));
+    const int status = readProject(path, inputLimit(parser), project, &findings,
+                                   given(parser, QStringLiteral("standard")));
     if (status != Success)
         return status;
     return reportFindings(path, findings.list, parser, onError);

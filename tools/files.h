@@ -14,14 +14,18 @@
 
 namespace tool {
 
-/// Reads the whole of @p path ("-" for standard input), which may hold at most the input
-/// limit (--max-input-size, see parseCommand()). On failure, and when the input is larger,
-/// prints a message naming the file on stderr and returns false.
-bool readInput(const QString& path, QByteArray* bytes);
+/// Returns the input limit in bytes that the command parsed by @p parser was given with
+/// --max-input-size (see parseCommand()), or the default of 256 MiB.
+qint64 inputLimit(const QCommandLineParser& parser);
+
+/// Reads the whole of @p path ("-" for standard input), which may hold at most @p limit
+/// bytes (inputLimit()). On failure, and when the input is larger, prints a message naming
+/// the file on stderr and returns false.
+bool readInput(const QString& path, qint64 limit, QByteArray* bytes);
 
 /// Parses a project file already read into @p bytes, telling @p diagnostics (if any) what
-/// the reader passes over. On a malformed document prints the parser's message naming
-/// @p path and returns false.
+/// the reader passes over. On a malformed document prints the reader's error with its line
+/// and column, naming @p path, and returns false.
 bool parseProject(const QString& path, const QByteArray& bytes, projects::Project* project,
                   projects::ReaderDiagnostics* diagnostics = nullptr);
 
@@ -59,11 +63,12 @@ enum OnError {
 int reportFindings(const QString& path, const QList<projects::Finding>& findings,
                    const QCommandLineParser& parser, OnError onError);
 
-/// Reads and parses the project file @p path, telling @p diagnostics what the reader
-/// passes over and finds, and adds what Validation::check() finds (with what the standard
-/// form drops when @p standardForm). Prints only read errors; returns an exit status.
-int readProject(const QString& path, projects::Project* project, Findings* diagnostics,
-                bool standardForm);
+/// Reads (up to @p limit bytes) and parses the project file @p path, telling
+/// @p diagnostics what the reader passes over and finds, and adds what Validation::check()
+/// finds (with what the standard form drops when @p standardForm). Prints only read errors;
+/// returns an exit status.
+int readProject(const QString& path, qint64 limit, projects::Project* project,
+                Findings* diagnostics, bool standardForm);
 
 /// Reads, parses and validates the project file @p path for a command parsed by @p parser,
 /// printing the findings as reportFindings() does; returns an exit status (Success on

@@ -21,10 +21,10 @@ namespace tool {
 
 namespace {
 
-int loadJson(const QString& path, QJsonDocument* document)
+int loadJson(const QString& path, qint64 limit, QJsonDocument* document)
 {
     QByteArray bytes;
-    if (!readInput(path, &bytes))
+    if (!readInput(path, limit, &bytes))
         return FileError;
     QJsonParseError parseError;
     *document = QJsonDocument::fromJson(bytes, &parseError);
@@ -118,7 +118,7 @@ int import(const QStringList& arguments)
 
     const QString buildingPath = parser.value(QStringLiteral("building"));
     QJsonDocument building;
-    int status = loadJson(buildingPath, &building);
+    int status = loadJson(buildingPath, inputLimit(parser), &building);
     if (status != Success)
         return status;
     QJsonArray floors;
@@ -145,7 +145,7 @@ int import(const QStringList& arguments)
     if (parser.isSet(QStringLiteral("groups"))) {
         const QString path = parser.value(QStringLiteral("groups"));
         QJsonDocument groups;
-        status = loadJson(path, &groups);
+        status = loadJson(path, inputLimit(parser), &groups);
         if (status != Success)
             return status;
         QJsonArray array;
@@ -165,9 +165,9 @@ int import(const QStringList& arguments)
         const QString mapPath = parser.value(QStringLiteral("functions"));
         QJsonDocument scenes;
         QJsonDocument map;
-        status = loadJson(scenesPath, &scenes);
+        status = loadJson(scenesPath, inputLimit(parser), &scenes);
         if (status == Success)
-            status = loadJson(mapPath, &map);
+            status = loadJson(mapPath, inputLimit(parser), &map);
         if (status != Success)
             return status;
         QJsonArray array;

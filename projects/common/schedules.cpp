@@ -1,17 +1,17 @@
 #include "schedules_p.h"
 
+#include "logging.h"
+
 #include <QDebug>
-#include <QLoggingCategory>
 #include <QSet>
 
 namespace projects {
 
 bool traceEnabled()
 {
-    // Qt drops a disabled debug message only after it has been built, and the traces of a
-    // merge (identifier texts, switch-time lines) cost more than the merge itself.
-    const QLoggingCategory* category = QLoggingCategory::defaultCategory();
-    return !category || category->isDebugEnabled();
+    // The traces of a merge (identifier texts, switch-time lines) cost more than the merge
+    // itself, and the switch-time lines are prepared outside the debug stream.
+    return lcMerge().isDebugEnabled();
 }
 
 void reportSwitchTimes(const QList<SwitchTime>& switchTimes)
@@ -19,7 +19,7 @@ void reportSwitchTimes(const QList<SwitchTime>& switchTimes)
     if (!traceEnabled())
         return;
     if (switchTimes.isEmpty()) {
-        qDebug() << ">> No switchtimes";
+        qCDebug(lcMerge) << ">> No switchtimes";
         return;
     }
     for (const SwitchTime& switchTime : switchTimes)

@@ -19,8 +19,8 @@ namespace projects {
 /// QDataStream's container form, hexadecimal.
 QByteArray encodeAdditionalValues(const QHash<int, QVariant>& table);
 
-/// Returns @c true if debug messages of the default category reach the message handler:
-/// the merges build their traces only then.
+/// Returns @c true if debug messages of the merge category (lcMerge()) reach the message
+/// handler: the merges build their traces only then.
 bool traceEnabled();
 
 /// Logs ">> No switchtimes", or each switch time's own log line, as the merges do.

@@ -17,6 +17,7 @@
 #include <projects/room.h>
 #include <projects/validation.h>
 #include <projects/common/conversions.h>
+#include <projects/common/logging.h>
 #include <projects/common/valuetext_p.h>
 
 #include <QDebug>
@@ -218,6 +219,9 @@ ProjectReader::~ProjectReader()
 Project ProjectReader::parse(QIODevice* device)
 {
     m_refusal.clear();
+    m_errorText.clear();
+    m_errorLine = -1;
+    m_errorColumn = -1;
     m_pendingPrefixes.clear();
     m_prefixScopes.clear();
     m_prefixesInScope.clear();
@@ -230,6 +234,21 @@ Project ProjectReader::parse(QIODevice* device)
 bool ProjectReader::parsingError() const
 {
     return m_parsingError;
+}
+
+QString ProjectReader::errorText() const
+{
+    return m_errorText;
+}
+
+int ProjectReader::errorLine() const
+{
+    return m_errorLine;
+}
+
+int ProjectReader::errorColumn() const
+{
+    return m_errorColumn;
 }
 
 void ProjectReader::setDiagnostics(ReaderDiagnostics* receiver)
@@ -341,20 +360,19 @@ bool ProjectReader::startPrefixMapping(const QString& prefix, const QString&)
 
 bool ProjectReader::fatalError(const QXmlParseException& exception)
 {
-    qWarning().noquote()
-        << QStringLiteral(">> An expection occured while parsing XML data: %1, at line %2 "
-                          "and column %3")
-               .arg(exception.message())
-               .arg(exception.lineNumber())
-               .arg(exception.columnNumber());
+    m_errorText = exception.message();
+    m_errorLine = exception.lineNumber();
+    m_errorColumn = exception.columnNumber();
+    const QString where = QStringLiteral("%1, at line %2 and column %3")
+                              .arg(m_errorText)
+                              .arg(m_errorLine)
+                              .arg(m_errorColumn);
+    const QString message =
+        QLatin1String(">> An expection occured while parsing XML data: ") + where;
+    qCWarning(lcReader).noquote() << message;
     m_parsingError = true;
     if (m_diagnostics)
-        m_diagnostics->found(Finding(Finding::UnreadableDocument, QString(),
-                                     exception.lineNumber(),
-                                     QStringLiteral("%1, at line %2 and column %3")
-                                         .arg(exception.message())
-                                         .arg(exception.lineNumber())
-                                         .arg(exception.columnNumber())));
+        m_diagnostics->found(Finding(Finding::UnreadableDocument, QString(), m_errorLine, where));
     destroyHandlers();
     return true;
 }

@@ -38,7 +38,9 @@ class ReaderDiagnostics;
  * The reader runs Qt's SAX parser over the whole device in one pass. Unknown elements are
  * skipped with their subtree, and so is a document whose element is not `project` in the
  * project or legacy namespace (the result is then a default Project). Malformed XML logs a
- * warning, sets parsingError() and makes parse() return a new default Project.
+ * warning (category "casarina.projects.reader"), sets parsingError() and makes parse() return
+ * a new default Project; errorText(), errorLine() and errorColumn() then say what went wrong
+ * and where.
  *
  * Files from outside are read with fixed bounds: a document whose elements nest deeper
  * than MaximumDepth, that has more than MaximumNamespaces namespace prefixes in scope at
@@ -88,6 +90,20 @@ public:
     bool parsingError() const;
 
     /**
+     * @brief Returns why the last parse() failed: the parser's message, or the reason a
+     * document was refused ("elements nested deeper than 1024 levels"); empty after a
+     * successful parse.
+     * @see errorLine(), errorColumn()
+     */
+    QString errorText() const;
+    /// Returns the line at which the last parse() failed, counted from 1; -1 after a
+    /// successful parse. @see errorText()
+    int errorLine() const;
+    /// Returns the column at which the last parse() failed, counted from 1; -1 after a
+    /// successful parse. @see errorText()
+    int errorColumn() const;
+
+    /**
      * @brief Sets the receiver of what later parses pass over without an error; null for
      * none (the default). The reader does not own it and reads exactly the same either way.
      */
@@ -126,6 +142,9 @@ private:
     QString m_currentLocalName;
     Project m_project;
     bool m_parsingError = false;
+    QString m_errorText;
+    int m_errorLine = -1;
+    int m_errorColumn = -1;
     ReaderDiagnostics* m_diagnostics = nullptr;
     QXmlLocator* m_locator = nullptr;
     QString m_refusal;
