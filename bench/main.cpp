@@ -308,7 +308,7 @@ void registerBenchmarks(const Options& options, QMap<int, std::shared_ptr<Inputs
                 own = readModel(xml);
                 caches.flush();
                 state.ResumeTiming();
-                benchmark::DoNotOptimize(mergeProfile(own, other));
+                benchmark::DoNotOptimize(mergeKeepOwnValues(own, other));
                 releaseUntimed(state, &own);
             }
         }, mergeIterations);
@@ -587,7 +587,7 @@ int countInstructions(const QString& operation, int functions, int times)
         if (operation == QLatin1String("merge-admin"))
             run = [&] { mergeAdmin(own, other); };
         else if (operation == QLatin1String("merge-profile"))
-            run = [&] { mergeProfile(own, other); };
+            run = [&] { mergeKeepOwnValues(own, other); };
         else
             run = [&] { mergeAdoptStructure(own, other); };
     } else if (operation == QLatin1String("compile")) {

@@ -236,22 +236,22 @@ int parseJsonBare(const Installation& installation)
 bool mergeAdmin(Project& own, const Project& other)
 {
     bool changed = false;
-    ProjectMerge().mergeAdminSettings(own, other, &changed);
+    ProjectMerge().applyAdminSettings(own, other, &changed);
     return changed;
 }
 
-int mergeProfile(Project& own, const Project& other)
+int mergeKeepOwnValues(Project& own, const Project& other)
 {
     ProjectMerge merge;
     merge.setKeepOwnValues(true);
-    return merge.mergeProfile(own, other).timers().size();
+    return merge.applyProfile(own, other).timers().size();
 }
 
 int mergeAdoptStructure(Project& own, const Project& other)
 {
     ProjectMerge merge;
     merge.setAdoptStructure(true);
-    merge.mergeProfile(own, other);
+    merge.applyProfile(own, other);
     int functions = 0;
     for (const Floor& floor : own.floors()) {
         for (const Room& room : floor.rooms())

@@ -86,7 +86,7 @@ int parseJsonBare(const Installation& installation);
 /// Administrator settings; returns whether anything changed.
 bool mergeAdmin(projects::Project& own, const projects::Project& other);
 /// Profile, keeping own values; returns the number of timers to delete.
-int mergeProfile(projects::Project& own, const projects::Project& other);
+int mergeKeepOwnValues(projects::Project& own, const projects::Project& other);
 /// Profile, adopting the other side's structure; returns the number of functions.
 int mergeAdoptStructure(projects::Project& own, const projects::Project& other);
 

@@ -162,7 +162,7 @@ void ProjectMerge::setAdoptStructure(bool adopt)
     d->adoptStructure = adopt;
 }
 
-DeletableItems ProjectMerge::mergeAdminSettings(Project& project, const Project& admin,
+DeletableItems ProjectMerge::applyAdminSettings(Project& project, const Project& admin,
                                                 bool* changed) const
 {
     DeletableItems items;
@@ -193,7 +193,7 @@ DeletableItems ProjectMerge::mergeAdminSettings(Project& project, const Project&
     return items;
 }
 
-DeletableItems ProjectMerge::mergeProfile(Project& project, const Project& profile) const
+DeletableItems ProjectMerge::applyProfile(Project& project, const Project& profile) const
 {
     DeletableItems items;
     mergeFloors(project.floors(), profile.floors(), d->keepOwnValues, d->adoptStructure, items);

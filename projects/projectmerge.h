@@ -48,11 +48,11 @@ public:
     /// Swaps the options of this merge and @p other.
     void swap(ProjectMerge& other) noexcept { d.swap(other.d); }
 
-    /// Returns @c true if mergeProfile() keeps the administrator's own values.
+    /// Returns @c true if applyProfile() keeps the administrator's own values.
     /// @see setKeepOwnValues()
     bool keepOwnValues() const;
     /**
-     * @brief Chooses whether mergeProfile() keeps the administrator's own values.
+     * @brief Chooses whether applyProfile() keeps the administrator's own values.
      *
      * When kept (and the structure is not adopted), floors and rooms keep their names,
      * icons and colours, functions keep theirs unless they name the same actuator as the
@@ -62,11 +62,11 @@ public:
      */
     void setKeepOwnValues(bool keep);
 
-    /// Returns @c true if mergeProfile() makes floors, rooms and functions follow the
+    /// Returns @c true if applyProfile() makes floors, rooms and functions follow the
     /// profile. @see setAdoptStructure()
     bool adoptStructure() const;
     /**
-     * @brief Chooses whether mergeProfile() makes floors, rooms and functions follow the
+     * @brief Chooses whether applyProfile() makes floors, rooms and functions follow the
      * profile.
      *
      * When adopted, the administrator's floors, rooms and functions that the profile does
@@ -87,7 +87,7 @@ public:
      * @return the timers of every changed schedule, and every replaced simulation with its
      * jobs.
      */
-    DeletableItems mergeAdminSettings(Project& project, const Project& admin,
+    DeletableItems applyAdminSettings(Project& project, const Project& admin,
                                       bool* changed = nullptr) const;
 
     /**
@@ -101,7 +101,7 @@ public:
      * has are to be deleted with the profile's jobs for them, and leave every scene.
      * @return what the device must delete.
      */
-    DeletableItems mergeProfile(Project& project, const Project& profile) const;
+    DeletableItems applyProfile(Project& project, const Project& profile) const;
 
 private:
     class Private;

@@ -129,10 +129,10 @@ int merge(const QStringList& arguments)
     Project& result = admin ? profileProject : adminProject;
     if (admin) {
         bool changed = false;
-        printed = report(merge.mergeAdminSettings(profileProject, adminProject, &changed));
+        printed = report(merge.applyAdminSettings(profileProject, adminProject, &changed));
         printed.insert(QStringLiteral("changed"), changed);
     } else {
-        printed = report(merge.mergeProfile(adminProject, profileProject));
+        printed = report(merge.applyProfile(adminProject, profileProject));
     }
 
     if (parser.isSet(QStringLiteral("output"))) {
