@@ -27,18 +27,18 @@ QUuid idOf(const char* level)
     return QUuid::createUuidV3(QUuid(), QLatin1String(level));
 }
 
-QList<SwitchTime> schedule(int marker)
+// @p owner with one switch time, whose value is @p marker.
+template <typename T> T marked(T owner, int marker)
 {
     SwitchTime time;
     time.setValue(marker);
-    return {time};
+    owner.switchTimes() = {time};
+    return owner;
 }
 
 Function function(int marker)
 {
-    Function function(idOf("function"), QString(), Function::Switch, false);
-    function.switchTimes() = schedule(marker);
-    return function;
+    return marked(Function(idOf("function"), QString(), Function::Switch, false), marker);
 }
 
 Room room(int marker)
@@ -57,16 +57,13 @@ Floor floor(int marker)
 
 Group group(int marker)
 {
-    Group group(uuidToString(idOf("group")), QString(), Group::Unknown, 1, 0);
-    group.switchTimes() = schedule(marker);
-    return group;
+    return marked(Group(uuidToString(idOf("group")), QString(), Group::Unknown, 1, 0), marker);
 }
 
 Scene scene(int marker)
 {
-    Scene scene(idOf("scene"), QString(), QString(), QColor(), false, false, false);
-    scene.switchTimes() = schedule(marker);
-    return scene;
+    return marked(Scene(idOf("scene"), QString(), QString(), QColor(), false, false, false),
+                  marker);
 }
 
 Project project(int marker)
@@ -75,9 +72,8 @@ Project project(int marker)
     project.floors().append(floor(marker));
     project.groups().append(group(marker));
     project.scenes().append(scene(marker));
-    Automatic program(QStringLiteral("program"), false);
-    program.switchTimes() = schedule(marker);
-    project.automatics().insert(program.id(), program);
+    project.automatics().insert(QStringLiteral("program"),
+                                marked(Automatic(QStringLiteral("program"), false), marker));
     return project;
 }
 
