@@ -301,11 +301,6 @@ void registerBenchmarks(const Options& options, QMap<int, std::shared_ptr<Inputs
             [inputs, cold](benchmark::State& state) {
             const Project& other = inputs->profileProject();
             const QByteArray& xml = inputs->admin().xml;
-            // The host deleted every other scene trigger of the installation.
-            QList<QUuid> deleted;
-            const QList<QUuid>& triggers = inputs->admin().sceneTriggers;
-            for (int i = 0; i < triggers.size(); i += 2)
-                deleted.append(triggers.at(i));
             CacheFlusher caches(cold);
             Project own;
             for (auto _ : state) {
@@ -313,7 +308,7 @@ void registerBenchmarks(const Options& options, QMap<int, std::shared_ptr<Inputs
                 own = readModel(xml);
                 caches.flush();
                 state.ResumeTiming();
-                benchmark::DoNotOptimize(mergeProfile(own, other, deleted));
+                benchmark::DoNotOptimize(mergeKeepOwnValues(own, other));
                 releaseUntimed(state, &own);
             }
         }, mergeIterations);
@@ -592,7 +587,7 @@ int countInstructions(const QString& operation, int functions, int times)
         if (operation == QLatin1String("merge-admin"))
             run = [&] { mergeAdmin(own, other); };
         else if (operation == QLatin1String("merge-profile"))
-            run = [&] { mergeProfile(own, other, installation.sceneTriggers); };
+            run = [&] { mergeKeepOwnValues(own, other); };
         else
             run = [&] { mergeAdoptStructure(own, other); };
     } else if (operation == QLatin1String("compile")) {

@@ -1,9 +1,9 @@
 #include "workloads.h"
 
-#include <projects/automatic.h>
 #include <projects/deletableitems.h>
 #include <projects/floor.h>
 #include <projects/group.h>
+#include <projects/projectmerge.h>
 #include <projects/room.h>
 #include <projects/scene.h>
 #include <projects/snapshot.h>
@@ -233,90 +233,29 @@ int parseJsonBare(const Installation& installation)
     return values;
 }
 
-namespace {
-
-template <typename T>
-QHash<QUuid, T> byId(const QList<T>& list)
-{
-    QHash<QUuid, T> table;
-    table.reserve(list.size());
-    for (const T& item : list)
-        table.insert(item.id(), item);
-    return table;
-}
-
-} // namespace
-
 bool mergeAdmin(Project& own, const Project& other)
 {
     bool changed = false;
-    const QHash<QUuid, Floor> floors = byId(other.floors());
-    for (Floor& floor : own.floors()) {
-        const auto match = floors.constFind(floor.id());
-        if (match != floors.constEnd() && floor.mergeAdminSettings(*match))
-            changed = true;
-    }
-    const QHash<QUuid, Group> groups = byId(other.groups());
-    for (Group& group : own.groups()) {
-        const auto match = groups.constFind(group.id());
-        if (match != groups.constEnd() && group.mergeAdminSettings(*match, false))
-            changed = true;
-    }
-    for (auto it = own.automatics().begin(); it != own.automatics().end(); ++it) {
-        const auto match = other.automatics().constFind(it.key());
-        if (match != other.automatics().constEnd() && it->mergeAdminSettings(*match, false))
-            changed = true;
-    }
+    ProjectMerge().applyAdminSettings(own, other, &changed);
     return changed;
 }
 
-int mergeProfile(Project& own, const Project& other, const QList<QUuid>& deletedTriggers)
+int mergeKeepOwnValues(Project& own, const Project& other)
 {
-    DeletableItems items;
-    const QHash<QUuid, Floor> floors = byId(other.floors());
-    for (Floor& floor : own.floors()) {
-        const auto match = floors.constFind(floor.id());
-        if (match != floors.constEnd())
-            items.append(floor.mergeProfile(*match, true, false));
-    }
-    const QHash<QUuid, Group> groups = byId(other.groups());
-    for (Group& group : own.groups()) {
-        const auto match = groups.constFind(group.id());
-        if (match != groups.constEnd())
-            group.mergeProfile(*match, true, false);
-    }
-    QHash<QUuid, Scene> scenes;
-    for (const Scene& scene : other.scenes())
-        scenes.insert(scene.id(), scene);
-    for (Scene& scene : own.scenes()) {
-        const auto match = scenes.constFind(scene.id());
-        if (match != scenes.constEnd())
-            scene.sync(*match, Project::SyncProfile);
-    }
-    for (const QUuid& trigger : deletedTriggers)
-        items.appendTrigger(trigger);
-    items.clearRemovedTriggers(own.scenes());
-    return items.timers().size();
+    ProjectMerge merge;
+    merge.setKeepOwnValues(true);
+    return merge.applyProfile(own, other).timers().size();
 }
 
 int mergeAdoptStructure(Project& own, const Project& other)
 {
-    const QHash<QUuid, Floor> floors = byId(other.floors());
+    ProjectMerge merge;
+    merge.setAdoptStructure(true);
+    merge.applyProfile(own, other);
     int functions = 0;
-    for (Floor& floor : own.floors()) {
-        const auto match = floors.constFind(floor.id());
-        if (match != floors.constEnd())
-            floor.mergeProfile(*match, false, true);
+    for (const Floor& floor : own.floors()) {
         for (const Room& room : floor.rooms())
             functions += room.functions().size();
-    }
-    QHash<QUuid, Scene> scenes;
-    for (const Scene& scene : other.scenes())
-        scenes.insert(scene.id(), scene);
-    for (Scene& scene : own.scenes()) {
-        const auto match = scenes.constFind(scene.id());
-        if (match != scenes.constEnd())
-            scene.mergeScene(*match);
     }
     return functions;
 }

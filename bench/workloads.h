@@ -82,15 +82,12 @@ projects::Project importJson(const Installation& installation);
 /// number of top-level values, so that the work is not optimised away.
 int parseJsonBare(const Installation& installation);
 
-/// The host's merges of the profile into @p own, matched by identifier as a host does.
-/// Administrator settings of floors, groups and automatic programs; returns whether
-/// anything changed.
+/// The whole-project merges of ProjectMerge, taking values from @p other into @p own.
+/// Administrator settings; returns whether anything changed.
 bool mergeAdmin(projects::Project& own, const projects::Project& other);
-/// Profile of floors (keeping own values), groups and scenes; then the scene triggers the
-/// host deleted are cleared from the scenes. Returns the number of timers to delete.
-int mergeProfile(projects::Project& own, const projects::Project& other,
-                 const QList<QUuid>& deletedTriggers);
-/// Profile of floors adopting the other side's structure, and scenes merged.
+/// Profile, keeping own values; returns the number of timers to delete.
+int mergeKeepOwnValues(projects::Project& own, const projects::Project& other);
+/// Profile, adopting the other side's structure; returns the number of functions.
 int mergeAdoptStructure(projects::Project& own, const projects::Project& other);
 
 /// Compiles and exports the snapshots of every scene; returns the number of steps.

@@ -449,8 +449,8 @@ QStringList differences(const Project& a, const Project& b)
 // Declared getters that the comparison leaves out, each with its reason. A class name alone
 // stands for all the getters of the class.
 const QStringList notCompared = {
-    // Not part of a project: what merges and validation hand back.
-    QStringLiteral("DeletableItems"), QStringLiteral("Finding"),
+    // Not part of a project: what merges and validation hand back, and the merges' options.
+    QStringLiteral("DeletableItems"), QStringLiteral("Finding"), QStringLiteral("ProjectMerge"),
     // Operations, not fields: the device timers to delete, the device JSON of the values,
     // comparisons with another object.
     QStringLiteral("Automatic::gc"), QStringLiteral("Floor::gc"), QStringLiteral("Function::gc"),

@@ -5,7 +5,7 @@ library=$1
 symbols=$(nm -D --defined-only -C "$library")
 for class in Project ProjectEnum ProjectReader Floor Room Function Actuator Datapoint Group \
              SwitchTime Simulation Automatic Scene SceneTrigger Snapshot Favorite Link \
-             DeletableItems ReaderDiagnostics ProjectWriter; do
+             DeletableItems ProjectMerge ReaderDiagnostics ProjectWriter; do
     if ! grep -q "projects::$class::" <<<"$symbols"; then
         echo "missing exported class projects::$class" >&2
         exit 1
