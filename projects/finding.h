@@ -81,10 +81,14 @@ public:
      * @param text what was found, for a person to read
      */
     Finding(Kind kind, const QString& location, int line, const QString& text);
+    /// Copies @p other; the copy is independent.
     Finding(const Finding& other);
+    /// Takes over @p other's data; @p other may then only be assigned or destroyed.
     Finding(Finding&& other) noexcept;
     ~Finding();
+    /// Copies @p other; the copy is independent.
     Finding& operator=(const Finding& other);
+    /// Takes over @p other's data; @p other may then only be assigned or destroyed.
     Finding& operator=(Finding&& other) noexcept;
 
     /// Returns what was found.

@@ -83,6 +83,8 @@ public:
      * Functions (matched by floor, room and function), groups and automatic programs that
      * both projects have take over @p admin's values; nothing is added or removed, and
      * names, icons and structure stay the user's. The options play no part.
+     * @param project the user's project, which changes in place
+     * @param admin the administrator's project, which is not changed
      * @param changed when not null, receives @c true if any schedule or simulation changed.
      * @return the timers of every changed schedule, and every replaced simulation with its
      * jobs.
