@@ -144,6 +144,7 @@ void walkBuilding(const Project& project, Printer& printer)
         if (!actuators.contains(actuator.id()))
             actuators.insert(actuator.id(), actuator);
     }
+    const Actuator none;
     printer.section(Printer::Building);
     for (const Floor& floor : project.floors()) {
         printer.beginFloor(floor);
@@ -151,8 +152,8 @@ void walkBuilding(const Project& project, Printer& printer)
             printer.beginRoom(room);
             for (const Function& function : room.functions())
                 printer.function(function, function.hasActuator()
-                                               ? actuators.value(function.actuatorRef())
-                                               : Actuator());
+                                               ? actuators.value(function.actuatorRef(), none)
+                                               : none);
             printer.endRoom();
         }
         printer.endFloor();
