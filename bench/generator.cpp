@@ -583,53 +583,65 @@ private:
     void writeScenes()
     {
         const Shape& shape = m_building.shape;
-        static const char* const colors[] = {"#FFFFFF", "#4B91E6", "#F6AA2B", "#fd704b", "#AFAFAF"};
-        const int triggers = triggerCount(shape);
         m_writer.writeStartElement(QStringLiteral("scenes"));
-        for (int scene = 0; scene < sceneCount(shape); ++scene) {
-            m_writer.writeStartElement(ns::Profile, QStringLiteral("scene"));
-            m_writer.writeAttribute(QStringLiteral("id"), idText(SceneKind, scene));
-            m_writer.writeAttribute(QStringLiteral("name"), QStringLiteral("Szene %1").arg(scene));
-            m_writer.writeAttribute(QStringLiteral("icon"), QStringLiteral("scene"));
-            m_writer.writeAttribute(QStringLiteral("color"), QLatin1String(colors[scene % 5]));
-            m_writer.writeAttribute(ns::Profile, QStringLiteral("favorite"),
-                                    scene % 2 == 0 ? QStringLiteral("yes") : QStringLiteral("no"));
-            m_writer.writeAttribute(ns::Profile, QStringLiteral("global"), QStringLiteral("yes"));
-            m_writer.writeAttribute(QStringLiteral("runOnVacation"), QStringLiteral("no"));
-            for (int which = 0; which < 2; ++which) {
-                m_writer.writeStartElement(ns::Profile, QStringLiteral("trigger"));
-                m_writer.writeAttribute(QStringLiteral("scene-ref"),
-                                        idText(TriggerKind, (scene + which) % triggers));
-                m_writer.writeEndElement();
-            }
-            if (scene % 4 == 0) {
-                m_writer.writeStartElement(ns::Profile, QStringLiteral("trigger"));
-                m_writer.writeAttribute(QStringLiteral("panic"), QStringLiteral("yes"));
-                m_writer.writeAttribute(QStringLiteral("centralOff"), QStringLiteral("no"));
-                m_writer.writeAttribute(QStringLiteral("timer"), QStringLiteral("3"));
-                m_writer.writeEndElement();
-            }
-            writeSwitchTime(quint64(2) << 36 | quint64(scene), 0, scene);
-            for (int snapshot = 0; snapshot < 5; ++snapshot) {
-                const int function = sceneFunction(scene, snapshot, shape.functions);
-                m_writer.writeStartElement(ns::Profile, QStringLiteral("snapshot"));
-                m_writer.writeAttribute(QStringLiteral("function-ref"),
-                                        idText(FunctionKind, function));
-                for (int datapoint = 0; datapoint < 2; ++datapoint) {
-                    m_writer.writeStartElement(ns::Profile, QStringLiteral("datapoint"));
-                    m_writer.writeAttribute(QStringLiteral("id"),
-                                            QString::number(deviceNumberOf(function, datapoint)));
-                    m_writer.writeAttribute(QStringLiteral("address"),
-                                            addressText(addressOf(function, datapoint)));
-                    m_writer.writeAttribute(QStringLiteral("value"),
-                                            snapshotValue(function, datapoint));
-                    m_writer.writeEndElement();
-                }
-                m_writer.writeEndElement();
-            }
+        for (int scene = 0; scene < sceneCount(shape); ++scene)
+            writeScene(scene);
+        writeSceneTriggers();
+        m_writer.writeEndElement();
+    }
+
+    void writeScene(int scene)
+    {
+        static const char* const colors[] = {"#FFFFFF", "#4B91E6", "#F6AA2B", "#fd704b", "#AFAFAF"};
+        const int triggers = triggerCount(m_building.shape);
+        m_writer.writeStartElement(ns::Profile, QStringLiteral("scene"));
+        m_writer.writeAttribute(QStringLiteral("id"), idText(SceneKind, scene));
+        m_writer.writeAttribute(QStringLiteral("name"), QStringLiteral("Szene %1").arg(scene));
+        m_writer.writeAttribute(QStringLiteral("icon"), QStringLiteral("scene"));
+        m_writer.writeAttribute(QStringLiteral("color"), QLatin1String(colors[scene % 5]));
+        m_writer.writeAttribute(ns::Profile, QStringLiteral("favorite"),
+                                scene % 2 == 0 ? QStringLiteral("yes") : QStringLiteral("no"));
+        m_writer.writeAttribute(ns::Profile, QStringLiteral("global"), QStringLiteral("yes"));
+        m_writer.writeAttribute(QStringLiteral("runOnVacation"), QStringLiteral("no"));
+        for (int which = 0; which < 2; ++which) {
+            m_writer.writeStartElement(ns::Profile, QStringLiteral("trigger"));
+            m_writer.writeAttribute(QStringLiteral("scene-ref"),
+                                    idText(TriggerKind, (scene + which) % triggers));
             m_writer.writeEndElement();
         }
-        // The installation's scene triggers, in the older form and with their jobs.
+        if (scene % 4 == 0) {
+            m_writer.writeStartElement(ns::Profile, QStringLiteral("trigger"));
+            m_writer.writeAttribute(QStringLiteral("panic"), QStringLiteral("yes"));
+            m_writer.writeAttribute(QStringLiteral("centralOff"), QStringLiteral("no"));
+            m_writer.writeAttribute(QStringLiteral("timer"), QStringLiteral("3"));
+            m_writer.writeEndElement();
+        }
+        writeSwitchTime(quint64(2) << 36 | quint64(scene), 0, scene);
+        for (int snapshot = 0; snapshot < 5; ++snapshot)
+            writeSnapshot(sceneFunction(scene, snapshot, m_building.shape.functions));
+        m_writer.writeEndElement();
+    }
+
+    void writeSnapshot(int function)
+    {
+        m_writer.writeStartElement(ns::Profile, QStringLiteral("snapshot"));
+        m_writer.writeAttribute(QStringLiteral("function-ref"), idText(FunctionKind, function));
+        for (int datapoint = 0; datapoint < 2; ++datapoint) {
+            m_writer.writeStartElement(ns::Profile, QStringLiteral("datapoint"));
+            m_writer.writeAttribute(QStringLiteral("id"),
+                                    QString::number(deviceNumberOf(function, datapoint)));
+            m_writer.writeAttribute(QStringLiteral("address"),
+                                    addressText(addressOf(function, datapoint)));
+            m_writer.writeAttribute(QStringLiteral("value"), snapshotValue(function, datapoint));
+            m_writer.writeEndElement();
+        }
+        m_writer.writeEndElement();
+    }
+
+    // The installation's scene triggers, in the older form and with their jobs.
+    void writeSceneTriggers()
+    {
+        const int triggers = triggerCount(m_building.shape);
         for (int trigger = 0; trigger < triggers; ++trigger) {
             m_writer.writeStartElement(QStringLiteral("scene"));
             m_writer.writeAttribute(QStringLiteral("id"), idText(TriggerKind, trigger));
@@ -643,7 +655,6 @@ private:
             m_writer.writeAttribute(QStringLiteral("jobId"), QString::number(1000 + trigger));
             m_writer.writeEndElement();
         }
-        m_writer.writeEndElement();
     }
 
     static QString snapshotValue(int function, int datapoint)

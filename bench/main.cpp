@@ -217,6 +217,115 @@ void add(const QString& name, const Options& options, Body body, int iterations 
         b->MinTime(options.minTime);
 }
 
+void addReadingAndWriting(const Options& options, const std::shared_ptr<Inputs>& inputs,
+                          int functions)
+{
+    add(benchName("read/model", functions), options, [inputs](benchmark::State& state) {
+        const QByteArray& xml = inputs->admin().xml;
+        Project project;
+        for (auto _ : state) {
+            bool ok = false;
+            project = readModel(xml, &ok);
+            if (!ok)
+                state.SkipWithError("parsing error");
+            releaseUntimed(state, &project);
+        }
+        state.SetBytesProcessed(state.iterations() * xml.size());
+    });
+    add(benchName("read/bare", functions), options, [inputs](benchmark::State& state) {
+        const QByteArray& xml = inputs->admin().xml;
+        for (auto _ : state) {
+            if (!readBare(xml))
+                state.SkipWithError("parsing error");
+        }
+        state.SetBytesProcessed(state.iterations() * xml.size());
+    });
+
+    add(benchName("write/model", functions), options, [inputs](benchmark::State& state) {
+        const Project& project = inputs->adminProject();
+        const int size = inputs->written().size();
+        for (auto _ : state)
+            benchmark::DoNotOptimize(writeModel(project, size).size());
+        state.SetBytesProcessed(state.iterations() * size);
+    });
+    add(benchName("write/bare", functions), options, [inputs](benchmark::State& state) {
+        const QVector<XmlEvent>& events = inputs->writtenEvents();
+        const int size = inputs->written().size();
+        if (writeBare(events, size) != inputs->written())
+            state.SkipWithError("the bare writer does not give the same bytes");
+        for (auto _ : state)
+            benchmark::DoNotOptimize(writeBare(events, size).size());
+        state.SetBytesProcessed(state.iterations() * size);
+    });
+}
+
+enum class Merge { Admin, Profile, Adopt };
+
+// The merges change their project: each iteration gets a freshly read one, read while the
+// clock is stopped.
+Body mergeBody(const std::shared_ptr<Inputs>& inputs, bool cold, Merge merge)
+{
+    return [inputs, cold, merge](benchmark::State& state) {
+        const Project& other = inputs->profileProject();
+        const QByteArray& xml = inputs->admin().xml;
+        CacheFlusher caches(cold);
+        Project own;
+        for (auto _ : state) {
+            state.PauseTiming();
+            own = readModel(xml);
+            caches.flush();
+            state.ResumeTiming();
+            switch (merge) {
+            case Merge::Admin:
+                benchmark::DoNotOptimize(mergeAdmin(own, other));
+                break;
+            case Merge::Profile:
+                benchmark::DoNotOptimize(mergeKeepOwnValues(own, other));
+                break;
+            case Merge::Adopt:
+                benchmark::DoNotOptimize(mergeAdoptStructure(own, other));
+                break;
+            }
+            releaseUntimed(state, &own);
+        }
+    };
+}
+
+void addImportMergesAndCompilation(const Options& options, const std::shared_ptr<Inputs>& inputs,
+                                   int functions)
+{
+    add(benchName("json/model", functions), options, [inputs](benchmark::State& state) {
+        const Installation& installation = inputs->admin();
+        Project project;
+        for (auto _ : state) {
+            project = importJson(installation);
+            releaseUntimed(state, &project);
+        }
+    });
+    add(benchName("json/bare", functions), options, [inputs](benchmark::State& state) {
+        const Installation& installation = inputs->admin();
+        for (auto _ : state)
+            benchmark::DoNotOptimize(parseJsonBare(installation));
+    });
+
+    // A fixed number of iterations keeps the untimed reading of the merges within bounds.
+    const int mergeIterations = std::max(1, 20000 / functions);
+    const bool cold = options.coldCaches;
+    add(benchName("merge-admin", functions), options, mergeBody(inputs, cold, Merge::Admin),
+        mergeIterations);
+    add(benchName("merge-profile", functions), options, mergeBody(inputs, cold, Merge::Profile),
+        mergeIterations);
+    add(benchName("merge-adopt", functions), options, mergeBody(inputs, cold, Merge::Adopt),
+        mergeIterations);
+
+    add(benchName("compile", functions), options, [inputs](benchmark::State& state) {
+        const Project& project = inputs->adminProject();
+        const Installation& installation = inputs->admin();
+        for (auto _ : state)
+            benchmark::DoNotOptimize(compileScenes(project, installation));
+    });
+}
+
 void registerBenchmarks(const Options& options, QMap<int, std::shared_ptr<Inputs>>& cache)
 {
     for (int functions : options.sizes) {
@@ -225,114 +334,8 @@ void registerBenchmarks(const Options& options, QMap<int, std::shared_ptr<Inputs
             inputs = std::make_shared<Inputs>(functions);
             cache.insert(functions, inputs);
         }
-
-        add(benchName("read/model", functions), options, [inputs](benchmark::State& state) {
-            const QByteArray& xml = inputs->admin().xml;
-            Project project;
-            for (auto _ : state) {
-                bool ok = false;
-                project = readModel(xml, &ok);
-                if (!ok)
-                    state.SkipWithError("parsing error");
-                releaseUntimed(state, &project);
-            }
-            state.SetBytesProcessed(state.iterations() * xml.size());
-        });
-        add(benchName("read/bare", functions), options, [inputs](benchmark::State& state) {
-            const QByteArray& xml = inputs->admin().xml;
-            for (auto _ : state) {
-                if (!readBare(xml))
-                    state.SkipWithError("parsing error");
-            }
-            state.SetBytesProcessed(state.iterations() * xml.size());
-        });
-
-        add(benchName("write/model", functions), options, [inputs](benchmark::State& state) {
-            const Project& project = inputs->adminProject();
-            const int size = inputs->written().size();
-            for (auto _ : state)
-                benchmark::DoNotOptimize(writeModel(project, size).size());
-            state.SetBytesProcessed(state.iterations() * size);
-        });
-        add(benchName("write/bare", functions), options, [inputs](benchmark::State& state) {
-            const QVector<XmlEvent>& events = inputs->writtenEvents();
-            const int size = inputs->written().size();
-            if (writeBare(events, size) != inputs->written())
-                state.SkipWithError("the bare writer does not give the same bytes");
-            for (auto _ : state)
-                benchmark::DoNotOptimize(writeBare(events, size).size());
-            state.SetBytesProcessed(state.iterations() * size);
-        });
-
-        add(benchName("json/model", functions), options, [inputs](benchmark::State& state) {
-            const Installation& installation = inputs->admin();
-            Project project;
-            for (auto _ : state) {
-                project = importJson(installation);
-                releaseUntimed(state, &project);
-            }
-        });
-        add(benchName("json/bare", functions), options, [inputs](benchmark::State& state) {
-            const Installation& installation = inputs->admin();
-            for (auto _ : state)
-                benchmark::DoNotOptimize(parseJsonBare(installation));
-        });
-
-        // The merges change their project: each iteration gets a freshly read one, read
-        // while the clock is stopped. A fixed number of iterations keeps the untimed
-        // reading within bounds.
-        const int mergeIterations = std::max(1, 20000 / functions);
-        const bool cold = options.coldCaches;
-        add(benchName("merge-admin", functions), options, [inputs, cold](benchmark::State& state) {
-            const Project& other = inputs->profileProject();
-            const QByteArray& xml = inputs->admin().xml;
-            CacheFlusher caches(cold);
-            Project own;
-            for (auto _ : state) {
-                state.PauseTiming();
-                own = readModel(xml);
-                caches.flush();
-                state.ResumeTiming();
-                benchmark::DoNotOptimize(mergeAdmin(own, other));
-                releaseUntimed(state, &own);
-            }
-        }, mergeIterations);
-        add(benchName("merge-profile", functions), options,
-            [inputs, cold](benchmark::State& state) {
-            const Project& other = inputs->profileProject();
-            const QByteArray& xml = inputs->admin().xml;
-            CacheFlusher caches(cold);
-            Project own;
-            for (auto _ : state) {
-                state.PauseTiming();
-                own = readModel(xml);
-                caches.flush();
-                state.ResumeTiming();
-                benchmark::DoNotOptimize(mergeKeepOwnValues(own, other));
-                releaseUntimed(state, &own);
-            }
-        }, mergeIterations);
-        add(benchName("merge-adopt", functions), options, [inputs, cold](benchmark::State& state) {
-            const Project& other = inputs->profileProject();
-            const QByteArray& xml = inputs->admin().xml;
-            CacheFlusher caches(cold);
-            Project own;
-            for (auto _ : state) {
-                state.PauseTiming();
-                own = readModel(xml);
-                caches.flush();
-                state.ResumeTiming();
-                benchmark::DoNotOptimize(mergeAdoptStructure(own, other));
-                releaseUntimed(state, &own);
-            }
-        }, mergeIterations);
-
-        add(benchName("compile", functions), options, [inputs](benchmark::State& state) {
-            const Project& project = inputs->adminProject();
-            const Installation& installation = inputs->admin();
-            for (auto _ : state)
-                benchmark::DoNotOptimize(compileScenes(project, installation));
-        });
+        addReadingAndWriting(options, inputs, functions);
+        addImportMergesAndCompilation(options, inputs, functions);
     }
 }
 
@@ -432,17 +435,8 @@ QString verdict(double value, double target)
     return value <= target ? QStringLiteral("met") : QStringLiteral("NOT met");
 }
 
-void printSummary(const Options& options, const SummaryReporter& reporter,
-                  QMap<int, std::shared_ptr<Inputs>>& cache, const MemoryFigures* memory)
+void printRatios(QTextStream& out, const Options& options, const SummaryReporter& reporter)
 {
-    QTextStream out(stdout);
-    out << "\n=== Casarina-projects performance summary ===\n";
-    out << "Best CPU time per iteration over " << options.repetitions
-        << " repetitions; ratios are model / baseline.\n";
-    out << QDateTime::currentDateTime().toString(Qt::ISODate) << ", "
-        << QSysInfo::prettyProductName() << ", " << QThread::idealThreadCount()
-        << " logical CPUs, Qt " << qVersion() << "\n\n";
-
     struct Pair
     {
         const char* title;
@@ -476,7 +470,10 @@ void printSummary(const Options& options, const SummaryReporter& reporter,
         }
         out << "\n";
     }
+}
 
+void printScaling(QTextStream& out, const Options& options, const SummaryReporter& reporter)
+{
     out << "4. Scaling: microseconds per function, target ratio largest/smallest <= 1.3\n";
     const int smallest = options.sizes.first();
     const int largest = options.sizes.last();
@@ -505,30 +502,39 @@ void printSummary(const Options& options, const SummaryReporter& reporter,
         }
     }
     out << "\n";
+}
 
+void printMemory(QTextStream& out, const MemoryFigures* memory)
+{
     out << "5. Memory of a process holding a parsed project, target: held <= file size\n";
     if (!memory) {
         out << "   not measured (--no-memory)\n";
-    } else if (!memory->ok) {
-        out << "   the measurement failed\n";
-    } else {
-        const double held = double(memory->heldBytes);
-        out << QStringLiteral("   %1 functions, file %2 MB\n")
-                   .arg(memory->functions)
-                   .arg(memory->fileBytes / 1e6, 0, 'f', 1);
-        out << QStringLiteral("   resident before the parse %1 MB, peak %2 MB\n")
-                   .arg(memory->beforeBytes / 1e6, 0, 'f', 1)
-                   .arg(memory->peakBytes / 1e6, 0, 'f', 1);
-        out << QStringLiteral("   held by the project %1 MB = %2 bytes per function, "
-                              "%3 x the file size  %4\n")
-                   .arg(held / 1e6, 0, 'f', 1)
-                   .arg(held / memory->functions, 0, 'f', 0)
-                   .arg(held / memory->fileBytes, 0, 'f', 2)
-                   .arg(verdict(held / memory->fileBytes, 1.0));
-        out << QStringLiteral("   peak of the whole process: %1 x the file size\n")
-                   .arg(double(memory->peakBytes) / memory->fileBytes, 0, 'f', 2);
+        return;
     }
+    if (!memory->ok) {
+        out << "   the measurement failed\n";
+        return;
+    }
+    const double held = double(memory->heldBytes);
+    out << QStringLiteral("   %1 functions, file %2 MB\n")
+               .arg(memory->functions)
+               .arg(memory->fileBytes / 1e6, 0, 'f', 1);
+    out << QStringLiteral("   resident before the parse %1 MB, peak %2 MB\n")
+               .arg(memory->beforeBytes / 1e6, 0, 'f', 1)
+               .arg(memory->peakBytes / 1e6, 0, 'f', 1);
+    out << QStringLiteral("   held by the project %1 MB = %2 bytes per function, "
+                          "%3 x the file size  %4\n")
+               .arg(held / 1e6, 0, 'f', 1)
+               .arg(held / memory->functions, 0, 'f', 0)
+               .arg(held / memory->fileBytes, 0, 'f', 2)
+               .arg(verdict(held / memory->fileBytes, 1.0));
+    out << QStringLiteral("   peak of the whole process: %1 x the file size\n")
+               .arg(double(memory->peakBytes) / memory->fileBytes, 0, 'f', 2);
+}
 
+void printInputs(QTextStream& out, const Options& options,
+                 QMap<int, std::shared_ptr<Inputs>>& cache)
+{
     out << "\nInputs (generated at run time; floors x rooms x functions per room):\n";
     for (int functions : options.sizes) {
         std::shared_ptr<Inputs> inputs = cache.value(functions);
@@ -550,6 +556,22 @@ void printSummary(const Options& options, const SummaryReporter& reporter,
                    .arg(installation.groups)
                    .arg(installation.scenes);
     }
+}
+
+void printSummary(const Options& options, const SummaryReporter& reporter,
+                  QMap<int, std::shared_ptr<Inputs>>& cache, const MemoryFigures* memory)
+{
+    QTextStream out(stdout);
+    out << "\n=== Casarina-projects performance summary ===\n";
+    out << "Best CPU time per iteration over " << options.repetitions
+        << " repetitions; ratios are model / baseline.\n";
+    out << QDateTime::currentDateTime().toString(Qt::ISODate) << ", "
+        << QSysInfo::prettyProductName() << ", " << QThread::idealThreadCount()
+        << " logical CPUs, Qt " << qVersion() << "\n\n";
+    printRatios(out, options, reporter);
+    printScaling(out, options, reporter);
+    printMemory(out, memory);
+    printInputs(out, options, cache);
     out.flush();
 }
 

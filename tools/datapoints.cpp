@@ -2,9 +2,8 @@
 
 #include "commands.h"
 #include "files.h"
+#include "jsoninput.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 #include <projects/finding.h>
@@ -25,42 +24,22 @@ QString datapointTableHelp()
         "format its format name (optional). A bare array of such objects is accepted too.\n");
 }
 
-int loadDatapointTable(const QString& path, DatapointTable* table,
-                       const QCommandLineParser& parser)
-{
-    QByteArray bytes;
-    if (!readInput(path, inputLimit(parser), &bytes))
-        return FileError;
-    QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
-    if (parseError.error != QJsonParseError::NoError) {
-        error(QStringLiteral("%1 is not valid JSON: %2 at offset %3")
-                  .arg(path, parseError.errorString())
-                  .arg(parseError.offset));
-        return MalformedInput;
-    }
-    if (!document.isArray() && !document.object().value(QLatin1String("datapoints")).isArray()) {
-        error(QStringLiteral("%1 has no \"datapoints\" array").arg(path));
-        return MalformedInput;
-    }
-    const bool bare = document.isArray();
-    const QJsonArray entries =
-        bare ? document.array() : document.object().value(QLatin1String("datapoints")).toArray();
-    const QString arrayPath = bare ? QStringLiteral("$") : QStringLiteral("$.datapoints");
+namespace {
 
-    QList<Finding> findings;
-    QHash<QString, int> firstOfAddress;
-    QHash<int, int> firstOfId;
-    for (int index = 0; index < entries.size(); ++index) {
-        const QJsonObject entry = entries.at(index).toObject();
+// Fills a datapoint table entry by entry and keeps what is wrong with the entries.
+class TableEntries
+{
+public:
+    explicit TableEntries(DatapointTable* table) : m_table(table) {}
+
+    /// Adds the entry @p index, found at @p entryPath; returns @c false when it has no
+    /// address text and number at all.
+    bool add(int index, const QJsonObject& entry, const QString& entryPath)
+    {
         const QJsonValue address = entry.value(QLatin1String("address"));
         const QJsonValue id = entry.value(QLatin1String("id"));
-        const QString entryPath = QStringLiteral("%1[%2]").arg(arrayPath).arg(index);
-        if (!address.isString() || !id.isDouble()) {
-            error(QStringLiteral("%1: %2 needs a string \"address\" and a number \"id\"")
-                      .arg(path, entryPath));
-            return MalformedInput;
-        }
+        if (!address.isString() || !id.isDouble())
+            return false;
         // A datapoint number is a whole number that an int holds; anything else would be
         // turned into another number.
         const double number = id.toDouble();
@@ -69,34 +48,67 @@ int loadDatapointTable(const QString& path, DatapointTable* table,
                                     QStringLiteral("%1 is no datapoint number (a whole number "
                                                    "from 0 to 2147483647)")
                                         .arg(QString::number(number, 'g', 17))));
-            continue;
+            return true;
         }
         const int datapoint = int(number);
         const QString text = address.toString();
         findings += Validation::checkGroupAddress(text, entryPath + QStringLiteral(".address"));
-        if (firstOfAddress.contains(text))
+        checkUnique(index, text, datapoint, entryPath);
+        // With --force, a later entry replaces an earlier one of the same address or number.
+        m_table->addressToId.insert(text, datapoint);
+        const QJsonValue format = entry.value(QLatin1String("format"));
+        if (format.isString())
+            m_table->idToFormat.insert(datapoint, format.toString());
+        return true;
+    }
+
+    QList<Finding> findings;
+
+private:
+    void checkUnique(int index, const QString& address, int datapoint, const QString& entryPath)
+    {
+        if (m_firstOfAddress.contains(address))
             findings.append(Finding(Finding::DuplicateTableAddress,
                                     entryPath + QStringLiteral(".address"), -1,
                                     QStringLiteral("address %1 is also that of entry %2")
-                                        .arg(text)
-                                        .arg(firstOfAddress.value(text))));
+                                        .arg(address)
+                                        .arg(m_firstOfAddress.value(address))));
         else
-            firstOfAddress.insert(text, index);
-        if (firstOfId.contains(datapoint))
+            m_firstOfAddress.insert(address, index);
+        if (m_firstOfId.contains(datapoint))
             findings.append(Finding(Finding::DuplicateTableId, entryPath + QStringLiteral(".id"),
                                     -1,
                                     QStringLiteral("datapoint number %1 is also that of entry %2")
                                         .arg(datapoint)
-                                        .arg(firstOfId.value(datapoint))));
+                                        .arg(m_firstOfId.value(datapoint))));
         else
-            firstOfId.insert(datapoint, index);
-        // With --force, a later entry replaces an earlier one of the same address or number.
-        table->addressToId.insert(text, datapoint);
-        const QJsonValue format = entry.value(QLatin1String("format"));
-        if (format.isString())
-            table->idToFormat.insert(datapoint, format.toString());
+            m_firstOfId.insert(datapoint, index);
     }
-    return reportFindings(path, findings, parser, Refuse);
+
+    DatapointTable* m_table;
+    QHash<QString, int> m_firstOfAddress;
+    QHash<int, int> m_firstOfId;
+};
+
+} // namespace
+
+int loadDatapointTable(const QString& path, DatapointTable* table, const QCommandLineParser& parser)
+{
+    JsonItems entries;
+    const int status = loadItems(path, inputLimit(parser), QStringLiteral("datapoints"),
+                                 QStringLiteral("%1 has no \"datapoints\" array"), &entries);
+    if (status != Success)
+        return status;
+    TableEntries reader(table);
+    for (int index = 0; index < entries.array.size(); ++index) {
+        const QString entryPath = QStringLiteral("%1[%2]").arg(entries.location).arg(index);
+        if (!reader.add(index, entries.array.at(index).toObject(), entryPath)) {
+            error(QStringLiteral("%1: %2 needs a string \"address\" and a number \"id\"")
+                      .arg(path, entryPath));
+            return MalformedInput;
+        }
+    }
+    return reportFindings(path, reader.findings, parser, Refuse);
 }
 
 } // namespace tool

@@ -2,6 +2,7 @@
 
 #include "commands.h"
 #include "files.h"
+#include "jsoninput.h"
 
 #include <projects/floor.h>
 #include <projects/group.h>
@@ -21,60 +22,20 @@ namespace tool {
 
 namespace {
 
-int loadJson(const QString& path, qint64 limit, QJsonDocument* document)
+// Reports @p findings of the array of @p items, from the input @p path, at the array's
+// place in its document.
+int reportItemFindings(const QString& path, const JsonItems& items, const QList<Finding>& findings,
+                       const QCommandLineParser& parser)
 {
-    QByteArray bytes;
-    if (!readInput(path, limit, &bytes))
-        return FileError;
-    QJsonParseError parseError;
-    *document = QJsonDocument::fromJson(bytes, &parseError);
-    if (parseError.error != QJsonParseError::NoError) {
-        error(QStringLiteral("%1 is not valid JSON: %2 at offset %3")
-                  .arg(path, parseError.errorString())
-                  .arg(parseError.offset));
-        return MalformedInput;
-    }
-    return Success;
-}
-
-// An array of items, given either as the document itself or under @p key of an object.
-bool arrayOf(const QJsonDocument& document, const QString& key, QJsonArray* array)
-{
-    if (document.isArray()) {
-        *array = document.array();
-        return true;
-    }
-    const QJsonValue value = document.object().value(key);
-    *array = value.toArray();
-    return value.isArray();
-}
-
-// @p findings of an array that stands at @p arrayPath in its document ("$" for a bare
-// array, "$.floors" for the array under "floors").
-QList<Finding> rebased(const QList<Finding>& findings, const QString& arrayPath)
-{
-    QList<Finding> result;
+    QList<Finding> rebased;
     for (const Finding& finding : findings)
-        result.append(Finding(finding.kind(), arrayPath + finding.location().mid(1), finding.line(),
-                              finding.text()));
-    return result;
+        rebased.append(Finding(finding.kind(), items.location + finding.location().mid(1),
+                               finding.line(), finding.text()));
+    return reportFindings(path, rebased, parser, Refuse);
 }
 
-// Checks the array of @p document under @p key with @p check and reports what it finds.
-template <typename Check>
-int checkArray(const QString& path, const QJsonDocument& document, const QString& key,
-               const QJsonArray& array, const QCommandLineParser& parser, Check check)
+void describeOptions(QCommandLineParser& parser)
 {
-    const QString arrayPath =
-        document.isArray() ? QStringLiteral("$") : QStringLiteral("$.") + key;
-    return reportFindings(path, rebased(check(array), arrayPath), parser, Refuse);
-}
-
-} // namespace
-
-int import(const QStringList& arguments)
-{
-    QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Builds a project from the JSON forms of a configuration source and writes it as a "
         "project file.\n"
@@ -103,6 +64,11 @@ int import(const QStringList& arguments)
                       QStringLiteral("OUT")});
     addFormOption(parser);
     addForceOption(parser);
+}
+
+// Parses @p arguments; returns -1 when the command is to go on.
+int parseArguments(QCommandLineParser& parser, const QStringList& arguments)
+{
     const int parsed = parseCommand(parser, arguments, 0, QStringLiteral("no FILE arguments"));
     if (parsed >= 0)
         return parsed;
@@ -115,83 +81,96 @@ int import(const QStringList& arguments)
         error(QStringLiteral("--scenes and --functions go together"));
         return UsageError;
     }
+    return -1;
+}
 
-    const QString buildingPath = parser.value(QStringLiteral("building"));
-    QJsonDocument building;
-    int status = loadJson(buildingPath, inputLimit(parser), &building);
+// The project of the building JSON @p path: its attributes and floors.
+int importBuilding(const QString& path, const QCommandLineParser& parser, Project* project)
+{
+    JsonItems floors;
+    int status = loadItems(path, inputLimit(parser), QStringLiteral("floors"),
+                           QStringLiteral("%1 holds no floors: expected an array or an object "
+                                          "with a \"floors\" array"),
+                           &floors);
+    if (status == Success)
+        status =
+            reportItemFindings(path, floors, Validation::checkFloorsJson(floors.array), parser);
     if (status != Success)
         return status;
-    QJsonArray floors;
-    if (!arrayOf(building, QStringLiteral("floors"), &floors)) {
-        error(QStringLiteral("%1 holds no floors: expected an array or an object with a "
-                             "\"floors\" array")
-                  .arg(buildingPath));
-        return MalformedInput;
-    }
-    status = checkArray(buildingPath, building, QStringLiteral("floors"), floors, parser,
-                        &Validation::checkFloorsJson);
-    if (status != Success)
-        return status;
-    const QJsonObject attributes = building.object();
-    Project project(attributes.value(QLatin1String("name")).toString());
-    project.setOwner(attributes.value(QLatin1String("owner")).toString());
-    project.setInstaller(attributes.value(QLatin1String("installer")).toString());
-    for (const QJsonValue& value : qAsConst(floors)) {
+    const QJsonObject attributes = floors.document.object();
+    *project = Project(attributes.value(QLatin1String("name")).toString());
+    project->setOwner(attributes.value(QLatin1String("owner")).toString());
+    project->setInstaller(attributes.value(QLatin1String("installer")).toString());
+    for (const QJsonValue& value : qAsConst(floors.array)) {
         const Floor floor(value.toObject());
         if (floor.isValid())
-            project.floors().append(floor);
+            project->floors().append(floor);
     }
+    return Success;
+}
 
-    if (parser.isSet(QStringLiteral("groups"))) {
-        const QString path = parser.value(QStringLiteral("groups"));
-        QJsonDocument groups;
-        status = loadJson(path, inputLimit(parser), &groups);
-        if (status != Success)
-            return status;
-        QJsonArray array;
-        if (!arrayOf(groups, QStringLiteral("groups"), &array)) {
-            error(QStringLiteral("%1 holds no groups array").arg(path));
-            return MalformedInput;
-        }
-        status = checkArray(path, groups, QStringLiteral("groups"), array, parser,
-                            &Validation::checkGroupsJson);
-        if (status != Success)
-            return status;
-        project.groups().append(Group::fromJson(array));
-    }
+int importGroups(const QString& path, const QCommandLineParser& parser, Project* project)
+{
+    JsonItems groups;
+    int status = loadItems(path, inputLimit(parser), QStringLiteral("groups"),
+                           QStringLiteral("%1 holds no groups array"), &groups);
+    if (status == Success)
+        status =
+            reportItemFindings(path, groups, Validation::checkGroupsJson(groups.array), parser);
+    if (status == Success)
+        project->groups().append(Group::fromJson(groups.array));
+    return status;
+}
 
-    if (parser.isSet(QStringLiteral("scenes"))) {
-        const QString scenesPath = parser.value(QStringLiteral("scenes"));
-        const QString mapPath = parser.value(QStringLiteral("functions"));
-        QJsonDocument scenes;
-        QJsonDocument map;
-        status = loadJson(scenesPath, inputLimit(parser), &scenes);
-        if (status == Success)
-            status = loadJson(mapPath, inputLimit(parser), &map);
-        if (status != Success)
-            return status;
-        QJsonArray array;
-        if (!arrayOf(scenes, QStringLiteral("scenes"), &array)) {
-            error(QStringLiteral("%1 holds no scenes array").arg(scenesPath));
-            return MalformedInput;
-        }
-        if (!map.isObject()) {
-            error(QStringLiteral("%1 must be an object of address to function identifier")
-                      .arg(mapPath));
-            return MalformedInput;
-        }
-        QHash<QString, QUuid> addressToFunction;
-        const QJsonObject object = map.object();
-        for (auto it = object.begin(); it != object.end(); ++it)
-            addressToFunction.insert(it.key(), stringToUuid(it.value().toString()));
-        status = checkArray(scenesPath, scenes, QStringLiteral("scenes"), array, parser,
-                            [&addressToFunction](const QJsonArray& scenesArray) {
-                                return Validation::checkScenesJson(scenesArray, addressToFunction);
-                            });
-        if (status != Success)
-            return status;
-        project.scenes().append(Scene::fromJson(array, addressToFunction));
+int importScenes(const QString& scenesPath, const QString& mapPath,
+                 const QCommandLineParser& parser, Project* project)
+{
+    JsonItems scenes;
+    QJsonDocument map;
+    int status = loadJson(scenesPath, inputLimit(parser), &scenes.document);
+    if (status == Success)
+        status = loadJson(mapPath, inputLimit(parser), &map);
+    if (status == Success)
+        status = takeItems(scenesPath, QStringLiteral("scenes"),
+                           QStringLiteral("%1 holds no scenes array"), &scenes);
+    if (status != Success)
+        return status;
+    if (!map.isObject()) {
+        error(
+            QStringLiteral("%1 must be an object of address to function identifier").arg(mapPath));
+        return MalformedInput;
     }
+    QHash<QString, QUuid> addressToFunction;
+    const QJsonObject object = map.object();
+    for (auto it = object.begin(); it != object.end(); ++it)
+        addressToFunction.insert(it.key(), stringToUuid(it.value().toString()));
+    status = reportItemFindings(
+        scenesPath, scenes, Validation::checkScenesJson(scenes.array, addressToFunction), parser);
+    if (status == Success)
+        project->scenes().append(Scene::fromJson(scenes.array, addressToFunction));
+    return status;
+}
+
+} // namespace
+
+int import(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    describeOptions(parser);
+    const int parsed = parseArguments(parser, arguments);
+    if (parsed >= 0)
+        return parsed;
+
+    const QString buildingPath = parser.value(QStringLiteral("building"));
+    Project project;
+    int status = importBuilding(buildingPath, parser, &project);
+    if (status == Success && parser.isSet(QStringLiteral("groups")))
+        status = importGroups(parser.value(QStringLiteral("groups")), parser, &project);
+    if (status == Success && parser.isSet(QStringLiteral("scenes")))
+        status = importScenes(parser.value(QStringLiteral("scenes")),
+                              parser.value(QStringLiteral("functions")), parser, &project);
+    if (status != Success)
+        return status;
 
     // What the inputs say together: identifiers given twice, references to nothing.
     status = reportFindings(buildingPath, Validation::check(project, given(parser, QStringLiteral("standard"))),

@@ -27,8 +27,6 @@
 #include <QMetaEnum>
 #include <QTextStream>
 
-#include <algorithm>
-
 using namespace projects;
 
 namespace tool {
@@ -47,132 +45,393 @@ QString yesNo(bool value)
     return value ? QStringLiteral("yes") : QStringLiteral("no");
 }
 
-QString text(const QJsonValue& value)
+// A number as the JSON output has it: there, -0 is written as 0.
+QString numberText(double value)
+{
+    return QString::number(value + 0.0, 'g', 6);
+}
+
+QString valueText(const QJsonValue& value)
 {
     if (value.isString())
         return value.toString();
     if (value.isBool())
         return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
     if (value.isDouble())
-        return QString::number(value.toDouble(), 'g', 6);
-    if (value.isNull() || value.isUndefined())
-        return QStringLiteral("null");
-    return QString::fromUtf8(value.isArray() ? QJsonDocument(value.toArray()).toJson(QJsonDocument::Compact)
-                                             : QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact));
+        return numberText(value.toDouble());
+    if (value.isArray())
+        return QString::fromUtf8(QJsonDocument(value.toArray()).toJson(QJsonDocument::Compact));
+    if (value.isObject())
+        return QString::fromUtf8(QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact));
+    return QStringLiteral("null");
 }
 
-template <typename T>
-QStringList sortedUuids(const T& uuids)
+QString sceneColor(const Scene& scene)
 {
-    QStringList result;
-    for (const QUuid& id : uuids)
-        result.append(uuidToString(id));
-    std::sort(result.begin(), result.end());
-    return result;
+    return scene.color().isValid() ? scene.color().name() : QString();
 }
 
-QJsonArray switchTimesJson(const QList<SwitchTime>& switchTimes)
+// One figure of the project's counts.
+struct Count
 {
-    QJsonArray result;
-    for (const SwitchTime& switchTime : switchTimes) {
-        QList<int> days = switchTime.timerIds().keys();
-        std::sort(days.begin(), days.end());
-        QJsonObject timers;
-        for (int day : qAsConst(days))
-            timers.insert(QString::number(day), switchTime.timerIds().value(day));
-        result.append(QJsonObject{
-            {QStringLiteral("id"), uuidToString(switchTime.id())},
-            {QStringLiteral("type"), keyOf<SwitchTime::SwitchTimeType>(switchTime.type())},
-            {QStringLiteral("value"), switchTime.value()},
-            {QStringLiteral("days"), switchTime.days()},
-            {QStringLiteral("start"), switchTime.start().toString(Qt::TextDate)},
-            {QStringLiteral("timers"), timers}});
-    }
-    return result;
-}
+    const char* key;   ///< the member of "counts" in the JSON document
+    const char* words; ///< what the text says after the number
+    int number;
+};
 
-QJsonObject describe(const Project& project)
+QVector<Count> countsOf(const Project& project)
 {
-    // One table of names, so that describing stays linear in the number of functions; the
-    // first actuator with an identifier is the one Project::actuatorByRef() finds.
-    QHash<QUuid, QString> actuatorNames;
-    for (const Actuator& actuator : project.actuators()) {
-        if (!actuatorNames.contains(actuator.id()))
-            actuatorNames.insert(actuator.id(), actuator.name());
-    }
     int rooms = 0;
     int functions = 0;
-    QJsonArray floors;
     for (const Floor& floor : project.floors()) {
-        QJsonArray roomArray;
+        rooms += floor.rooms().size();
+        for (const Room& room : floor.rooms())
+            functions += room.functions().size();
+    }
+    return {{"floors", "floors", project.floors().size()},
+            {"rooms", "rooms", rooms},
+            {"functions", "functions", functions},
+            {"actuators", "actuators", project.actuators().size()},
+            {"groups", "groups", project.groups().size()},
+            {"scenes", "scenes", project.scenes().size()},
+            {"sceneTriggers", "scene triggers", project.sceneTriggers().size()},
+            {"links", "links", project.links().size()},
+            {"automatics", "automatic programs", project.automatics().size()},
+            {"lightSensors", "light sensors", project.lightSensorNames().size()}};
+}
+
+// Receives a project's elements in the order info shows them; the text and the JSON
+// output are two implementations, so that both say the same of every element.
+class Printer
+{
+public:
+    enum Section {
+        Building,
+        Actuators,
+        Groups,
+        Scenes,
+        SceneTriggers,
+        Links,
+        Automatics,
+        LightSensors
+    };
+
+    virtual ~Printer() = default;
+    virtual void project(const Project& project, const QVector<Count>& counts) = 0;
+    /// Begins the list of the elements of @p section.
+    virtual void section(Section section) = 0;
+    virtual void beginFloor(const Floor& floor) = 0;
+    virtual void beginRoom(const Room& room) = 0;
+    /// @p actuator is null where the function has none or the project lacks it.
+    virtual void function(const Function& function, const Actuator& actuator) = 0;
+    virtual void endRoom() = 0;
+    virtual void endFloor() = 0;
+    virtual void actuator(const Actuator& actuator) = 0;
+    virtual void group(const Group& group) = 0;
+    virtual void scene(const Scene& scene) = 0;
+    virtual void sceneTrigger(const SceneTrigger& trigger) = 0;
+    virtual void link(const Link& link) = 0;
+    virtual void automatic(const QString& id, const Automatic& automatic) = 0;
+    virtual void lightSensor(int number, const QString& name) = 0;
+};
+
+void walkBuilding(const Project& project, Printer& printer)
+{
+    // One table, so that the walk stays linear in the number of functions; the first
+    // actuator with an identifier is the one Project::actuatorByRef() finds.
+    QHash<QUuid, Actuator> actuators;
+    for (const Actuator& actuator : project.actuators()) {
+        if (!actuators.contains(actuator.id()))
+            actuators.insert(actuator.id(), actuator);
+    }
+    const Actuator none;
+    printer.section(Printer::Building);
+    for (const Floor& floor : project.floors()) {
+        printer.beginFloor(floor);
         for (const Room& room : floor.rooms()) {
-            ++rooms;
-            QJsonArray functionArray;
-            for (const Function& function : room.functions()) {
-                ++functions;
-                QJsonArray groups;
-                for (const QUuid& group : function.groupRefs())
-                    groups.append(uuidToString(group));
-                QJsonObject object{
-                    {QStringLiteral("id"), uuidToString(function.id())},
-                    {QStringLiteral("name"), function.name()},
-                    {QStringLiteral("type"), keyOf<Function::FunctionType>(function.type())},
-                    {QStringLiteral("groups"), groups},
-                    {QStringLiteral("switchTimes"), switchTimesJson(function.switchTimes())}};
-                if (function.hasActuator()) {
-                    const auto actuator = actuatorNames.constFind(function.actuatorRef());
-                    object.insert(QStringLiteral("actuator"), uuidToString(function.actuatorRef()));
-                    object.insert(QStringLiteral("actuatorName"),
-                                  actuator == actuatorNames.cend() ? QJsonValue()
-                                                                   : QJsonValue(*actuator));
-                }
-                functionArray.append(object);
-            }
-            roomArray.append(QJsonObject{{QStringLiteral("id"), uuidToString(room.id())},
-                                         {QStringLiteral("name"), room.name()},
-                                         {QStringLiteral("icon"), room.icon()},
-                                         {QStringLiteral("color"), room.color().name()},
-                                         {QStringLiteral("functions"), functionArray}});
+            printer.beginRoom(room);
+            for (const Function& function : room.functions())
+                printer.function(function, function.hasActuator()
+                                               ? actuators.value(function.actuatorRef(), none)
+                                               : none);
+            printer.endRoom();
         }
-        floors.append(QJsonObject{{QStringLiteral("id"), uuidToString(floor.id())},
-                                  {QStringLiteral("name"), floor.name()},
-                                  {QStringLiteral("rooms"), roomArray}});
+        printer.endFloor();
+    }
+}
+
+void walk(const Project& project, Printer& printer)
+{
+    printer.project(project, countsOf(project));
+    walkBuilding(project, printer);
+    printer.section(Printer::Actuators);
+    for (const Actuator& actuator : project.actuators())
+        printer.actuator(actuator);
+    printer.section(Printer::Groups);
+    for (const Group& group : project.groups())
+        printer.group(group);
+    printer.section(Printer::Scenes);
+    for (const Scene& scene : project.scenes())
+        printer.scene(scene);
+    printer.section(Printer::SceneTriggers);
+    for (const SceneTrigger& trigger : project.sceneTriggers())
+        printer.sceneTrigger(trigger);
+    printer.section(Printer::Links);
+    for (const Link& link : project.links())
+        printer.link(link);
+    printer.section(Printer::Automatics);
+    visitInKeyOrder(project.automatics(),
+                    [&printer](const QString& id, const Automatic& automatic) {
+                        printer.automatic(id, automatic);
+                    });
+    printer.section(Printer::LightSensors);
+    visitInKeyOrder(project.lightSensorNames(), [&printer](int number, const QString& name) {
+        printer.lightSensor(number, name);
+    });
+}
+
+class TextPrinter : public Printer
+{
+public:
+    explicit TextPrinter(QTextStream& out) : m_out(out) {}
+
+    void project(const Project& project, const QVector<Count>& counts) override
+    {
+        QStringList figures;
+        for (const Count& count : counts)
+            figures.append(QString::number(count.number) + QLatin1Char(' ') +
+                           QLatin1String(count.words));
+        m_out << "Project:    " << project.name() << '\n'
+              << "Owner:      " << project.owner() << '\n'
+              << "Installer:  " << project.installer() << '\n'
+              << "Position:   latitude " << numberText(project.latitude()) << ", longitude "
+              << numberText(project.longitude()) << ", timezone " << project.timezone() << '\n'
+              << "Flags:      weather station " << yesNo(project.hasWeatherStation()) << ", hub "
+              << yesNo(project.hasVeskBox()) << ", vacation " << yesNo(project.vacationActivated())
+              << '\n'
+              << "Counts:     " << figures.join(QStringLiteral(", ")) << '\n';
     }
 
-    QJsonArray actuators;
-    for (const Actuator& actuator : project.actuators()) {
-        QStringList roles = actuator.datapoints().keys();
-        std::sort(roles.begin(), roles.end());
+    void section(Section section) override
+    {
+        static const char* const titles[] = {
+            "Building", "Actuators",          "Groups",       "Scenes", "Scene triggers",
+            "Links",    "Automatic programs", "Light sensors"};
+        m_out << '\n' << titles[section] << '\n';
+    }
+
+    void beginFloor(const Floor& floor) override { m_out << "  floor " << floor.name() << '\n'; }
+
+    void beginRoom(const Room& room) override
+    {
+        m_out << "    room " << room.name() << " (icon " << room.icon() << ", colour "
+              << room.color().name() << ")\n";
+    }
+
+    void function(const Function& function, const Actuator& actuator) override
+    {
+        m_out << "      " << keyOf<Function::FunctionType>(function.type()) << ' '
+              << function.name();
+        if (function.hasActuator())
+            m_out << " -> actuator "
+                  << (actuator.isNull()
+                          ? uuidToString(function.actuatorRef()) + QStringLiteral(" (missing)")
+                          : actuator.name());
+        if (!function.groupRefs().isEmpty())
+            m_out << ", " << function.groupRefs().size() << " groups";
+        m_out << '\n';
+        switchTimes(function.switchTimes(), "        ");
+    }
+
+    void endRoom() override {}
+    void endFloor() override {}
+
+    void actuator(const Actuator& actuator) override
+    {
+        m_out << "  " << actuator.name() << " (" << keyOf<ProjectEnum::AppId>(actuator.appId());
+        if (actuator.useCase() != -1)
+            m_out << ", use case " << actuator.useCase();
+        m_out << ")";
+        QStringList datapoints;
+        visitInKeyOrder(actuator.datapoints(),
+                        [&datapoints](const QString& role, const Datapoint& datapoint) {
+                            datapoints.append(role + QLatin1Char(' ') + datapoint.groupAddress());
+                        });
+        if (!datapoints.isEmpty())
+            m_out << ": " << datapoints.join(QStringLiteral(", "));
+        m_out << '\n';
+    }
+
+    void group(const Group& group) override
+    {
+        m_out << "  " << group.name() << " (" << keyOf<Group::GroupType>(group.type()) << ", "
+              << groupAddressToText(group.address()) << ")\n";
+        switchTimes(group.switchTimes(), "    ");
+    }
+
+    void scene(const Scene& scene) override
+    {
+        m_out << "  " << scene.name() << " (colour " << sceneColor(scene) << ", favourite "
+              << yesNo(scene.favorite()) << ", " << scene.triggers().size() << " triggers";
+        if (scene.triggeredByPanic())
+            m_out << ", on panic";
+        if (scene.triggeredByCentralOff())
+            m_out << ", on central off";
+        m_out << ")\n";
+        for (const Snapshot& snapshot : scene.snapshots())
+            this->snapshot(snapshot);
+        switchTimes(scene.switchTimes(), "    ");
+    }
+
+    void sceneTrigger(const SceneTrigger& trigger) override
+    {
+        m_out << "  " << uuidToString(trigger.id()) << " name \"" << trigger.name() << "\", number "
+              << trigger.number() << ", job " << trigger.jobId() << '\n';
+    }
+
+    void link(const Link& link) override
+    {
+        m_out << "  " << link.name() << " (" << keyOf<Link::LinkType>(link.type()) << ", "
+              << keyOf<Link::OsName>(link.osName()) << "): " << link.url() << '\n';
+    }
+
+    void automatic(const QString& id, const Automatic& automatic) override
+    {
+        m_out << "  " << id << " (run on vacation " << yesNo(automatic.runOnVacation()) << ")\n";
+        switchTimes(automatic.switchTimes(), "    ");
+    }
+
+    void lightSensor(int number, const QString& name) override
+    {
+        m_out << "  " << number << ": " << name << '\n';
+    }
+
+private:
+    void snapshot(const Snapshot& snapshot)
+    {
+        // By group address number (1/2/0 before 1/10/0), as the library writes and exports
+        // them; an undefined value has no JSON text, and the JSON output leaves it out too.
+        QStringList pairs;
+        visitInDatapointOrder(snapshot.values(),
+                              [&pairs](const QString& key, const QJsonValue& value) {
+                                  if (!value.isUndefined())
+                                      pairs.append(key + QLatin1Char('=') + valueText(value));
+                              });
+        m_out << "    snapshot of " << uuidToString(snapshot.functionId()) << ": "
+              << pairs.join(QStringLiteral(", ")) << '\n';
+    }
+
+    void switchTimes(const QList<SwitchTime>& switchTimes, const char* indent)
+    {
+        for (const SwitchTime& switchTime : switchTimes)
+            m_out << indent << "switch time " << uuidToString(switchTime.id()) << ": value "
+                  << numberText(switchTime.value()) << ", days " << switchTime.days() << ", start "
+                  << switchTime.start().toString(Qt::TextDate) << ", "
+                  << switchTime.timerIds().size() << " timers\n";
+    }
+
+    QTextStream& m_out;
+};
+
+class JsonPrinter : public Printer
+{
+public:
+    void project(const Project& project, const QVector<Count>& counts) override
+    {
+        QJsonObject figures;
+        for (const Count& count : counts)
+            figures.insert(QLatin1String(count.key), count.number);
+        m_project = QJsonObject{{QStringLiteral("name"), project.name()},
+                                {QStringLiteral("owner"), project.owner()},
+                                {QStringLiteral("installer"), project.installer()},
+                                {QStringLiteral("latitude"), project.latitude()},
+                                {QStringLiteral("longitude"), project.longitude()},
+                                {QStringLiteral("timezone"), project.timezone()},
+                                {QStringLiteral("hasWeatherStation"), project.hasWeatherStation()},
+                                {QStringLiteral("hasVeskBox"), project.hasVeskBox()},
+                                {QStringLiteral("vacationActivated"), project.vacationActivated()},
+                                {QStringLiteral("counts"), figures}};
+    }
+
+    void section(Section) override {}
+
+    void beginFloor(const Floor& floor) override
+    {
+        m_floor = QJsonObject{{QStringLiteral("id"), uuidToString(floor.id())},
+                              {QStringLiteral("name"), floor.name()}};
+    }
+
+    void beginRoom(const Room& room) override
+    {
+        m_room = QJsonObject{{QStringLiteral("id"), uuidToString(room.id())},
+                             {QStringLiteral("name"), room.name()},
+                             {QStringLiteral("icon"), room.icon()},
+                             {QStringLiteral("color"), room.color().name()}};
+    }
+
+    void function(const Function& function, const Actuator& actuator) override
+    {
+        QJsonArray groups;
+        for (const QUuid& group : function.groupRefs())
+            groups.append(uuidToString(group));
+        QJsonObject object{{QStringLiteral("id"), uuidToString(function.id())},
+                           {QStringLiteral("name"), function.name()},
+                           {QStringLiteral("type"), keyOf<Function::FunctionType>(function.type())},
+                           {QStringLiteral("groups"), groups},
+                           {QStringLiteral("switchTimes"), switchTimes(function.switchTimes())}};
+        if (function.hasActuator()) {
+            object.insert(QStringLiteral("actuator"), uuidToString(function.actuatorRef()));
+            object.insert(QStringLiteral("actuatorName"),
+                          actuator.isNull() ? QJsonValue() : QJsonValue(actuator.name()));
+        }
+        m_functions.append(object);
+    }
+
+    void endRoom() override
+    {
+        m_room.insert(QStringLiteral("functions"), m_functions);
+        m_rooms.append(m_room);
+        m_functions = QJsonArray();
+    }
+
+    void endFloor() override
+    {
+        m_floor.insert(QStringLiteral("rooms"), m_rooms);
+        m_floors.append(m_floor);
+        m_rooms = QJsonArray();
+    }
+
+    void actuator(const Actuator& actuator) override
+    {
         QJsonArray datapoints;
-        for (const QString& role : qAsConst(roles)) {
-            const Datapoint datapoint = actuator.datapoints().value(role);
+        visitInKeyOrder(actuator.datapoints(), [&datapoints](const QString& role,
+                                                             const Datapoint& datapoint) {
             datapoints.append(QJsonObject{{QStringLiteral("role"), role},
                                           {QStringLiteral("address"), datapoint.groupAddress()}});
-        }
-        actuators.append(QJsonObject{
-            {QStringLiteral("id"), uuidToString(actuator.id())},
-            {QStringLiteral("name"), actuator.name()},
-            {QStringLiteral("appId"), keyOf<ProjectEnum::AppId>(actuator.appId())},
-            {QStringLiteral("useCase"), actuator.useCase()},
-            {QStringLiteral("datapoints"), datapoints}});
+        });
+        m_actuators.append(
+            QJsonObject{{QStringLiteral("id"), uuidToString(actuator.id())},
+                        {QStringLiteral("name"), actuator.name()},
+                        {QStringLiteral("appId"), keyOf<ProjectEnum::AppId>(actuator.appId())},
+                        {QStringLiteral("useCase"), actuator.useCase()},
+                        {QStringLiteral("datapoints"), datapoints}});
     }
 
-    QJsonArray groups;
-    for (const Group& group : project.groups()) {
-        groups.append(QJsonObject{
-            {QStringLiteral("id"), uuidToString(group.id())},
-            {QStringLiteral("name"), group.name()},
-            {QStringLiteral("type"), keyOf<Group::GroupType>(group.type())},
-            {QStringLiteral("address"), groupAddressToText(group.address())},
-            {QStringLiteral("switchTimes"), switchTimesJson(group.switchTimes())}});
+    void group(const Group& group) override
+    {
+        m_groups.append(
+            QJsonObject{{QStringLiteral("id"), uuidToString(group.id())},
+                        {QStringLiteral("name"), group.name()},
+                        {QStringLiteral("type"), keyOf<Group::GroupType>(group.type())},
+                        {QStringLiteral("address"), groupAddressToText(group.address())},
+                        {QStringLiteral("switchTimes"), switchTimes(group.switchTimes())}});
     }
 
-    QJsonArray scenes;
-    for (const Scene& scene : project.scenes()) {
+    void scene(const Scene& scene) override
+    {
         QJsonArray snapshots;
         for (const Snapshot& snapshot : scene.snapshots()) {
-            // A JSON object keeps its members in text order, whatever the insertion order;
-            // the text form lists them in datapoint key order (printText()).
+            // A JSON object keeps its members in text order, whatever the insertion order.
             QJsonObject values;
             for (auto it = snapshot.values().cbegin(); it != snapshot.values().cend(); ++it)
                 values.insert(it.key(), it.value());
@@ -180,232 +439,97 @@ QJsonObject describe(const Project& project)
                                           uuidToString(snapshot.functionId())},
                                          {QStringLiteral("values"), values}});
         }
-        scenes.append(QJsonObject{
-            {QStringLiteral("id"), uuidToString(scene.id())},
-            {QStringLiteral("name"), scene.name()},
-            {QStringLiteral("color"), scene.color().isValid() ? scene.color().name() : QString()},
-            {QStringLiteral("favorite"), scene.favorite()},
-            {QStringLiteral("triggers"), QJsonArray::fromStringList(sortedUuids(scene.triggers()))},
-            {QStringLiteral("triggeredByPanic"), scene.triggeredByPanic()},
-            {QStringLiteral("triggeredByCentralOff"), scene.triggeredByCentralOff()},
-            {QStringLiteral("snapshots"), snapshots},
-            {QStringLiteral("switchTimes"), switchTimesJson(scene.switchTimes())}});
+        m_scenes.append(
+            QJsonObject{{QStringLiteral("id"), uuidToString(scene.id())},
+                        {QStringLiteral("name"), scene.name()},
+                        {QStringLiteral("color"), sceneColor(scene)},
+                        {QStringLiteral("favorite"), scene.favorite()},
+                        {QStringLiteral("triggers"),
+                         QJsonArray::fromStringList(sortedIdentifiers(scene.triggers()))},
+                        {QStringLiteral("triggeredByPanic"), scene.triggeredByPanic()},
+                        {QStringLiteral("triggeredByCentralOff"), scene.triggeredByCentralOff()},
+                        {QStringLiteral("snapshots"), snapshots},
+                        {QStringLiteral("switchTimes"), switchTimes(scene.switchTimes())}});
     }
 
-    QJsonArray triggers;
-    for (const SceneTrigger& trigger : project.sceneTriggers()) {
-        triggers.append(QJsonObject{{QStringLiteral("id"), uuidToString(trigger.id())},
-                                    {QStringLiteral("name"), trigger.name()},
-                                    {QStringLiteral("number"), trigger.number()},
-                                    {QStringLiteral("jobId"), trigger.jobId()}});
+    void sceneTrigger(const SceneTrigger& trigger) override
+    {
+        m_triggers.append(QJsonObject{{QStringLiteral("id"), uuidToString(trigger.id())},
+                                      {QStringLiteral("name"), trigger.name()},
+                                      {QStringLiteral("number"), trigger.number()},
+                                      {QStringLiteral("jobId"), trigger.jobId()}});
     }
 
-    QJsonArray links;
-    for (const Link& link : project.links()) {
-        links.append(QJsonObject{{QStringLiteral("id"), uuidToString(link.id())},
-                                 {QStringLiteral("name"), link.name()},
-                                 {QStringLiteral("type"), keyOf<Link::LinkType>(link.type())},
-                                 {QStringLiteral("url"), link.url()},
-                                 {QStringLiteral("os"), keyOf<Link::OsName>(link.osName())}});
+    void link(const Link& link) override
+    {
+        m_links.append(QJsonObject{{QStringLiteral("id"), uuidToString(link.id())},
+                                   {QStringLiteral("name"), link.name()},
+                                   {QStringLiteral("type"), keyOf<Link::LinkType>(link.type())},
+                                   {QStringLiteral("url"), link.url()},
+                                   {QStringLiteral("os"), keyOf<Link::OsName>(link.osName())}});
     }
 
-    QStringList automaticIds = project.automatics().keys();
-    std::sort(automaticIds.begin(), automaticIds.end());
-    QJsonArray automatics;
-    for (const QString& id : qAsConst(automaticIds)) {
-        const Automatic automatic = project.automatics().value(id);
-        automatics.append(QJsonObject{
-            {QStringLiteral("id"), id},
-            {QStringLiteral("runOnVacation"), automatic.runOnVacation()},
-            {QStringLiteral("switchTimes"), switchTimesJson(automatic.switchTimes())}});
+    void automatic(const QString& id, const Automatic& automatic) override
+    {
+        m_automatics.append(
+            QJsonObject{{QStringLiteral("id"), id},
+                        {QStringLiteral("runOnVacation"), automatic.runOnVacation()},
+                        {QStringLiteral("switchTimes"), switchTimes(automatic.switchTimes())}});
     }
 
-    QList<int> sensorNumbers = project.lightSensorNames().keys();
-    std::sort(sensorNumbers.begin(), sensorNumbers.end());
-    QJsonObject sensors;
-    for (int number : qAsConst(sensorNumbers))
-        sensors.insert(QString::number(number), project.lightSensorNames().value(number));
-
-    return QJsonObject{
-        {QStringLiteral("name"), project.name()},
-        {QStringLiteral("owner"), project.owner()},
-        {QStringLiteral("installer"), project.installer()},
-        {QStringLiteral("latitude"), project.latitude()},
-        {QStringLiteral("longitude"), project.longitude()},
-        {QStringLiteral("timezone"), project.timezone()},
-        {QStringLiteral("hasWeatherStation"), project.hasWeatherStation()},
-        {QStringLiteral("hasVeskBox"), project.hasVeskBox()},
-        {QStringLiteral("vacationActivated"), project.vacationActivated()},
-        {QStringLiteral("counts"),
-         QJsonObject{{QStringLiteral("floors"), project.floors().size()},
-                     {QStringLiteral("rooms"), rooms},
-                     {QStringLiteral("functions"), functions},
-                     {QStringLiteral("actuators"), project.actuators().size()},
-                     {QStringLiteral("groups"), project.groups().size()},
-                     {QStringLiteral("scenes"), project.scenes().size()},
-                     {QStringLiteral("sceneTriggers"), project.sceneTriggers().size()},
-                     {QStringLiteral("links"), project.links().size()},
-                     {QStringLiteral("automatics"), project.automatics().size()},
-                     {QStringLiteral("lightSensors"), project.lightSensorNames().size()}}},
-        {QStringLiteral("floors"), floors},
-        {QStringLiteral("actuators"), actuators},
-        {QStringLiteral("groups"), groups},
-        {QStringLiteral("scenes"), scenes},
-        {QStringLiteral("sceneTriggers"), triggers},
-        {QStringLiteral("links"), links},
-        {QStringLiteral("automatics"), automatics},
-        {QStringLiteral("lightSensors"), sensors}};
-}
-
-void printSwitchTimes(QTextStream& out, const QJsonArray& switchTimes, const QString& indent)
-{
-    for (const QJsonValue& value : switchTimes) {
-        const QJsonObject st = value.toObject();
-        out << indent << "switch time " << st[QLatin1String("id")].toString() << ": value "
-            << text(st[QLatin1String("value")]) << ", days " << st[QLatin1String("days")].toInt()
-            << ", start " << st[QLatin1String("start")].toString() << ", "
-            << st[QLatin1String("timers")].toObject().size() << " timers\n";
+    void lightSensor(int number, const QString& name) override
+    {
+        m_lightSensors.insert(QString::number(number), name);
     }
-}
 
-void printText(QTextStream& out, const QJsonObject& d)
-{
-    const QJsonObject counts = d[QLatin1String("counts")].toObject();
-    out << "Project:    " << d[QLatin1String("name")].toString() << '\n'
-        << "Owner:      " << d[QLatin1String("owner")].toString() << '\n'
-        << "Installer:  " << d[QLatin1String("installer")].toString() << '\n'
-        << "Position:   latitude " << text(d[QLatin1String("latitude")]) << ", longitude "
-        << text(d[QLatin1String("longitude")]) << ", timezone "
-        << d[QLatin1String("timezone")].toInt() << '\n'
-        << "Flags:      weather station " << yesNo(d[QLatin1String("hasWeatherStation")].toBool())
-        << ", hub " << yesNo(d[QLatin1String("hasVeskBox")].toBool()) << ", vacation "
-        << yesNo(d[QLatin1String("vacationActivated")].toBool()) << '\n'
-        << "Counts:     " << counts[QLatin1String("floors")].toInt() << " floors, "
-        << counts[QLatin1String("rooms")].toInt() << " rooms, "
-        << counts[QLatin1String("functions")].toInt() << " functions, "
-        << counts[QLatin1String("actuators")].toInt() << " actuators, "
-        << counts[QLatin1String("groups")].toInt() << " groups, "
-        << counts[QLatin1String("scenes")].toInt() << " scenes, "
-        << counts[QLatin1String("sceneTriggers")].toInt() << " scene triggers, "
-        << counts[QLatin1String("links")].toInt() << " links, "
-        << counts[QLatin1String("automatics")].toInt() << " automatic programs, "
-        << counts[QLatin1String("lightSensors")].toInt() << " light sensors\n";
+    QJsonObject document() const
+    {
+        QJsonObject result = m_project;
+        result.insert(QStringLiteral("floors"), m_floors);
+        result.insert(QStringLiteral("actuators"), m_actuators);
+        result.insert(QStringLiteral("groups"), m_groups);
+        result.insert(QStringLiteral("scenes"), m_scenes);
+        result.insert(QStringLiteral("sceneTriggers"), m_triggers);
+        result.insert(QStringLiteral("links"), m_links);
+        result.insert(QStringLiteral("automatics"), m_automatics);
+        result.insert(QStringLiteral("lightSensors"), m_lightSensors);
+        return result;
+    }
 
-    out << "\nBuilding\n";
-    for (const QJsonValue& floorValue : d[QLatin1String("floors")].toArray()) {
-        const QJsonObject floor = floorValue.toObject();
-        out << "  floor " << floor[QLatin1String("name")].toString() << '\n';
-        for (const QJsonValue& roomValue : floor[QLatin1String("rooms")].toArray()) {
-            const QJsonObject room = roomValue.toObject();
-            out << "    room " << room[QLatin1String("name")].toString() << " (icon "
-                << room[QLatin1String("icon")].toString() << ", colour "
-                << room[QLatin1String("color")].toString() << ")\n";
-            for (const QJsonValue& fnValue : room[QLatin1String("functions")].toArray()) {
-                const QJsonObject fn = fnValue.toObject();
-                out << "      " << fn[QLatin1String("type")].toString() << ' '
-                    << fn[QLatin1String("name")].toString();
-                if (fn.contains(QLatin1String("actuator"))) {
-                    const QJsonValue name = fn[QLatin1String("actuatorName")];
-                    out << " -> actuator "
-                        << (name.isString() ? name.toString()
-                                            : fn[QLatin1String("actuator")].toString()
-                                                  + QStringLiteral(" (missing)"));
-                }
-                const QJsonArray groups = fn[QLatin1String("groups")].toArray();
-                if (!groups.isEmpty())
-                    out << ", " << groups.size() << " groups";
-                out << '\n';
-                printSwitchTimes(out, fn[QLatin1String("switchTimes")].toArray(),
-                                 QStringLiteral("        "));
-            }
+private:
+    static QJsonArray switchTimes(const QList<SwitchTime>& switchTimes)
+    {
+        QJsonArray result;
+        for (const SwitchTime& switchTime : switchTimes) {
+            QJsonObject timers;
+            visitInKeyOrder(switchTime.timerIds(), [&timers](int day, int timer) {
+                timers.insert(QString::number(day), timer);
+            });
+            result.append(QJsonObject{
+                {QStringLiteral("id"), uuidToString(switchTime.id())},
+                {QStringLiteral("type"), keyOf<SwitchTime::SwitchTimeType>(switchTime.type())},
+                {QStringLiteral("value"), switchTime.value()},
+                {QStringLiteral("days"), switchTime.days()},
+                {QStringLiteral("start"), switchTime.start().toString(Qt::TextDate)},
+                {QStringLiteral("timers"), timers}});
         }
+        return result;
     }
 
-    out << "\nActuators\n";
-    for (const QJsonValue& value : d[QLatin1String("actuators")].toArray()) {
-        const QJsonObject a = value.toObject();
-        out << "  " << a[QLatin1String("name")].toString() << " (" << a[QLatin1String("appId")].toString();
-        if (a[QLatin1String("useCase")].toInt() != -1)
-            out << ", use case " << a[QLatin1String("useCase")].toInt();
-        out << ")";
-        QStringList datapoints;
-        for (const QJsonValue& dp : a[QLatin1String("datapoints")].toArray())
-            datapoints.append(dp[QLatin1String("role")].toString() + QLatin1Char(' ')
-                              + dp[QLatin1String("address")].toString());
-        if (!datapoints.isEmpty())
-            out << ": " << datapoints.join(QStringLiteral(", "));
-        out << '\n';
-    }
-
-    out << "\nGroups\n";
-    for (const QJsonValue& value : d[QLatin1String("groups")].toArray()) {
-        const QJsonObject g = value.toObject();
-        out << "  " << g[QLatin1String("name")].toString() << " ("
-            << g[QLatin1String("type")].toString() << ", " << g[QLatin1String("address")].toString()
-            << ")\n";
-        printSwitchTimes(out, g[QLatin1String("switchTimes")].toArray(), QStringLiteral("    "));
-    }
-
-    out << "\nScenes\n";
-    for (const QJsonValue& value : d[QLatin1String("scenes")].toArray()) {
-        const QJsonObject s = value.toObject();
-        out << "  " << s[QLatin1String("name")].toString() << " (colour "
-            << s[QLatin1String("color")].toString() << ", favourite "
-            << yesNo(s[QLatin1String("favorite")].toBool()) << ", "
-            << s[QLatin1String("triggers")].toArray().size() << " triggers";
-        if (s[QLatin1String("triggeredByPanic")].toBool())
-            out << ", on panic";
-        if (s[QLatin1String("triggeredByCentralOff")].toBool())
-            out << ", on central off";
-        out << ")\n";
-        for (const QJsonValue& snap : s[QLatin1String("snapshots")].toArray()) {
-            // Group addresses by their number (1/2/0 before 1/10/0), as the library
-            // writes and exports them.
-            const QJsonObject values = snap[QLatin1String("values")].toObject();
-            QStringList pairs;
-            for (const QString& key : sortedDatapointKeys(values.keys()))
-                pairs.append(key + QLatin1Char('=') + text(values.value(key)));
-            out << "    snapshot of " << snap[QLatin1String("function")].toString() << ": "
-                << pairs.join(QStringLiteral(", ")) << '\n';
-        }
-        printSwitchTimes(out, s[QLatin1String("switchTimes")].toArray(), QStringLiteral("    "));
-    }
-
-    out << "\nScene triggers\n";
-    for (const QJsonValue& value : d[QLatin1String("sceneTriggers")].toArray()) {
-        const QJsonObject t = value.toObject();
-        out << "  " << t[QLatin1String("id")].toString() << " name \""
-            << t[QLatin1String("name")].toString() << "\", number "
-            << t[QLatin1String("number")].toInt() << ", job " << t[QLatin1String("jobId")].toInt()
-            << '\n';
-    }
-
-    out << "\nLinks\n";
-    for (const QJsonValue& value : d[QLatin1String("links")].toArray()) {
-        const QJsonObject l = value.toObject();
-        out << "  " << l[QLatin1String("name")].toString() << " ("
-            << l[QLatin1String("type")].toString() << ", " << l[QLatin1String("os")].toString()
-            << "): " << l[QLatin1String("url")].toString() << '\n';
-    }
-
-    out << "\nAutomatic programs\n";
-    for (const QJsonValue& value : d[QLatin1String("automatics")].toArray()) {
-        const QJsonObject a = value.toObject();
-        out << "  " << a[QLatin1String("id")].toString() << " (run on vacation "
-            << yesNo(a[QLatin1String("runOnVacation")].toBool()) << ")\n";
-        printSwitchTimes(out, a[QLatin1String("switchTimes")].toArray(), QStringLiteral("    "));
-    }
-
-    out << "\nLight sensors\n";
-    // By number: the JSON object keeps its members in text order (10 before 2).
-    const QJsonObject sensors = d[QLatin1String("lightSensors")].toObject();
-    QStringList numbers = sensors.keys();
-    std::sort(numbers.begin(), numbers.end(), [](const QString& a, const QString& b) {
-        return a.toInt() < b.toInt();
-    });
-    for (const QString& number : qAsConst(numbers))
-        out << "  " << number << ": " << sensors.value(number).toString() << '\n';
-}
+    QJsonObject m_project;
+    QJsonObject m_floor;
+    QJsonObject m_room;
+    QJsonArray m_functions; ///< of m_room
+    QJsonArray m_rooms;     ///< of m_floor
+    QJsonArray m_floors;
+    QJsonArray m_actuators;
+    QJsonArray m_groups;
+    QJsonArray m_scenes;
+    QJsonArray m_triggers;
+    QJsonArray m_links;
+    QJsonArray m_automatics;
+    QJsonObject m_lightSensors;
+};
 
 } // namespace
 
@@ -428,14 +552,17 @@ int info(const QStringList& arguments)
     const int status = loadProject(parser.positionalArguments().first(), &project, parser, GoOn);
     if (status != Success)
         return status;
-    const QJsonObject description = describe(project);
-    if (parser.isSet(QStringLiteral("json")))
-        return printOutput(QJsonDocument(description).toJson(QJsonDocument::Indented));
+    if (parser.isSet(QStringLiteral("json"))) {
+        JsonPrinter printer;
+        walk(project, printer);
+        return printOutput(QJsonDocument(printer.document()).toJson(QJsonDocument::Indented));
+    }
     QByteArray bytes;
     {
         QTextStream out(&bytes);
         out.setCodec("UTF-8");
-        printText(out, description);
+        TextPrinter printer(out);
+        walk(project, printer);
     }
     return printOutput(bytes);
 }

@@ -21,9 +21,10 @@ namespace tool {
 
 namespace {
 
-// Parses the common options; returns -1 when the command is to go on.
-int parseArguments(QCommandLineParser& parser, const QStringList& arguments,
-                   const QString& command)
+// Parses the common options and loads the datapoint table and the project; returns -1
+// when the command is to go on.
+int loadInputs(QCommandLineParser& parser, const QStringList& arguments, const QString& command,
+               DatapointTable* table, Project* project)
 {
     parser.setApplicationDescription(parser.applicationDescription() + QStringLiteral("\n\n")
                                      + datapointTableHelp());
@@ -34,7 +35,10 @@ int parseArguments(QCommandLineParser& parser, const QStringList& arguments,
         error(QStringLiteral("%1 needs --datapoints TABLE.json").arg(command));
         return UsageError;
     }
-    return -1;
+    int status = loadDatapointTable(parser.value(QStringLiteral("datapoints")), table, parser);
+    if (status == Success)
+        status = loadProject(parser.positionalArguments().first(), project, parser, Refuse);
+    return status == Success ? -1 : status;
 }
 
 } // namespace
@@ -56,17 +60,11 @@ int exportScenes(const QStringList& arguments)
     addForceOption(parser);
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("The project file, or - for standard input."));
-    const int parsed = parseArguments(parser, arguments, QStringLiteral("export-scenes"));
-    if (parsed >= 0)
-        return parsed;
-
     DatapointTable table;
-    int status = loadDatapointTable(parser.value(QStringLiteral("datapoints")), &table, parser);
-    if (status != Success)
-        return status;
     Project project;
-    status = loadProject(parser.positionalArguments().first(), &project, parser, Refuse);
-    if (status != Success)
+    const int status =
+        loadInputs(parser, arguments, QStringLiteral("export-scenes"), &table, &project);
+    if (status >= 0)
         return status;
 
     QJsonArray scenes;
@@ -105,17 +103,10 @@ int migrate(const QStringList& arguments)
     addForceOption(parser);
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("The project file, or - for standard input."));
-    const int parsed = parseArguments(parser, arguments, QStringLiteral("migrate"));
-    if (parsed >= 0)
-        return parsed;
-
     DatapointTable table;
-    int status = loadDatapointTable(parser.value(QStringLiteral("datapoints")), &table, parser);
-    if (status != Success)
-        return status;
     Project project;
-    status = loadProject(parser.positionalArguments().first(), &project, parser, Refuse);
-    if (status != Success)
+    const int status = loadInputs(parser, arguments, QStringLiteral("migrate"), &table, &project);
+    if (status >= 0)
         return status;
 
     int migrated = 0;

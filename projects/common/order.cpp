@@ -1,5 +1,7 @@
 #include "order_p.h"
 
+#include "conversions.h"
+
 #include <vector>
 
 namespace projects {
@@ -32,6 +34,16 @@ int decimal(const QString& key, int position, int size, bool* ok)
 }
 
 } // namespace
+
+QStringList sortedIdentifiers(const QSet<QUuid>& ids)
+{
+    QStringList result;
+    result.reserve(ids.size());
+    for (const QUuid& id : ids)
+        result.append(uuidToString(id));
+    std::sort(result.begin(), result.end());
+    return result;
+}
 
 DatapointKeyRank datapointKeyRank(const QString& key)
 {

@@ -10,8 +10,10 @@
 
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QUuid>
 #include <QVarLengthArray>
 
 #include <algorithm>
@@ -33,6 +35,9 @@ template <typename V> QStringList sortedKeys(const QHash<QString, V>& table)
     std::sort(keys.begin(), keys.end());
     return keys;
 }
+
+/// Returns the identifier texts (uuidToString()) of @p ids in ascending order.
+PROJECTS_EXPORT QStringList sortedIdentifiers(const QSet<QUuid>& ids);
 
 /**
  * @brief Where a datapoint key sorts, computed once per key.

@@ -93,15 +93,6 @@ QJsonArray pairs(const QHash<int, int>& table)
     return result;
 }
 
-QJsonArray identifiers(const QSet<QUuid>& set)
-{
-    QStringList texts;
-    for (const QUuid& id : set)
-        texts.append(uuidToString(id));
-    std::sort(texts.begin(), texts.end());
-    return QJsonArray::fromStringList(texts);
-}
-
 // Gives the second and later uses of a key the suffixes "#2", "#3", ..., so that objects
 // with the same identifier are matched in document order instead of hiding each other.
 class UniqueKeys
@@ -247,7 +238,8 @@ Record sceneRecord(const Scene& scene)
                     {QStringLiteral("favorite"), scene.favorite()},
                     {QStringLiteral("global"), scene.isGlobal()},
                     {QStringLiteral("runOnVacation"), scene.runOnVacation()},
-                    {QStringLiteral("triggers"), identifiers(scene.triggers())},
+                    {QStringLiteral("triggers"),
+                     QJsonArray::fromStringList(sortedIdentifiers(scene.triggers()))},
                     {QStringLiteral("timerTrigger"), scene.timerTrigger()},
                     {QStringLiteral("triggeredByPanic"), scene.triggeredByPanic()},
                     {QStringLiteral("triggeredByCentralOff"), scene.triggeredByCentralOff()}},
@@ -314,7 +306,8 @@ QList<Record> recordsOf(const Project& project)
     for (const Actuator& actuator : project.actuators())
         result.append(actuatorRecord(actuator));
     for (const Group& group : project.groups()) {
-        QJsonArray registered = identifiers(group.registeredFunctions());
+        QJsonArray registered =
+            QJsonArray::fromStringList(sortedIdentifiers(group.registeredFunctions()));
         result.append({QStringLiteral("group"),
                        uuidToString(group.id()),
                        group.name(),
