@@ -7,6 +7,7 @@
 #include <projects/project.h>
 #include <projects/projectmerge.h>
 #include <projects/common/conversions.h>
+#include <projects/common/order_p.h>
 
 #include <QCommandLineParser>
 #include <QJsonArray>
@@ -35,11 +36,7 @@ QJsonArray sortedArray(const QSet<T>& set)
 
 QJsonArray sortedArray(const QSet<QUuid>& set)
 {
-    QStringList texts;
-    for (const QUuid& id : set)
-        texts.append(uuidToString(id));
-    std::sort(texts.begin(), texts.end());
-    return QJsonArray::fromStringList(texts);
+    return QJsonArray::fromStringList(sortedIdentifiers(set));
 }
 
 // The command's description, options and arguments.
