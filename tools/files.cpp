@@ -210,6 +210,18 @@ int readProject(const QString& path, qint64 limit, projects::Project* project,
     return Success;
 }
 
+int parseAndLoadProject(QCommandLineParser& parser, const QStringList& arguments,
+                        projects::Project* project, OnError onError)
+{
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("The project file, or - for standard input."));
+    const int parsed = parseCommand(parser, arguments, 1, QStringLiteral("one FILE"));
+    if (parsed >= 0)
+        return parsed;
+    const int status = loadProject(parser.positionalArguments().first(), project, parser, onError);
+    return status == Success ? -1 : status;
+}
+
 int loadProject(const QString& path, projects::Project* project,
                 const QCommandLineParser& parser, OnError onError)
 {

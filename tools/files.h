@@ -70,6 +70,12 @@ int reportFindings(const QString& path, const QList<projects::Finding>& findings
 int readProject(const QString& path, qint64 limit, projects::Project* project,
                 Findings* diagnostics, bool standardForm);
 
+/// Adds the one argument FILE, parses @p arguments with @p parser (parseCommand()) and loads
+/// the project file it names into @p project (loadProject()). Returns -1 when the command
+/// is to go on, or the exit status to end it with.
+int parseAndLoadProject(QCommandLineParser& parser, const QStringList& arguments,
+                        projects::Project* project, OnError onError);
+
 /// Reads, parses and validates the project file @p path for a command parsed by @p parser,
 /// printing the findings as reportFindings() does; returns an exit status (Success on
 /// success).

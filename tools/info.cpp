@@ -543,14 +543,9 @@ int info(const QStringList& arguments)
                        "sensors."));
     parser.addHelpOption();
     parser.addOption({QStringLiteral("json"), QStringLiteral("Print one JSON document.")});
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("The project file, or - for standard input."));
-    const int parsed = parseCommand(parser, arguments, 1, QStringLiteral("one FILE"));
-    if (parsed >= 0)
-        return parsed;
     Project project;
-    const int status = loadProject(parser.positionalArguments().first(), &project, parser, GoOn);
-    if (status != Success)
+    const int status = parseAndLoadProject(parser, arguments, &project, GoOn);
+    if (status >= 0)
         return status;
     if (parser.isSet(QStringLiteral("json"))) {
         JsonPrinter printer;

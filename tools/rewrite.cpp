@@ -27,14 +27,9 @@ int rewrite(const QStringList& arguments)
                                      "switch times and the vacation flag.")});
     addFormOption(parser);
     addForceOption(parser);
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("The project file, or - for standard input."));
-    const int parsed = parseCommand(parser, arguments, 1, QStringLiteral("one FILE"));
-    if (parsed >= 0)
-        return parsed;
     Project project;
-    const int status = loadProject(parser.positionalArguments().first(), &project, parser, Refuse);
-    if (status != Success)
+    const int status = parseAndLoadProject(parser, arguments, &project, Refuse);
+    if (status >= 0)
         return status;
 
     return writeProject(parser.value(QStringLiteral("output")), project, parser,
