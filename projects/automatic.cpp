@@ -1,6 +1,7 @@
 #include "automatic.h"
 
 #include "common/schedules_p.h"
+#include "common/texts_p.h"
 #include "common/namespaces.h"
 
 #include <QSet>
@@ -70,8 +71,7 @@ void Automatic::beginSerialize(QXmlStreamWriter* writer) const
 {
     writer->writeStartElement(ns::Profile, QStringLiteral("automatic"));
     writer->writeAttribute(QStringLiteral("id"), d->id);
-    writer->writeAttribute(QStringLiteral("runOnVacation"),
-                           d->runOnVacation ? QStringLiteral("yes") : QStringLiteral("no"));
+    writer->writeAttribute(QStringLiteral("runOnVacation"), yesNoText(d->runOnVacation));
 }
 
 void Automatic::endSerialize(QXmlStreamWriter* writer) const

@@ -1,5 +1,6 @@
 #include "floor.h"
 
+#include "common/jsonlists_p.h"
 #include "common/schedules_p.h"
 #include "common/valuetext_p.h"
 #include "deletableitems.h"
@@ -7,7 +8,6 @@
 #include "common/conversions.h"
 
 #include <QHash>
-#include <QJsonArray>
 #include <QJsonObject>
 #include <QSharedData>
 #include <QXmlStreamWriter>
@@ -44,17 +44,7 @@ Floor::Floor(const QJsonObject& object)
         return;
     if (object.contains(QLatin1String("name")))
         d->name = validText(object.value(QLatin1String("name")).toString());
-    const QJsonValue rooms = object.value(QLatin1String("rooms"));
-    if (rooms.isArray()) {
-        const QJsonArray entries = rooms.toArray();
-        for (const QJsonValue& entry : entries) {
-            if (!entry.isObject())
-                continue;
-            const Room room(entry.toObject());
-            if (room.isValid())
-                d->rooms.append(room);
-        }
-    }
+    d->rooms = validFromJsonArray<Room>(object, QLatin1String("rooms"));
 }
 
 Floor::Floor(const Floor& other) = default;

@@ -1,6 +1,8 @@
 #include "function.h"
 
 #include "common/schedules_p.h"
+#include "common/jsonlists_p.h"
+#include "common/texts_p.h"
 #include "common/valuetext_p.h"
 #include "deletableitems.h"
 #include "group.h"
@@ -10,9 +12,7 @@
 #include "common/namespaces.h"
 
 #include <QDebug>
-#include <QJsonArray>
 #include <QJsonObject>
-#include <QMetaEnum>
 #include <QSet>
 #include <QSharedData>
 #include <QXmlStreamWriter>
@@ -78,17 +78,7 @@ Function::Function(const QJsonObject& object)
         if (offIcon != iconObject.constEnd())
             d->offIcon = validText(offIcon.value().toString());
     }
-    const QJsonValue switchTimes = object.value(QLatin1String("switchtimes"));
-    if (switchTimes.isArray()) {
-        const QJsonArray entries = switchTimes.toArray();
-        for (const QJsonValue& entry : entries) {
-            if (!entry.isObject())
-                continue;
-            const SwitchTime switchTime(entry.toObject());
-            if (switchTime.isValid())
-                d->switchTimes.append(switchTime);
-        }
-    }
+    d->switchTimes = validFromJsonArray<SwitchTime>(object, QLatin1String("switchtimes"));
 }
 
 Function::Function(const Function& other) = default;
@@ -166,14 +156,12 @@ void Function::beginSerialize(QXmlStreamWriter* writer, const QString& fallbackN
     writer->writeStartElement(QStringLiteral("function"));
     writer->writeAttribute(QStringLiteral("id"), uuidToString(d->id));
     // A type read from a file may be a value without key; it is written back empty.
-    writer->writeAttribute(QStringLiteral("type"),
-                           QLatin1String(QMetaEnum::fromType<FunctionType>().valueToKey(d->type)));
+    writer->writeAttribute(QStringLiteral("type"), enumKey<FunctionType>(d->type));
     const QString name = d->name.isEmpty() ? fallbackName : d->name;
     if (!name.isEmpty())
         writer->writeAttribute(QStringLiteral("name"), name);
     if (withVacation)
-        writer->writeAttribute(QStringLiteral("runOnVacation"),
-                               d->runOnVacation ? QStringLiteral("true") : QStringLiteral("false"));
+        writer->writeAttribute(QStringLiteral("runOnVacation"), trueFalseText(d->runOnVacation));
     if (!d->onIcon.isEmpty())
         writer->writeAttribute(ns::Profile, QStringLiteral("onIcon"), d->onIcon);
     if (!d->offIcon.isEmpty())

@@ -2,9 +2,8 @@
 
 #include "common/conversions.h"
 #include "common/namespaces.h"
+#include "common/texts_p.h"
 
-#include <QLatin1String>
-#include <QMetaEnum>
 #include <QSharedData>
 #include <QXmlStreamWriter>
 
@@ -88,21 +87,16 @@ Link::OsName Link::getCurrentOSName()
 
 void Link::serialize(QXmlStreamWriter* writer) const
 {
-    // A value outside the enumeration has no key; QLatin1String of null is the empty text.
-    const char* typeKey = QMetaEnum::fromType<LinkType>().valueToKey(d->type);
-    const char* osKey = QMetaEnum::fromType<OsName>().valueToKey(d->osName);
-
     // Unlike a scene's, every attribute of a link is unqualified.
     writer->writeStartElement(ns::Profile, QStringLiteral("link"));
     writer->writeAttribute(QStringLiteral("id"), uuidToString(id()));
     writer->writeAttribute(QStringLiteral("name"), name());
     writer->writeAttribute(QStringLiteral("icon"), icon());
-    writer->writeAttribute(QStringLiteral("type"), QLatin1String(typeKey));
+    writer->writeAttribute(QStringLiteral("type"), enumKey<LinkType>(d->type));
     writer->writeAttribute(QStringLiteral("url"), d->url);
     writer->writeAttribute(QStringLiteral("app-name"), d->appName);
-    writer->writeAttribute(QStringLiteral("favorite"),
-                           favorite() ? QStringLiteral("yes") : QStringLiteral("no"));
-    writer->writeAttribute(QStringLiteral("os"), QLatin1String(osKey));
+    writer->writeAttribute(QStringLiteral("favorite"), yesNoText(favorite()));
+    writer->writeAttribute(QStringLiteral("os"), enumKey<OsName>(d->osName));
     writer->writeEndElement();
 }
 

@@ -9,6 +9,7 @@
 #include "scenetrigger.h"
 #include "common/conversions.h"
 #include "common/namespaces.h"
+#include "common/texts_p.h"
 
 #include <QSharedData>
 #include <QXmlStreamWriter>
@@ -121,8 +122,7 @@ void Project::beginSerialize(QXmlStreamWriter* writer, bool withVacation) const
     writer->writeAttribute(QStringLiteral("installer"), d->installer);
     if (withVacation) {
         writer->writeAttribute(QStringLiteral("vacationActivated"),
-                               d->vacationActivated ? QStringLiteral("true")
-                                                    : QStringLiteral("false"));
+                               trueFalseText(d->vacationActivated));
     }
     writer->writeAttribute(ns::Profile, QStringLiteral("md5"), d->md5);
     writer->writeAttribute(ns::Profile, QStringLiteral("creationVersion"), d->creationVersion);

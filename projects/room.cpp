@@ -1,5 +1,6 @@
 #include "room.h"
 
+#include "common/jsonlists_p.h"
 #include "common/schedules_p.h"
 #include "common/valuetext_p.h"
 #include "deletableitems.h"
@@ -8,7 +9,6 @@
 #include "common/namespaces.h"
 
 #include <QHash>
-#include <QJsonArray>
 #include <QJsonObject>
 #include <QSharedData>
 #include <QXmlStreamWriter>
@@ -80,17 +80,7 @@ Room::Room(const QJsonObject& object)
     d->profileIcon = d->icon;
     d->color = d->profileColor;
 
-    const QJsonValue functions = object.value(QLatin1String("functions"));
-    if (functions.isArray()) {
-        const QJsonArray entries = functions.toArray();
-        for (const QJsonValue& entry : entries) {
-            if (!entry.isObject())
-                continue;
-            const Function function(entry.toObject());
-            if (function.isValid())
-                d->functions.append(function);
-        }
-    }
+    d->functions = validFromJsonArray<Function>(object, QLatin1String("functions"));
 }
 
 Room::Room(const Room& other) = default;

@@ -4,6 +4,8 @@
 #include "switchtime.h"
 #include "common/conversions.h"
 #include "common/namespaces.h"
+#include "common/jsonlists_p.h"
+#include "common/texts_p.h"
 #include "common/valuetext_p.h"
 
 #include <QJsonObject>
@@ -35,11 +37,6 @@ public:
 };
 
 namespace {
-
-QString yesNo(bool value)
-{
-    return value ? QStringLiteral("yes") : QStringLiteral("no");
-}
 
 // The configuration source sends most action values as text; percentages are turned
 // into the byte scale of the bus.
@@ -193,12 +190,12 @@ void Scene::beginSerialize(QXmlStreamWriter* writer, bool withVacation) const
     if (d->color.isValid())
         writer->writeAttribute(QStringLiteral("color"), d->color.name());
     // Unlike the other attributes, the favourite and global flags are profile data.
-    writer->writeAttribute(ns::Profile, QStringLiteral("favorite"), yesNo(favorite()));
-    writer->writeAttribute(ns::Profile, QStringLiteral("global"), yesNo(d->global));
+    writer->writeAttribute(ns::Profile, QStringLiteral("favorite"), yesNoText(favorite()));
+    writer->writeAttribute(ns::Profile, QStringLiteral("global"), yesNoText(d->global));
     if (!withVacation)
         return;
 
-    writer->writeAttribute(QStringLiteral("runOnVacation"), yesNo(d->runOnVacation));
+    writer->writeAttribute(QStringLiteral("runOnVacation"), yesNoText(d->runOnVacation));
     for (const SwitchTime& switchTime : d->switchTimes) {
         switchTime.beginSerialize(writer);
         switchTime.endSerialize(writer);
@@ -247,17 +244,7 @@ QList<Scene> Scene::fromJson(const QJsonArray& scenes,
             }
         }
 
-        const QJsonValue switchTimes = object.value(QStringLiteral("switchtimes"));
-        if (switchTimes.isArray()) {
-            const QJsonArray switchTimeList = switchTimes.toArray();
-            for (const QJsonValue& switchTimeElement : switchTimeList) {
-                if (!switchTimeElement.isObject())
-                    continue;
-                const SwitchTime switchTime(switchTimeElement.toObject());
-                if (switchTime.isValid())
-                    scene.switchTimes().append(switchTime);
-            }
-        }
+        scene.switchTimes() = validFromJsonArray<SwitchTime>(object, QLatin1String("switchtimes"));
         result.append(scene);
     }
     return result;
