@@ -1,13 +1,12 @@
 #include "floor.h"
 
 #include "common/jsonlists_p.h"
-#include "common/schedules_p.h"
+#include "common/matching_p.h"
 #include "common/valuetext_p.h"
 #include "deletableitems.h"
 #include "room.h"
 #include "common/conversions.h"
 
-#include <QHash>
 #include <QJsonObject>
 #include <QSharedData>
 #include <QXmlStreamWriter>
@@ -74,75 +73,25 @@ void Floor::endSerialize(QXmlStreamWriter* writer) const
 
 DeletableItems Floor::gc() const
 {
-    DeletableItems items;
-    for (const Room& room : qAsConst(d->rooms))
-        items.append(room.gc());
-    return items;
+    return gcOf(d->rooms);
 }
 
 bool Floor::mergeAdminSettings(const Floor& other)
 {
-    const QHash<QUuid, int> own = firstIndexes(d->rooms);
-    bool changed = false;
-    for (const Room& otherRoom : qAsConst(other.d->rooms)) {
-        const int index = own.value(otherRoom.id(), -1);
-        if (index < 0)
-            continue;
-        Room room = d->rooms.at(index);
-        if (room.mergeAdminSettings(otherRoom))
-            changed = true;
-    }
-    return changed;
+    return mergeMatches(d->rooms, other.d->rooms, [](Room& room, const Room& theirs) {
+        return room.mergeAdminSettings(theirs);
+    });
 }
 
 DeletableItems Floor::mergeProfile(const Floor& other, bool keepOwnValues, bool adoptStructure)
 {
-    DeletableItems result;
-    if (adoptStructure) {
-        const QHash<QUuid, int> theirs = firstIndexes(other.d->rooms);
-        QList<Room> kept;
-        for (const Room& room : qAsConst(d->rooms)) {
-            if (theirs.contains(room.id()))
-                kept.append(room);
-        }
-        d->rooms = kept;
-        if (d->rooms.isEmpty()) {
-            d->rooms = other.d->rooms;
-        } else {
-            const QHash<QUuid, int> own = firstIndexes(d->rooms);
-            QList<Room> added;
-            for (const Room& otherRoom : qAsConst(other.d->rooms)) {
-                const int index = own.value(otherRoom.id(), -1);
-                if (index < 0) {
-                    added.append(otherRoom);
-                    continue;
-                }
-                // The structure is adopted, so what the rooms would delete is not asked
-                // for.
-                Room room = d->rooms.at(index);
-                room.mergeProfile(otherRoom, keepOwnValues, true);
-            }
-            d->rooms.append(added);
-        }
-    } else {
-        const QHash<QUuid, int> theirs = firstIndexes(other.d->rooms);
-        for (Room room : qAsConst(d->rooms)) {
-            const int index = theirs.value(room.id(), -1);
-            if (index >= 0)
-                result.append(room.mergeProfile(other.d->rooms.at(index), keepOwnValues, false));
-        }
-    }
-
-    if (keepOwnValues && !adoptStructure) {
-        // Rooms that only the other side has will not exist here; their timers go.
-        const QHash<QUuid, int> own = firstIndexes(d->rooms);
-        for (const Room& otherRoom : qAsConst(other.d->rooms)) {
-            if (!own.contains(otherRoom.id()))
-                result.append(otherRoom.gc());
-        }
-        return result;
-    }
-    d->name = other.d->name;
+    const DeletableItems result =
+        mergeChildren(d->rooms, other.d->rooms, keepOwnValues, adoptStructure,
+                      [](Room& room, const Room& theirs, bool keep, bool adopt) {
+                          return room.mergeProfile(theirs, keep, adopt);
+                      });
+    if (!keepOwnValues || adoptStructure)
+        d->name = other.d->name;
     return result;
 }
 

@@ -1,14 +1,13 @@
 #include "room.h"
 
 #include "common/jsonlists_p.h"
-#include "common/schedules_p.h"
+#include "common/matching_p.h"
 #include "common/valuetext_p.h"
 #include "deletableitems.h"
 #include "function.h"
 #include "common/conversions.h"
 #include "common/namespaces.h"
 
-#include <QHash>
 #include <QJsonObject>
 #include <QSharedData>
 #include <QXmlStreamWriter>
@@ -165,72 +164,28 @@ void Room::endSerialize(QXmlStreamWriter* writer) const
 
 DeletableItems Room::gc() const
 {
-    DeletableItems items;
-    for (const Function& function : qAsConst(d->functions))
-        items.append(function.gc());
-    return items;
+    return gcOf(d->functions);
 }
 
 bool Room::mergeAdminSettings(const Room& other)
 {
-    const QHash<QUuid, int> own = firstIndexes(d->functions);
-    bool changed = false;
-    for (const Function& otherFunction : qAsConst(other.d->functions)) {
-        const int index = own.value(otherFunction.id(), -1);
-        if (index < 0)
-            continue;
-        Function function = d->functions.at(index);
-        if (function.mergeAdminSettings(otherFunction, false))
-            changed = true;
-    }
-    return changed;
+    return mergeMatches(d->functions, other.d->functions,
+                        [](Function& function, const Function& theirs) {
+                            return function.mergeAdminSettings(theirs, false);
+                        });
 }
 
 DeletableItems Room::mergeProfile(const Room& other, bool keepOwnValues, bool adoptStructure)
 {
-    DeletableItems result;
-    if (adoptStructure) {
-        const QHash<QUuid, int> theirs = firstIndexes(other.d->functions);
-        QList<Function> kept;
-        for (const Function& function : qAsConst(d->functions)) {
-            if (theirs.contains(function.id()))
-                kept.append(function);
-        }
-        d->functions = kept;
-        if (d->functions.isEmpty()) {
-            d->functions = other.d->functions;
-        } else {
-            const QHash<QUuid, int> own = firstIndexes(d->functions);
-            QList<Function> added;
-            for (const Function& otherFunction : qAsConst(other.d->functions)) {
-                const int index = own.value(otherFunction.id(), -1);
-                if (index < 0) {
-                    added.append(otherFunction);
-                    continue;
-                }
-                Function function = d->functions.at(index);
-                function.mergeProfile(otherFunction, keepOwnValues, true);
-            }
-            d->functions.append(added);
-        }
-    } else {
-        const QHash<QUuid, int> theirs = firstIndexes(other.d->functions);
-        for (Function function : qAsConst(d->functions)) {
-            const int index = theirs.value(function.id(), -1);
-            if (index >= 0)
-                function.mergeProfile(other.d->functions.at(index), keepOwnValues, false);
-        }
-    }
-
-    if (keepOwnValues && !adoptStructure) {
-        // Functions that only the other side has will not exist here; their timers go.
-        const QHash<QUuid, int> own = firstIndexes(d->functions);
-        for (const Function& otherFunction : qAsConst(other.d->functions)) {
-            if (!own.contains(otherFunction.id()))
-                result.append(otherFunction.gc());
-        }
+    const DeletableItems result =
+        mergeChildren(d->functions, other.d->functions, keepOwnValues, adoptStructure,
+                      [](Function& function, const Function& theirs, bool keep, bool adopt) {
+                          // A function's merge leaves nothing to delete on the device.
+                          function.mergeProfile(theirs, keep, adopt);
+                          return DeletableItems();
+                      });
+    if (keepOwnValues && !adoptStructure)
         return result;
-    }
 
     // The values the user sees on the other side become this room's, in both sets.
     const QString name = other.name();
