@@ -1,5 +1,6 @@
 #include "automatic.h"
 
+#include "common/debug_p.h"
 #include "common/schedules_p.h"
 #include "common/texts_p.h"
 #include "common/namespaces.h"
@@ -130,6 +131,15 @@ void Automatic::sync(const Automatic& other, QFlags<Project::SyncHint> flags)
         d->switchTimes = other.d->switchTimes;
         d->runOnVacation = other.d->runOnVacation;
     }
+}
+
+QDebug operator<<(QDebug debug, const Automatic& automatic)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "Automatic(" << automatic.id()
+                    << " runOnVacation=" << automatic.runOnVacation()
+                    << " switchTimes=" << automatic.switchTimes().size() << ')';
+    return debug;
 }
 
 } // namespace projects

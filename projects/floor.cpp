@@ -1,5 +1,6 @@
 #include "floor.h"
 
+#include "common/debug_p.h"
 #include "common/jsonlists_p.h"
 #include "common/matching_p.h"
 #include "common/valuetext_p.h"
@@ -93,6 +94,14 @@ DeletableItems Floor::mergeProfile(const Floor& other, bool keepOwnValues, bool 
     if (!keepOwnValues || adoptStructure)
         d->name = other.d->name;
     return result;
+}
+
+QDebug operator<<(QDebug debug, const Floor& floor)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "Floor(" << DebugId{floor.id()} << ' ' << floor.name()
+                    << " rooms=" << floor.rooms().size() << ')';
+    return debug;
 }
 
 } // namespace projects

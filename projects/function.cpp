@@ -1,5 +1,6 @@
 #include "function.h"
 
+#include "common/debug_p.h"
 #include "common/schedules_p.h"
 #include "common/jsonlists_p.h"
 #include "common/texts_p.h"
@@ -273,6 +274,14 @@ void Function::sync(const Function& other, Project::SyncHints hints)
 DeletableItems Function::gc() const
 {
     return timersOf(d->switchTimes);
+}
+
+QDebug operator<<(QDebug debug, const Function& function)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "Function(" << DebugId{function.id()} << ' ' << function.name() << ' '
+                    << debugKey(function.type()) << ')';
+    return debug;
 }
 
 } // namespace projects

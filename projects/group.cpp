@@ -1,5 +1,6 @@
 #include "group.h"
 
+#include "common/debug_p.h"
 #include "common/jsonlists_p.h"
 #include "common/schedules_p.h"
 #include "common/texts_p.h"
@@ -277,6 +278,20 @@ void Group::sync(const Group& other, Project::SyncHints hints)
 DeletableItems Group::gc() const
 {
     return timersOf(d->switchTimes);
+}
+
+QDebug operator<<(QDebug debug, const Group& group)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "Group(" << DebugId{group.id()} << ' ' << group.name() << ' '
+                    << debugKey(group.type()) << ' ';
+    const int address = group.address();
+    if (address >= 0 && address <= 0xFFFF)
+        debug << qUtf8Printable(groupAddressToText(address));
+    else
+        debug << address;
+    debug << ')';
+    return debug;
 }
 
 } // namespace projects

@@ -1,5 +1,6 @@
 #include "link.h"
 
+#include "common/debug_p.h"
 #include "common/conversions.h"
 #include "common/namespaces.h"
 #include "common/texts_p.h"
@@ -115,6 +116,15 @@ void Link::sync(const Link& other, QFlags<Project::SyncHint> hints)
     d->url = other.d->url;
     d->appName = other.d->appName;
     d->osName = other.d->osName;
+}
+
+QDebug operator<<(QDebug debug, const Link& link)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "Link(" << DebugId{link.id()} << ' ' << link.name() << ' '
+                    << debugKey(link.type()) << ' ' << link.url() << ' ' << debugKey(link.osName())
+                    << ')';
+    return debug;
 }
 
 } // namespace projects

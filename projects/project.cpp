@@ -1,5 +1,6 @@
 #include "project.h"
 
+#include "common/debug_p.h"
 #include "actuator.h"
 #include "automatic.h"
 #include "floor.h"
@@ -134,6 +135,16 @@ void Project::endSerialize(QXmlStreamWriter* writer) const
 {
     writer->writeEndElement();
     writer->writeEndDocument();
+}
+
+QDebug operator<<(QDebug debug, const Project& project)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "Project(" << project.name() << " floors=" << project.floors().size()
+                    << " actuators=" << project.actuators().size()
+                    << " groups=" << project.groups().size()
+                    << " scenes=" << project.scenes().size() << ')';
+    return debug;
 }
 
 } // namespace projects

@@ -1,5 +1,6 @@
 #include "room.h"
 
+#include "common/debug_p.h"
 #include "common/jsonlists_p.h"
 #include "common/matching_p.h"
 #include "common/valuetext_p.h"
@@ -216,6 +217,14 @@ void Room::sync(const Room& other, Project::SyncHints hints)
         d->profileColor = other.d->profileColor;
         d->functions = other.d->functions;
     }
+}
+
+QDebug operator<<(QDebug debug, const Room& room)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "Room(" << DebugId{room.id()} << ' ' << room.name()
+                    << " functions=" << room.functions().size() << ')';
+    return debug;
 }
 
 } // namespace projects

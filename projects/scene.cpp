@@ -1,5 +1,6 @@
 #include "scene.h"
 
+#include "common/debug_p.h"
 #include "snapshot.h"
 #include "switchtime.h"
 #include "common/conversions.h"
@@ -280,6 +281,15 @@ void Scene::sync(const Scene& other, QFlags<Project::SyncHint> hints)
         d->triggers.unite(other.d->triggers);
     else
         d->triggers = other.d->triggers;
+}
+
+QDebug operator<<(QDebug debug, const Scene& scene)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "Scene(" << DebugId{scene.id()} << ' ' << scene.name()
+                    << " snapshots=" << scene.snapshots().size()
+                    << " switchTimes=" << scene.switchTimes().size() << ')';
+    return debug;
 }
 
 } // namespace projects

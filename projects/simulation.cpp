@@ -1,5 +1,6 @@
 #include "simulation.h"
 
+#include "common/debug_p.h"
 #include "common/namespaces.h"
 #include "common/texts_p.h"
 #include "common/timers_p.h"
@@ -407,6 +408,14 @@ bool Simulation::mergeAdminSettings(const Simulation& other, bool force)
     const bool changed = force || !equals(other);
     d = other.d;
     return changed;
+}
+
+QDebug operator<<(QDebug debug, const Simulation& simulation)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "Simulation(" << simulation.id() << ' ' << debugKey(simulation.type())
+                    << " enabled=" << simulation.enabled() << ')';
+    return debug;
 }
 
 } // namespace projects

@@ -1,5 +1,6 @@
 #include "switchtime.h"
 
+#include "common/debug_p.h"
 #include "common/additionalvalues_p.h"
 #include "common/conversions.h"
 #include "common/namespaces.h"
@@ -409,6 +410,16 @@ void SwitchTime::print() const
             .arg(uuidToString(d->id), QString::number(d->value), QString::number(d->days),
                  d->start.toString(Qt::TextDate), QString::number(d->limit ? 1 : 0));
     qDebug().noquote() << text << d->timerIds;
+}
+
+QDebug operator<<(QDebug debug, const SwitchTime& switchTime)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "SwitchTime(" << DebugId{switchTime.id()} << ' '
+                    << debugKey(switchTime.type()) << ' '
+                    << qUtf8Printable(switchTime.start().toString(Qt::TextDate))
+                    << " value=" << switchTime.value() << " days=" << switchTime.days() << ')';
+    return debug;
 }
 
 } // namespace projects
