@@ -1,5 +1,6 @@
 #include "actuator.h"
 
+#include "common/debug_p.h"
 #include "datapoint.h"
 #include "common/conversions.h"
 #include "common/order_p.h"
@@ -81,6 +82,15 @@ void Actuator::serialize(QXmlStreamWriter* writer) const
         writer->writeEndElement();
     });
     writer->writeEndElement();
+}
+
+QDebug operator<<(QDebug debug, const Actuator& actuator)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "Actuator(" << DebugId{actuator.id()} << ' ' << actuator.name()
+                    << " appId=" << actuator.appId()
+                    << " datapoints=" << actuator.datapoints().size() << ')';
+    return debug;
 }
 
 } // namespace projects

@@ -10,6 +10,7 @@
 #include <QVariant>
 
 QT_BEGIN_NAMESPACE
+class QDebug;
 class QXmlStreamWriter;
 QT_END_NAMESPACE
 
@@ -86,6 +87,12 @@ private:
     class Private;
     DataPointer<Private> d;
 };
+
+/**
+ * @brief Prints @p actuator for debugging, as Qt's value classes print themselves: the class
+ * name and, in parentheses, its identifier text, name, application id and number of datapoints.
+ */
+PROJECTS_EXPORT QDebug operator<<(QDebug debug, const Actuator& actuator);
 
 } // namespace projects
 

@@ -1,6 +1,8 @@
 #include "automatic.h"
 
+#include "common/debug_p.h"
 #include "common/schedules_p.h"
+#include "common/texts_p.h"
 #include "common/namespaces.h"
 
 #include <QSet>
@@ -70,8 +72,7 @@ void Automatic::beginSerialize(QXmlStreamWriter* writer) const
 {
     writer->writeStartElement(ns::Profile, QStringLiteral("automatic"));
     writer->writeAttribute(QStringLiteral("id"), d->id);
-    writer->writeAttribute(QStringLiteral("runOnVacation"),
-                           d->runOnVacation ? QStringLiteral("yes") : QStringLiteral("no"));
+    writer->writeAttribute(QStringLiteral("runOnVacation"), yesNoText(d->runOnVacation));
 }
 
 void Automatic::endSerialize(QXmlStreamWriter* writer) const
@@ -130,6 +131,15 @@ void Automatic::sync(const Automatic& other, QFlags<Project::SyncHint> flags)
         d->switchTimes = other.d->switchTimes;
         d->runOnVacation = other.d->runOnVacation;
     }
+}
+
+QDebug operator<<(QDebug debug, const Automatic& automatic)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "Automatic(" << automatic.id()
+                    << " runOnVacation=" << automatic.runOnVacation()
+                    << " switchTimes=" << automatic.switchTimes().size() << ')';
+    return debug;
 }
 
 } // namespace projects

@@ -12,6 +12,7 @@
 #include <QUuid>
 
 QT_BEGIN_NAMESPACE
+class QDebug;
 class QXmlStreamWriter;
 QT_END_NAMESPACE
 
@@ -101,6 +102,12 @@ private:
     class Private;
     DataPointer<Private> d;
 };
+
+/**
+ * @brief Prints @p automatic for debugging, as Qt's value classes print themselves: the class
+ * name and, in parentheses, its identifier, runOnVacation() and number of switch times.
+ */
+PROJECTS_EXPORT QDebug operator<<(QDebug debug, const Automatic& automatic);
 
 } // namespace projects
 

@@ -1,5 +1,6 @@
 #include "datapoint.h"
 
+#include "common/debug_p.h"
 #include "common/conversions.h"
 
 #include <QSharedData>
@@ -37,5 +38,13 @@ QUuid Datapoint::id() const { return d->id; }
 QString Datapoint::role() const { return d->role; }
 int Datapoint::address() const { return d->address; }
 QString Datapoint::groupAddress() const { return groupAddressToText(d->address); }
+
+QDebug operator<<(QDebug debug, const Datapoint& datapoint)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "Datapoint(" << DebugId{datapoint.id()} << ' ' << datapoint.role() << ' '
+                    << qUtf8Printable(datapoint.groupAddress()) << ')';
+    return debug;
+}
 
 } // namespace projects

@@ -7,6 +7,10 @@
 #include <QString>
 #include <QUuid>
 
+QT_BEGIN_NAMESPACE
+class QDebug;
+QT_END_NAMESPACE
+
 namespace projects {
 
 /**
@@ -53,6 +57,12 @@ private:
     class Private;
     DataPointer<Private> d;
 };
+
+/**
+ * @brief Prints @p datapoint for debugging, as Qt's value classes print themselves: the class
+ * name and, in parentheses, its identifier text, role and group address text.
+ */
+PROJECTS_EXPORT QDebug operator<<(QDebug debug, const Datapoint& datapoint);
 
 } // namespace projects
 

@@ -1,5 +1,6 @@
 #include "favorite.h"
 
+#include "common/debug_p.h"
 #include <QSharedData>
 
 namespace projects {
@@ -71,6 +72,14 @@ void Favorite::setFavorite(bool favorite)
 void Favorite::detachFavorite()
 {
     d.detach();
+}
+
+QDebug operator<<(QDebug debug, const Favorite& favorite)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "Favorite(" << DebugId{favorite.id()} << ' ' << favorite.name()
+                    << " favorite=" << favorite.favorite() << ')';
+    return debug;
 }
 
 } // namespace projects

@@ -7,6 +7,10 @@
 #include <QString>
 #include <QUuid>
 
+QT_BEGIN_NAMESPACE
+class QDebug;
+QT_END_NAMESPACE
+
 namespace projects {
 
 /**
@@ -59,6 +63,12 @@ private:
     class Private;
     DataPointer<Private> d;
 };
+
+/**
+ * @brief Prints @p favorite for debugging, as Qt's value classes print themselves: the class
+ * name and, in parentheses, its identifier text, name and favourite flag.
+ */
+PROJECTS_EXPORT QDebug operator<<(QDebug debug, const Favorite& favorite);
 
 } // namespace projects
 

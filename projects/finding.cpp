@@ -1,5 +1,7 @@
 #include "finding.h"
 
+#include "common/debug_p.h"
+
 #include <QList>
 #include <QSharedData>
 
@@ -95,6 +97,15 @@ bool Finding::hasError(const QList<Finding>& findings)
 {
     return std::any_of(findings.cbegin(), findings.cend(),
                        [](const Finding& finding) { return finding.severity() == Error; });
+}
+
+QDebug operator<<(QDebug debug, const Finding& finding)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "Finding(" << debugKey(finding.severity()) << ' ' << debugKey(finding.kind())
+                    << ' ' << finding.location() << " line=" << finding.line() << ' '
+                    << finding.text() << ')';
+    return debug;
 }
 
 } // namespace projects

@@ -8,6 +8,10 @@
 #include <QSharedDataPointer>
 #include <QString>
 
+QT_BEGIN_NAMESPACE
+class QDebug;
+QT_END_NAMESPACE
+
 namespace projects {
 
 /**
@@ -116,6 +120,12 @@ private:
     class Private;
     QSharedDataPointer<Private> d;
 };
+
+/**
+ * @brief Prints @p finding for debugging, as Qt's value classes print themselves: the class
+ * name and, in parentheses, its severity and kind keys, location, line and text.
+ */
+PROJECTS_EXPORT QDebug operator<<(QDebug debug, const Finding& finding);
 
 } // namespace projects
 

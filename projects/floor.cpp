@@ -1,13 +1,13 @@
 #include "floor.h"
 
-#include "common/schedules_p.h"
+#include "common/debug_p.h"
+#include "common/jsonlists_p.h"
+#include "common/matching_p.h"
 #include "common/valuetext_p.h"
 #include "deletableitems.h"
 #include "room.h"
 #include "common/conversions.h"
 
-#include <QHash>
-#include <QJsonArray>
 #include <QJsonObject>
 #include <QSharedData>
 #include <QXmlStreamWriter>
@@ -44,17 +44,7 @@ Floor::Floor(const QJsonObject& object)
         return;
     if (object.contains(QLatin1String("name")))
         d->name = validText(object.value(QLatin1String("name")).toString());
-    const QJsonValue rooms = object.value(QLatin1String("rooms"));
-    if (rooms.isArray()) {
-        const QJsonArray entries = rooms.toArray();
-        for (const QJsonValue& entry : entries) {
-            if (!entry.isObject())
-                continue;
-            const Room room(entry.toObject());
-            if (room.isValid())
-                d->rooms.append(room);
-        }
-    }
+    d->rooms = validFromJsonArray<Room>(object, QLatin1String("rooms"));
 }
 
 Floor::Floor(const Floor& other) = default;
@@ -84,76 +74,34 @@ void Floor::endSerialize(QXmlStreamWriter* writer) const
 
 DeletableItems Floor::gc() const
 {
-    DeletableItems items;
-    for (const Room& room : qAsConst(d->rooms))
-        items.append(room.gc());
-    return items;
+    return gcOf(d->rooms);
 }
 
 bool Floor::mergeAdminSettings(const Floor& other)
 {
-    const QHash<QUuid, int> own = firstIndexes(d->rooms);
-    bool changed = false;
-    for (const Room& otherRoom : qAsConst(other.d->rooms)) {
-        const int index = own.value(otherRoom.id(), -1);
-        if (index < 0)
-            continue;
-        Room room = d->rooms.at(index);
-        if (room.mergeAdminSettings(otherRoom))
-            changed = true;
-    }
-    return changed;
+    return mergeMatches(d->rooms, other.d->rooms, [](Room& room, const Room& theirs) {
+        return room.mergeAdminSettings(theirs);
+    });
 }
 
 DeletableItems Floor::mergeProfile(const Floor& other, bool keepOwnValues, bool adoptStructure)
 {
-    DeletableItems result;
-    if (adoptStructure) {
-        const QHash<QUuid, int> theirs = firstIndexes(other.d->rooms);
-        QList<Room> kept;
-        for (const Room& room : qAsConst(d->rooms)) {
-            if (theirs.contains(room.id()))
-                kept.append(room);
-        }
-        d->rooms = kept;
-        if (d->rooms.isEmpty()) {
-            d->rooms = other.d->rooms;
-        } else {
-            const QHash<QUuid, int> own = firstIndexes(d->rooms);
-            QList<Room> added;
-            for (const Room& otherRoom : qAsConst(other.d->rooms)) {
-                const int index = own.value(otherRoom.id(), -1);
-                if (index < 0) {
-                    added.append(otherRoom);
-                    continue;
-                }
-                // The structure is adopted, so what the rooms would delete is not asked
-                // for.
-                Room room = d->rooms.at(index);
-                room.mergeProfile(otherRoom, keepOwnValues, true);
-            }
-            d->rooms.append(added);
-        }
-    } else {
-        const QHash<QUuid, int> theirs = firstIndexes(other.d->rooms);
-        for (Room room : qAsConst(d->rooms)) {
-            const int index = theirs.value(room.id(), -1);
-            if (index >= 0)
-                result.append(room.mergeProfile(other.d->rooms.at(index), keepOwnValues, false));
-        }
-    }
-
-    if (keepOwnValues && !adoptStructure) {
-        // Rooms that only the other side has will not exist here; their timers go.
-        const QHash<QUuid, int> own = firstIndexes(d->rooms);
-        for (const Room& otherRoom : qAsConst(other.d->rooms)) {
-            if (!own.contains(otherRoom.id()))
-                result.append(otherRoom.gc());
-        }
-        return result;
-    }
-    d->name = other.d->name;
+    const DeletableItems result =
+        mergeChildren(d->rooms, other.d->rooms, keepOwnValues, adoptStructure,
+                      [](Room& room, const Room& theirs, bool keep, bool adopt) {
+                          return room.mergeProfile(theirs, keep, adopt);
+                      });
+    if (!keepOwnValues || adoptStructure)
+        d->name = other.d->name;
     return result;
+}
+
+QDebug operator<<(QDebug debug, const Floor& floor)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "Floor(" << DebugId{floor.id()} << ' ' << floor.name()
+                    << " rooms=" << floor.rooms().size() << ')';
+    return debug;
 }
 
 } // namespace projects

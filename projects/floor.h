@@ -9,6 +9,7 @@
 #include <QUuid>
 
 QT_BEGIN_NAMESPACE
+class QDebug;
 class QJsonObject;
 class QXmlStreamWriter;
 QT_END_NAMESPACE
@@ -108,6 +109,12 @@ private:
     class Private;
     DataPointer<Private> d;
 };
+
+/**
+ * @brief Prints @p floor for debugging, as Qt's value classes print themselves: the class
+ * name and, in parentheses, its identifier text, name and number of rooms.
+ */
+PROJECTS_EXPORT QDebug operator<<(QDebug debug, const Floor& floor);
 
 } // namespace projects
 

@@ -1,6 +1,9 @@
 #include "function.h"
 
+#include "common/debug_p.h"
 #include "common/schedules_p.h"
+#include "common/jsonlists_p.h"
+#include "common/texts_p.h"
 #include "common/valuetext_p.h"
 #include "deletableitems.h"
 #include "group.h"
@@ -11,9 +14,7 @@
 #include "common/namespaces.h"
 
 #include <QDebug>
-#include <QJsonArray>
 #include <QJsonObject>
-#include <QMetaEnum>
 #include <QSet>
 #include <QSharedData>
 #include <QXmlStreamWriter>
@@ -79,17 +80,7 @@ Function::Function(const QJsonObject& object)
         if (offIcon != iconObject.constEnd())
             d->offIcon = validText(offIcon.value().toString());
     }
-    const QJsonValue switchTimes = object.value(QLatin1String("switchtimes"));
-    if (switchTimes.isArray()) {
-        const QJsonArray entries = switchTimes.toArray();
-        for (const QJsonValue& entry : entries) {
-            if (!entry.isObject())
-                continue;
-            const SwitchTime switchTime(entry.toObject());
-            if (switchTime.isValid())
-                d->switchTimes.append(switchTime);
-        }
-    }
+    d->switchTimes = validFromJsonArray<SwitchTime>(object, QLatin1String("switchtimes"));
 }
 
 Function::Function(const Function& other) = default;
@@ -167,14 +158,12 @@ void Function::beginSerialize(QXmlStreamWriter* writer, const QString& fallbackN
     writer->writeStartElement(QStringLiteral("function"));
     writer->writeAttribute(QStringLiteral("id"), uuidToString(d->id));
     // A type read from a file may be a value without key; it is written back empty.
-    writer->writeAttribute(QStringLiteral("type"),
-                           QLatin1String(QMetaEnum::fromType<FunctionType>().valueToKey(d->type)));
+    writer->writeAttribute(QStringLiteral("type"), enumKey<FunctionType>(d->type));
     const QString name = d->name.isEmpty() ? fallbackName : d->name;
     if (!name.isEmpty())
         writer->writeAttribute(QStringLiteral("name"), name);
     if (withVacation)
-        writer->writeAttribute(QStringLiteral("runOnVacation"),
-                               d->runOnVacation ? QStringLiteral("true") : QStringLiteral("false"));
+        writer->writeAttribute(QStringLiteral("runOnVacation"), trueFalseText(d->runOnVacation));
     if (!d->onIcon.isEmpty())
         writer->writeAttribute(ns::Profile, QStringLiteral("onIcon"), d->onIcon);
     if (!d->offIcon.isEmpty())
@@ -286,6 +275,14 @@ void Function::sync(const Function& other, Project::SyncHints hints)
 DeletableItems Function::gc() const
 {
     return timersOf(d->switchTimes);
+}
+
+QDebug operator<<(QDebug debug, const Function& function)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "Function(" << DebugId{function.id()} << ' ' << function.name() << ' '
+                    << debugKey(function.type()) << ')';
+    return debug;
 }
 
 } // namespace projects

@@ -12,6 +12,7 @@
 #include <QUuid>
 
 QT_BEGIN_NAMESPACE
+class QDebug;
 class QJsonObject;
 class QXmlStreamWriter;
 QT_END_NAMESPACE
@@ -231,6 +232,12 @@ private:
     class Private;
     DataPointer<Private> d;
 };
+
+/**
+ * @brief Prints @p function for debugging, as Qt's value classes print themselves: the class
+ * name and, in parentheses, its identifier text, name and type key.
+ */
+PROJECTS_EXPORT QDebug operator<<(QDebug debug, const Function& function);
 
 } // namespace projects
 

@@ -1,6 +1,9 @@
 #include "group.h"
 
+#include "common/debug_p.h"
+#include "common/jsonlists_p.h"
 #include "common/schedules_p.h"
+#include "common/texts_p.h"
 #include "common/valuetext_p.h"
 #include "deletableitems.h"
 #include "switchtime.h"
@@ -187,8 +190,7 @@ void Group::beginSerialize(QXmlStreamWriter* writer, bool withVacation) const
     writer->writeAttribute(QStringLiteral("address"), QString::number(d->address));
     writer->writeAttribute(QStringLiteral("id"), uuidToString(d->id));
     if (withVacation)
-        writer->writeAttribute(QStringLiteral("runOnVacation"),
-                               d->runOnVacation ? QStringLiteral("true") : QStringLiteral("false"));
+        writer->writeAttribute(QStringLiteral("runOnVacation"), trueFalseText(d->runOnVacation));
     if (!d->profileName.isEmpty() && d->profileName != d->name)
         writer->writeAttribute(ns::Profile, QStringLiteral("name"), d->profileName);
 }
@@ -210,17 +212,7 @@ QList<Group> Group::fromJson(const QJsonArray& array)
                     object.value(QStringLiteral("address")).toString());
         if (!group.hasValidAddress())
             continue;
-        const QJsonValue switchTimes = object.value(QStringLiteral("switchtimes"));
-        if (switchTimes.isArray()) {
-            const QJsonArray entries = switchTimes.toArray();
-            for (const QJsonValue& entry : entries) {
-                if (!entry.isObject())
-                    continue;
-                const SwitchTime switchTime(entry.toObject());
-                if (switchTime.isValid())
-                    group.d->switchTimes.append(switchTime);
-            }
-        }
+        group.d->switchTimes = validFromJsonArray<SwitchTime>(object, QLatin1String("switchtimes"));
         groups.append(group);
     }
     return groups;
@@ -288,6 +280,20 @@ void Group::sync(const Group& other, Project::SyncHints hints)
 DeletableItems Group::gc() const
 {
     return timersOf(d->switchTimes);
+}
+
+QDebug operator<<(QDebug debug, const Group& group)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "Group(" << DebugId{group.id()} << ' ' << group.name() << ' '
+                    << debugKey(group.type()) << ' ';
+    const int address = group.address();
+    if (address >= 0 && address <= 0xFFFF)
+        debug << qUtf8Printable(groupAddressToText(address));
+    else
+        debug << address;
+    debug << ')';
+    return debug;
 }
 
 } // namespace projects

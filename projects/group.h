@@ -12,6 +12,7 @@
 #include <QUuid>
 
 QT_BEGIN_NAMESPACE
+class QDebug;
 class QJsonArray;
 class QXmlStreamWriter;
 QT_END_NAMESPACE
@@ -231,6 +232,13 @@ private:
     class Private;
     DataPointer<Private> d;
 };
+
+/**
+ * @brief Prints @p group for debugging, as Qt's value classes print themselves: the class
+ * name and, in parentheses, its identifier text, name, type key and group address
+ * (its text when it fits in 16 bits, else its number).
+ */
+PROJECTS_EXPORT QDebug operator<<(QDebug debug, const Group& group);
 
 } // namespace projects
 

@@ -1,10 +1,10 @@
 #include "link.h"
 
+#include "common/debug_p.h"
 #include "common/conversions.h"
 #include "common/namespaces.h"
+#include "common/texts_p.h"
 
-#include <QLatin1String>
-#include <QMetaEnum>
 #include <QSharedData>
 #include <QXmlStreamWriter>
 
@@ -88,21 +88,16 @@ Link::OsName Link::getCurrentOSName()
 
 void Link::serialize(QXmlStreamWriter* writer) const
 {
-    // A value outside the enumeration has no key; QLatin1String of null is the empty text.
-    const char* typeKey = QMetaEnum::fromType<LinkType>().valueToKey(d->type);
-    const char* osKey = QMetaEnum::fromType<OsName>().valueToKey(d->osName);
-
     // Unlike a scene's, every attribute of a link is unqualified.
     writer->writeStartElement(ns::Profile, QStringLiteral("link"));
     writer->writeAttribute(QStringLiteral("id"), uuidToString(id()));
     writer->writeAttribute(QStringLiteral("name"), name());
     writer->writeAttribute(QStringLiteral("icon"), icon());
-    writer->writeAttribute(QStringLiteral("type"), QLatin1String(typeKey));
+    writer->writeAttribute(QStringLiteral("type"), enumKey<LinkType>(d->type));
     writer->writeAttribute(QStringLiteral("url"), d->url);
     writer->writeAttribute(QStringLiteral("app-name"), d->appName);
-    writer->writeAttribute(QStringLiteral("favorite"),
-                           favorite() ? QStringLiteral("yes") : QStringLiteral("no"));
-    writer->writeAttribute(QStringLiteral("os"), QLatin1String(osKey));
+    writer->writeAttribute(QStringLiteral("favorite"), yesNoText(favorite()));
+    writer->writeAttribute(QStringLiteral("os"), enumKey<OsName>(d->osName));
     writer->writeEndElement();
 }
 
@@ -121,6 +116,15 @@ void Link::sync(const Link& other, QFlags<Project::SyncHint> hints)
     d->url = other.d->url;
     d->appName = other.d->appName;
     d->osName = other.d->osName;
+}
+
+QDebug operator<<(QDebug debug, const Link& link)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "Link(" << DebugId{link.id()} << ' ' << link.name() << ' '
+                    << debugKey(link.type()) << ' ' << link.url() << ' ' << debugKey(link.osName())
+                    << ')';
+    return debug;
 }
 
 } // namespace projects

@@ -11,6 +11,7 @@
 #include <QUuid>
 
 QT_BEGIN_NAMESPACE
+class QDebug;
 class QXmlStreamWriter;
 QT_END_NAMESPACE
 
@@ -109,6 +110,12 @@ private:
     class Private;
     DataPointer<Private> d;
 };
+
+/**
+ * @brief Prints @p link for debugging, as Qt's value classes print themselves: the class
+ * name and, in parentheses, its identifier text, name, type key, URL and system key.
+ */
+PROJECTS_EXPORT QDebug operator<<(QDebug debug, const Link& link);
 
 } // namespace projects
 

@@ -1,5 +1,6 @@
 #include "project.h"
 
+#include "common/debug_p.h"
 #include "actuator.h"
 #include "automatic.h"
 #include "floor.h"
@@ -9,6 +10,7 @@
 #include "scenetrigger.h"
 #include "common/conversions.h"
 #include "common/namespaces.h"
+#include "common/texts_p.h"
 
 #include <QSharedData>
 #include <QXmlStreamWriter>
@@ -121,8 +123,7 @@ void Project::beginSerialize(QXmlStreamWriter* writer, bool withVacation) const
     writer->writeAttribute(QStringLiteral("installer"), d->installer);
     if (withVacation) {
         writer->writeAttribute(QStringLiteral("vacationActivated"),
-                               d->vacationActivated ? QStringLiteral("true")
-                                                    : QStringLiteral("false"));
+                               trueFalseText(d->vacationActivated));
     }
     writer->writeAttribute(ns::Profile, QStringLiteral("md5"), d->md5);
     writer->writeAttribute(ns::Profile, QStringLiteral("creationVersion"), d->creationVersion);
@@ -134,6 +135,16 @@ void Project::endSerialize(QXmlStreamWriter* writer) const
 {
     writer->writeEndElement();
     writer->writeEndDocument();
+}
+
+QDebug operator<<(QDebug debug, const Project& project)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "Project(" << project.name() << " floors=" << project.floors().size()
+                    << " actuators=" << project.actuators().size()
+                    << " groups=" << project.groups().size()
+                    << " scenes=" << project.scenes().size() << ')';
+    return debug;
 }
 
 } // namespace projects

@@ -12,6 +12,7 @@
 #include <QUuid>
 
 QT_BEGIN_NAMESPACE
+class QDebug;
 class QXmlStreamWriter;
 QT_END_NAMESPACE
 
@@ -173,6 +174,12 @@ private:
     class Private;
     DataPointer<Private> d;
 };
+
+/**
+ * @brief Prints @p project for debugging, as Qt's value classes print themselves: the class
+ * name and, in parentheses, its name and how many floors, actuators, groups and scenes it holds.
+ */
+PROJECTS_EXPORT QDebug operator<<(QDebug debug, const Project& project);
 
 } // namespace projects
 

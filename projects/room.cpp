@@ -1,14 +1,14 @@
 #include "room.h"
 
-#include "common/schedules_p.h"
+#include "common/debug_p.h"
+#include "common/jsonlists_p.h"
+#include "common/matching_p.h"
 #include "common/valuetext_p.h"
 #include "deletableitems.h"
 #include "function.h"
 #include "common/conversions.h"
 #include "common/namespaces.h"
 
-#include <QHash>
-#include <QJsonArray>
 #include <QJsonObject>
 #include <QSharedData>
 #include <QXmlStreamWriter>
@@ -80,17 +80,7 @@ Room::Room(const QJsonObject& object)
     d->profileIcon = d->icon;
     d->color = d->profileColor;
 
-    const QJsonValue functions = object.value(QLatin1String("functions"));
-    if (functions.isArray()) {
-        const QJsonArray entries = functions.toArray();
-        for (const QJsonValue& entry : entries) {
-            if (!entry.isObject())
-                continue;
-            const Function function(entry.toObject());
-            if (function.isValid())
-                d->functions.append(function);
-        }
-    }
+    d->functions = validFromJsonArray<Function>(object, QLatin1String("functions"));
 }
 
 Room::Room(const Room& other) = default;
@@ -175,72 +165,28 @@ void Room::endSerialize(QXmlStreamWriter* writer) const
 
 DeletableItems Room::gc() const
 {
-    DeletableItems items;
-    for (const Function& function : qAsConst(d->functions))
-        items.append(function.gc());
-    return items;
+    return gcOf(d->functions);
 }
 
 bool Room::mergeAdminSettings(const Room& other)
 {
-    const QHash<QUuid, int> own = firstIndexes(d->functions);
-    bool changed = false;
-    for (const Function& otherFunction : qAsConst(other.d->functions)) {
-        const int index = own.value(otherFunction.id(), -1);
-        if (index < 0)
-            continue;
-        Function function = d->functions.at(index);
-        if (function.mergeAdminSettings(otherFunction, false))
-            changed = true;
-    }
-    return changed;
+    return mergeMatches(d->functions, other.d->functions,
+                        [](Function& function, const Function& theirs) {
+                            return function.mergeAdminSettings(theirs, false);
+                        });
 }
 
 DeletableItems Room::mergeProfile(const Room& other, bool keepOwnValues, bool adoptStructure)
 {
-    DeletableItems result;
-    if (adoptStructure) {
-        const QHash<QUuid, int> theirs = firstIndexes(other.d->functions);
-        QList<Function> kept;
-        for (const Function& function : qAsConst(d->functions)) {
-            if (theirs.contains(function.id()))
-                kept.append(function);
-        }
-        d->functions = kept;
-        if (d->functions.isEmpty()) {
-            d->functions = other.d->functions;
-        } else {
-            const QHash<QUuid, int> own = firstIndexes(d->functions);
-            QList<Function> added;
-            for (const Function& otherFunction : qAsConst(other.d->functions)) {
-                const int index = own.value(otherFunction.id(), -1);
-                if (index < 0) {
-                    added.append(otherFunction);
-                    continue;
-                }
-                Function function = d->functions.at(index);
-                function.mergeProfile(otherFunction, keepOwnValues, true);
-            }
-            d->functions.append(added);
-        }
-    } else {
-        const QHash<QUuid, int> theirs = firstIndexes(other.d->functions);
-        for (Function function : qAsConst(d->functions)) {
-            const int index = theirs.value(function.id(), -1);
-            if (index >= 0)
-                function.mergeProfile(other.d->functions.at(index), keepOwnValues, false);
-        }
-    }
-
-    if (keepOwnValues && !adoptStructure) {
-        // Functions that only the other side has will not exist here; their timers go.
-        const QHash<QUuid, int> own = firstIndexes(d->functions);
-        for (const Function& otherFunction : qAsConst(other.d->functions)) {
-            if (!own.contains(otherFunction.id()))
-                result.append(otherFunction.gc());
-        }
+    const DeletableItems result =
+        mergeChildren(d->functions, other.d->functions, keepOwnValues, adoptStructure,
+                      [](Function& function, const Function& theirs, bool keep, bool adopt) {
+                          // A function's merge leaves nothing to delete on the device.
+                          function.mergeProfile(theirs, keep, adopt);
+                          return DeletableItems();
+                      });
+    if (keepOwnValues && !adoptStructure)
         return result;
-    }
 
     // The values the user sees on the other side become this room's, in both sets.
     const QString name = other.name();
@@ -271,6 +217,14 @@ void Room::sync(const Room& other, Project::SyncHints hints)
         d->profileColor = other.d->profileColor;
         d->functions = other.d->functions;
     }
+}
+
+QDebug operator<<(QDebug debug, const Room& room)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "Room(" << DebugId{room.id()} << ' ' << room.name()
+                    << " functions=" << room.functions().size() << ')';
+    return debug;
 }
 
 } // namespace projects

@@ -11,6 +11,7 @@
 #include <QUuid>
 
 QT_BEGIN_NAMESPACE
+class QDebug;
 class QJsonObject;
 class QXmlStreamWriter;
 QT_END_NAMESPACE
@@ -157,6 +158,12 @@ private:
     class Private;
     DataPointer<Private> d;
 };
+
+/**
+ * @brief Prints @p room for debugging, as Qt's value classes print themselves: the class
+ * name and, in parentheses, its identifier text, name() and number of functions.
+ */
+PROJECTS_EXPORT QDebug operator<<(QDebug debug, const Room& room);
 
 } // namespace projects
 

@@ -1,9 +1,12 @@
 #include "scene.h"
 
+#include "common/debug_p.h"
 #include "snapshot.h"
 #include "switchtime.h"
 #include "common/conversions.h"
 #include "common/namespaces.h"
+#include "common/jsonlists_p.h"
+#include "common/texts_p.h"
 #include "common/valuetext_p.h"
 
 #include <QJsonObject>
@@ -35,11 +38,6 @@ public:
 };
 
 namespace {
-
-QString yesNo(bool value)
-{
-    return value ? QStringLiteral("yes") : QStringLiteral("no");
-}
 
 // The configuration source sends most action values as text; percentages are turned
 // into the byte scale of the bus.
@@ -193,12 +191,12 @@ void Scene::beginSerialize(QXmlStreamWriter* writer, bool withVacation) const
     if (d->color.isValid())
         writer->writeAttribute(QStringLiteral("color"), d->color.name());
     // Unlike the other attributes, the favourite and global flags are profile data.
-    writer->writeAttribute(ns::Profile, QStringLiteral("favorite"), yesNo(favorite()));
-    writer->writeAttribute(ns::Profile, QStringLiteral("global"), yesNo(d->global));
+    writer->writeAttribute(ns::Profile, QStringLiteral("favorite"), yesNoText(favorite()));
+    writer->writeAttribute(ns::Profile, QStringLiteral("global"), yesNoText(d->global));
     if (!withVacation)
         return;
 
-    writer->writeAttribute(QStringLiteral("runOnVacation"), yesNo(d->runOnVacation));
+    writer->writeAttribute(QStringLiteral("runOnVacation"), yesNoText(d->runOnVacation));
     for (const SwitchTime& switchTime : d->switchTimes) {
         switchTime.beginSerialize(writer);
         switchTime.endSerialize(writer);
@@ -247,17 +245,7 @@ QList<Scene> Scene::fromJson(const QJsonArray& scenes,
             }
         }
 
-        const QJsonValue switchTimes = object.value(QStringLiteral("switchtimes"));
-        if (switchTimes.isArray()) {
-            const QJsonArray switchTimeList = switchTimes.toArray();
-            for (const QJsonValue& switchTimeElement : switchTimeList) {
-                if (!switchTimeElement.isObject())
-                    continue;
-                const SwitchTime switchTime(switchTimeElement.toObject());
-                if (switchTime.isValid())
-                    scene.switchTimes().append(switchTime);
-            }
-        }
+        scene.switchTimes() = validFromJsonArray<SwitchTime>(object, QLatin1String("switchtimes"));
         result.append(scene);
     }
     return result;
@@ -293,6 +281,15 @@ void Scene::sync(const Scene& other, QFlags<Project::SyncHint> hints)
         d->triggers.unite(other.d->triggers);
     else
         d->triggers = other.d->triggers;
+}
+
+QDebug operator<<(QDebug debug, const Scene& scene)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "Scene(" << DebugId{scene.id()} << ' ' << scene.name()
+                    << " snapshots=" << scene.snapshots().size()
+                    << " switchTimes=" << scene.switchTimes().size() << ')';
+    return debug;
 }
 
 } // namespace projects

@@ -15,6 +15,7 @@
 #include <QUuid>
 
 QT_BEGIN_NAMESPACE
+class QDebug;
 class QXmlStreamWriter;
 QT_END_NAMESPACE
 
@@ -161,6 +162,12 @@ private:
     class Private;
     DataPointer<Private> d;
 };
+
+/**
+ * @brief Prints @p scene for debugging, as Qt's value classes print themselves: the class
+ * name and, in parentheses, its identifier text, name and numbers of snapshots and switch times.
+ */
+PROJECTS_EXPORT QDebug operator<<(QDebug debug, const Scene& scene);
 
 } // namespace projects
 

@@ -1,5 +1,6 @@
 #include "scenetrigger.h"
 
+#include "common/debug_p.h"
 #include "common/conversions.h"
 #include "common/namespaces.h"
 
@@ -68,6 +69,14 @@ void SceneTrigger::serialize(QXmlStreamWriter* writer) const
     writer->writeAttribute(QStringLiteral("id"), uuidToString(d->id));
     writer->writeAttribute(QStringLiteral("jobId"), QString::number(d->jobId));
     writer->writeEndElement();
+}
+
+QDebug operator<<(QDebug debug, const SceneTrigger& trigger)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "SceneTrigger(" << DebugId{trigger.id()} << ' ' << trigger.name()
+                    << " number=" << trigger.number() << " jobId=" << trigger.jobId() << ')';
+    return debug;
 }
 
 } // namespace projects

@@ -8,6 +8,7 @@
 #include <QUuid>
 
 QT_BEGIN_NAMESPACE
+class QDebug;
 class QXmlStreamWriter;
 QT_END_NAMESPACE
 
@@ -61,6 +62,12 @@ private:
     class Private;
     DataPointer<Private> d;
 };
+
+/**
+ * @brief Prints @p trigger for debugging, as Qt's value classes print themselves: the class
+ * name and, in parentheses, its identifier text, name, number and job id.
+ */
+PROJECTS_EXPORT QDebug operator<<(QDebug debug, const SceneTrigger& trigger);
 
 } // namespace projects
 

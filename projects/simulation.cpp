@@ -1,10 +1,11 @@
 #include "simulation.h"
 
+#include "common/debug_p.h"
 #include "common/namespaces.h"
-#include "common/order_p.h"
+#include "common/texts_p.h"
+#include "common/timers_p.h"
 
 #include <QDate>
-#include <QLocale>
 #include <QSharedData>
 #include <QTime>
 #include <QXmlStreamWriter>
@@ -22,48 +23,6 @@ enum DefaultField : quint8 {
     PauseStartDefault = 0x8,
     AllDefaults = 0xF
 };
-
-QString boolText(bool value)
-{
-    return value ? QStringLiteral("true") : QStringLiteral("false");
-}
-
-void appendDigits(QChar*& out, int value, int width)
-{
-    for (int i = width - 1; i >= 0; --i) {
-        out[i] = QLatin1Char(char('0' + value % 10));
-        value /= 10;
-    }
-    out += width;
-}
-
-// QDateTime::toString() with a format goes through the system locale and its calendar
-// code for every field. Where the locale writes ASCII digits the text is built here
-// directly, to the same result; other locales keep Qt's own formatting.
-QString dateTimeText(const QDateTime& value, bool asciiDigits)
-{
-    if (asciiDigits && value.isValid()) {
-        const QDate date = value.date();
-        const QTime time = value.time();
-        if (date.year() >= 1000 && date.year() <= 9999) {
-            QString text(19, Qt::Uninitialized);
-            QChar* out = text.data();
-            appendDigits(out, date.year(), 4);
-            *out++ = QLatin1Char('-');
-            appendDigits(out, date.month(), 2);
-            *out++ = QLatin1Char('-');
-            appendDigits(out, date.day(), 2);
-            *out++ = QLatin1Char(' ');
-            appendDigits(out, time.hour(), 2);
-            *out++ = QLatin1Char(':');
-            appendDigits(out, time.minute(), 2);
-            *out++ = QLatin1Char(':');
-            appendDigits(out, time.second(), 2);
-            return text;
-        }
-    }
-    return value.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-}
 
 } // namespace
 
@@ -389,18 +348,18 @@ void Simulation::setTimerIds(const QHash<int, int>& timerIds)
 
 void Simulation::beginSerialize(QXmlStreamWriter* writer) const
 {
-    const bool asciiDigits = QLocale::system().zeroDigit() == QLatin1Char('0');
+    const bool asciiDigits = systemHasAsciiDigits();
     // The attribute order is part of the file format.
     writer->writeStartElement(ns::Profile, QStringLiteral("simulation"));
     writer->writeAttribute(QStringLiteral("id"), QString::number(d->id));
-    writer->writeAttribute(QStringLiteral("enabled"), boolText(d->enabled));
-    writer->writeAttribute(QStringLiteral("startTimeEnable"), boolText(d->startTimeEnable));
-    writer->writeAttribute(QStringLiteral("startOnNight"), boolText(d->startOnNight));
+    writer->writeAttribute(QStringLiteral("enabled"), trueFalseText(d->enabled));
+    writer->writeAttribute(QStringLiteral("startTimeEnable"), trueFalseText(d->startTimeEnable));
+    writer->writeAttribute(QStringLiteral("startOnNight"), trueFalseText(d->startOnNight));
     writer->writeAttribute(QStringLiteral("startTime"), dateTimeText(d->start(), asciiDigits));
-    writer->writeAttribute(QStringLiteral("endTimeEnable"), boolText(d->endTimeEnable));
-    writer->writeAttribute(QStringLiteral("endOnNight"), boolText(d->endOnNight));
+    writer->writeAttribute(QStringLiteral("endTimeEnable"), trueFalseText(d->endTimeEnable));
+    writer->writeAttribute(QStringLiteral("endOnNight"), trueFalseText(d->endOnNight));
     writer->writeAttribute(QStringLiteral("endTime"), dateTimeText(d->end(), asciiDigits));
-    writer->writeAttribute(QStringLiteral("pauseTimeEnable"), boolText(d->pauseTimeEnable));
+    writer->writeAttribute(QStringLiteral("pauseTimeEnable"), trueFalseText(d->pauseTimeEnable));
     writer->writeAttribute(QStringLiteral("pauseEndTime"),
                            dateTimeText(d->pauseEnd(), asciiDigits));
     writer->writeAttribute(QStringLiteral("pauseStartTime"),
@@ -409,19 +368,13 @@ void Simulation::beginSerialize(QXmlStreamWriter* writer) const
     writer->writeAttribute(QStringLiteral("delayEnd"), QString::number(d->delayEnd));
     writer->writeAttribute(QStringLiteral("durationStart"), QString::number(d->durationStart));
     writer->writeAttribute(QStringLiteral("durationEnd"), QString::number(d->durationEnd));
-    writer->writeAttribute(QStringLiteral("repeat"), boolText(d->repeat));
+    writer->writeAttribute(QStringLiteral("repeat"), trueFalseText(d->repeat));
     writer->writeAttribute(QStringLiteral("startJobId"), QString::number(d->startJobId));
     writer->writeAttribute(QStringLiteral("endJobId"), QString::number(d->endJobId));
     writer->writeAttribute(QStringLiteral("simulationDatapoint"),
                            QString::number(d->simulationDatapoint));
 
-    // By ascending day, so that the same simulation always gives the same bytes.
-    visitInKeyOrder(d->timerIds, [writer](int day, int timer) {
-        writer->writeStartElement(ns::Profile, QStringLiteral("timer"));
-        writer->writeAttribute(QStringLiteral("day"), QString::number(day));
-        writer->writeAttribute(QStringLiteral("id"), QString::number(timer));
-        writer->writeEndElement();
-    });
+    writeTimers(writer, d->timerIds);
 }
 
 void Simulation::endSerialize(QXmlStreamWriter* writer) const
@@ -455,6 +408,14 @@ bool Simulation::mergeAdminSettings(const Simulation& other, bool force)
     const bool changed = force || !equals(other);
     d = other.d;
     return changed;
+}
+
+QDebug operator<<(QDebug debug, const Simulation& simulation)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "Simulation(" << simulation.id() << ' ' << debugKey(simulation.type())
+                    << " enabled=" << simulation.enabled() << ')';
+    return debug;
 }
 
 } // namespace projects

@@ -9,6 +9,7 @@
 #include <QHash>
 
 QT_BEGIN_NAMESPACE
+class QDebug;
 class QXmlStreamWriter;
 QT_END_NAMESPACE
 
@@ -183,6 +184,12 @@ private:
     class Private;
     DataPointer<Private> d;
 };
+
+/**
+ * @brief Prints @p simulation for debugging, as Qt's value classes print themselves: the class
+ * name and, in parentheses, its device identifier, type key and whether it is enabled.
+ */
+PROJECTS_EXPORT QDebug operator<<(QDebug debug, const Simulation& simulation);
 
 } // namespace projects
 

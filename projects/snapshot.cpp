@@ -1,5 +1,6 @@
 #include "snapshot.h"
 
+#include "common/debug_p.h"
 #include "common/conversions.h"
 #include "common/logging.h"
 #include "common/order_p.h"
@@ -233,6 +234,14 @@ bool Snapshot::migrateIdsToAddresses(const QHash<QString, int>& addressToId)
 
     qCInfo(lcMigration) << ">> After:" << d->values;
     return true;
+}
+
+QDebug operator<<(QDebug debug, const Snapshot& snapshot)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "Snapshot(function=" << DebugId{snapshot.functionId()}
+                    << " values=" << snapshot.values().size() << ')';
+    return debug;
 }
 
 } // namespace projects

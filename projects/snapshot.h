@@ -13,6 +13,7 @@
 #include <QUuid>
 
 QT_BEGIN_NAMESPACE
+class QDebug;
 class QXmlStreamWriter;
 QT_END_NAMESPACE
 
@@ -133,6 +134,12 @@ private:
     class Private;
     DataPointer<Private> d;
 };
+
+/**
+ * @brief Prints @p snapshot for debugging, as Qt's value classes print themselves: the class
+ * name and, in parentheses, the identifier text of its function and its number of values.
+ */
+PROJECTS_EXPORT QDebug operator<<(QDebug debug, const Snapshot& snapshot);
 
 } // namespace projects
 

@@ -1,11 +1,14 @@
 #include "switchtime.h"
 
+#include "common/debug_p.h"
 #include "common/additionalvalues_p.h"
 #include "common/conversions.h"
 #include "common/logging.h"
 #include "common/namespaces.h"
 #include "common/order_p.h"
 #include "common/schedules_p.h"
+#include "common/texts_p.h"
+#include "common/timers_p.h"
 
 #include <QByteArray>
 #include <QDataStream>
@@ -14,7 +17,6 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QJsonValue>
-#include <QMetaEnum>
 #include <QSet>
 #include <QSharedData>
 #include <QXmlStreamWriter>
@@ -136,14 +138,8 @@ SwitchTime::SwitchTime(const QJsonObject& json)
     if (days != end)
         d->days = days.value().toInt(0);
     const auto kind = json.constFind(QLatin1String("kind"));
-    if (kind != end) {
-        const QByteArray key = kind.value().toString().toUtf8();
-        // QMetaEnum also takes scoped keys ("SwitchTime::Time"), which are no kind names.
-        d->type = key.contains(':')
-                      ? SwitchTimeType(-1)
-                      : SwitchTimeType(QMetaEnum::fromType<SwitchTimeType>().keyToValue(
-                            key.constData()));
-    }
+    if (kind != end)
+        d->type = enumValue<SwitchTimeType>(kind.value().toString());
     const auto offset = json.constFind(QLatin1String("offset"));
     if (offset != end)
         d->offset = offset.value().toInt(0);
@@ -341,14 +337,8 @@ void SwitchTime::beginSerialize(QXmlStreamWriter* writer) const
         writer->writeAttribute(QStringLiteral("maxEnd"), d->maxEnd.toString(Qt::TextDate));
     }
     if (d->limit)
-        writer->writeAttribute(QStringLiteral("limit"), QStringLiteral("true"));
-
-    visitInKeyOrder(d->timerIds, [writer](int day, int timer) {
-        writer->writeStartElement(ns::Profile, QStringLiteral("timer"));
-        writer->writeAttribute(QStringLiteral("day"), QString::number(day));
-        writer->writeAttribute(QStringLiteral("id"), QString::number(timer));
-        writer->writeEndElement();
-    });
+        writer->writeAttribute(QStringLiteral("limit"), trueFalseText(d->limit));
+    writeTimers(writer, d->timerIds);
 }
 
 void SwitchTime::endSerialize(QXmlStreamWriter* writer) const
@@ -421,6 +411,16 @@ void SwitchTime::print() const
             .arg(uuidToString(d->id), QString::number(d->value), QString::number(d->days),
                  d->start.toString(Qt::TextDate), QString::number(d->limit ? 1 : 0));
     qCDebug(lcMerge).noquote() << text << d->timerIds;
+}
+
+QDebug operator<<(QDebug debug, const SwitchTime& switchTime)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "SwitchTime(" << DebugId{switchTime.id()} << ' '
+                    << debugKey(switchTime.type()) << ' '
+                    << qUtf8Printable(switchTime.start().toString(Qt::TextDate))
+                    << " value=" << switchTime.value() << " days=" << switchTime.days() << ')';
+    return debug;
 }
 
 } // namespace projects

@@ -12,6 +12,7 @@
 #include <QVariant>
 
 QT_BEGIN_NAMESPACE
+class QDebug;
 class QJsonObject;
 class QXmlStreamWriter;
 QT_END_NAMESPACE
@@ -189,6 +190,12 @@ private:
     class Private;
     DataPointer<Private> d;
 };
+
+/**
+ * @brief Prints @p switchTime for debugging, as Qt's value classes print themselves: the class
+ * name and, in parentheses, its identifier text, type key, start, value and days.
+ */
+PROJECTS_EXPORT QDebug operator<<(QDebug debug, const SwitchTime& switchTime);
 
 } // namespace projects
 

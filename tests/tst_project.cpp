@@ -3,12 +3,21 @@
 #include "testutil.h"
 
 #include <projects/actuator.h>
+#include <projects/automatic.h>
+#include <projects/datapoint.h>
+#include <projects/finding.h>
 #include <projects/floor.h>
 #include <projects/function.h>
 #include <projects/group.h>
+#include <projects/link.h>
 #include <projects/project.h>
 #include <projects/projectenum.h>
 #include <projects/room.h>
+#include <projects/scene.h>
+#include <projects/scenetrigger.h>
+#include <projects/simulation.h>
+#include <projects/snapshot.h>
+#include <projects/switchtime.h>
 #include <projects/common/conversions.h>
 #include <projects/reader/readerdiagnostics.h>
 #include <projects/writer/projectwriter.h>
@@ -58,6 +67,14 @@ public:
     QStringList items;
 };
 
+// What a default QDebug stream holds after printing @p value.
+template <typename T> QString printed(const T& value)
+{
+    QString text;
+    QDebug(&text) << value;
+    return text;
+}
+
 } // namespace
 
 class tst_Project : public QObject
@@ -70,6 +87,8 @@ private slots:
     void booleanText();
     void groupAddressText_data();
     void groupAddressText();
+    void debugOutput_data();
+    void debugOutput();
     void defaults();
     void copiesShareData();
     void appIdKeys_data();
@@ -177,6 +196,81 @@ void tst_Project::groupAddressText()
     QFETCH(QString, rebuilt);
     QCOMPARE(groupAddressFromText(text), number);
     QCOMPARE(groupAddressToText(number), rebuilt);
+}
+
+void tst_Project::debugOutput_data()
+{
+    QTest::addColumn<QString>("printed");
+    QTest::addColumn<QString>("expected");
+
+    const QString idText = QStringLiteral("_0a1b2c3d4e5f60718293a4b5c6d7e8f9");
+    const QUuid id = stringToUuid(idText);
+    const auto row = [&idText](const char* name, const QString& printed, QString expected) {
+        QTest::newRow(name) << printed << expected.replace(QLatin1String("ID"), idText);
+    };
+
+    Project project(QStringLiteral("Haus"));
+    project.floors().append(Floor());
+    row("project: name and counts", printed(project),
+        R"(Project("Haus" floors=1 actuators=0 groups=0 scenes=0))");
+    Floor floor(id, QStringLiteral("EG"));
+    floor.rooms().append(Room());
+    row("floor", printed(floor), R"(Floor(ID "EG" rooms=1))");
+    Room room(id, QStringLiteral("Küche"), QString());
+    room.setName(QStringLiteral("Meine Küche"));
+    row("room: the name the user sees", printed(room), R"(Room(ID "Meine Küche" functions=0))");
+    row("function: type key",
+        printed(Function(id, QStringLiteral("Deckenlicht"), Function::Switch, true)),
+        R"(Function(ID "Deckenlicht" Switch))");
+    row("function: a type without key as its number",
+        printed(Function(id, QString(), Function::FunctionType(42), true)),
+        R"(Function(ID "" 42))");
+    row("actuator", printed(Actuator(id, QStringLiteral("Dimmer"), QString(), QString())),
+        R"(Actuator(ID "Dimmer" appId=-1 datapoints=0))");
+    row("datapoint: group address text",
+        printed(Datapoint(id.toString(), QStringLiteral("switch"), 2563)),
+        R"(Datapoint(ID "switch" 1/2/3))");
+    row("group: group address text",
+        printed(Group(idText, QStringLiteral("Alle"), Group::Switch, 11005, 0)),
+        R"(Group(ID "Alle" Switch 5/2/253))");
+    row("group: an address beyond 16 bits as its number",
+        printed(Group(idText, QStringLiteral("Alle"), Group::Switch, 70000, 0)),
+        R"(Group(ID "Alle" Switch 70000))");
+    row("switch time",
+        printed(SwitchTime(id, 50, 62, QTime(7, 30), 0, QTime(6, 0), QTime(17, 0), false, {}, {})),
+        R"(SwitchTime(ID Time 07:30:00 value=50 days=62))");
+    row("automatic", printed(Automatic(QStringLiteral("morning"), true)),
+        R"(Automatic("morning" runOnVacation=true switchTimes=0))");
+    Simulation simulation;
+    simulation.setId(3);
+    simulation.setType(Function::Dimming);
+    simulation.setEnabled(true);
+    row("simulation", printed(simulation), R"(Simulation(3 Dimming enabled=true))");
+    row("scene",
+        printed(Scene(id, QStringLiteral("Abend"), QString(), QColor(), true, true, false)),
+        R"(Scene(ID "Abend" snapshots=0 switchTimes=0))");
+    row("scene trigger", printed(SceneTrigger(id, QStringLiteral("Taster"), 3, 7)),
+        R"(SceneTrigger(ID "Taster" number=3 jobId=7))");
+    row("snapshot: its function", printed(Snapshot(id, {{QStringLiteral("1/2/3"), QJsonValue(1)}})),
+        R"(Snapshot(function=ID values=1))");
+    row("favorite", printed(Favorite(id, QStringLiteral("Wetter"), QString(), true)),
+        R"(Favorite(ID "Wetter" favorite=true))");
+    row("link",
+        printed(Link(id, QStringLiteral("Wetter"), QString(), false, Link::App,
+                     QStringLiteral("https://example.org"), Link::Microsoft)),
+        R"(Link(ID "Wetter" App "https://example.org" Microsoft))");
+    row("finding",
+        printed(Finding(Finding::DuplicateIdentifier, QStringLiteral("groups[1]"), 12,
+                        QStringLiteral("again"))),
+        R"(Finding(Warning DuplicateIdentifier "groups[1]" line=12 "again"))");
+}
+
+void tst_Project::debugOutput()
+{
+    QFETCH(QString, printed);
+    QFETCH(QString, expected);
+    // The stream is left as it was found: items that follow are separated by a space.
+    QCOMPARE(printed, expected + QLatin1Char(' '));
 }
 
 void tst_Project::defaults()

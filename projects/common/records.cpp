@@ -15,6 +15,7 @@
 #include <projects/switchtime.h>
 #include <projects/common/conversions.h>
 #include <projects/common/order_p.h>
+#include <projects/common/texts_p.h>
 #include <projects/reader/projectreader.h>
 #include <projects/writer/projectwriter.h>
 
@@ -25,7 +26,6 @@
 #include <QDateTime>
 #include <QHash>
 #include <QJsonArray>
-#include <QMetaEnum>
 #include <QSet>
 #include <QVariant>
 
@@ -39,8 +39,8 @@ namespace {
 
 template <typename Enum> QJsonValue keyOf(int value)
 {
-    const char* key = QMetaEnum::fromType<Enum>().valueToKey(value);
-    return key ? QJsonValue(QString::fromLatin1(key)) : QJsonValue(value);
+    const QLatin1String key = enumKey<Enum>(value);
+    return key.isNull() ? QJsonValue(value) : QJsonValue(QString(key));
 }
 
 // Not-a-number never equals itself, and JSON has no text for it: such values are compared
@@ -68,11 +68,6 @@ QString colorText(const QColor& color)
     if (!color.isValid())
         return QString();
     return color.name(color.alpha() == 255 ? QColor::HexRgb : QColor::HexArgb);
-}
-
-QString dateTimeText(const QDateTime& time)
-{
-    return time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
 // A typed value as [type, value]: an int and a double of the same value differ.

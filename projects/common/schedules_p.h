@@ -2,7 +2,7 @@
 #define PROJECTS_COMMON_SCHEDULES_P_H
 
 // Internal helpers that the owners of switch times share for merging and garbage
-// collection, and the first-match table the merges use. Never installed.
+// collection. Never installed.
 
 #include <projects/deletableitems.h>
 #include <projects/switchtime.h>
@@ -10,7 +10,6 @@
 #include <QByteArray>
 #include <QHash>
 #include <QList>
-#include <QUuid>
 #include <QVariant>
 
 namespace projects {
@@ -34,22 +33,6 @@ bool scheduleChanged(bool force, bool ownRunOnVacation, const QList<SwitchTime>&
 /// The device timers of @p switchTimes (the values of their timer tables), as gc() reports
 /// them.
 DeletableItems timersOf(const QList<SwitchTime>& switchTimes);
-
-/// The index of the first element of @p list with each identifier: children match by
-/// identifier, the first in the list winning, and one table per merge keeps the merges
-/// linear in the number of children.
-template <typename T>
-QHash<QUuid, int> firstIndexes(const QList<T>& list)
-{
-    QHash<QUuid, int> indexes;
-    indexes.reserve(list.size());
-    for (int i = 0; i < list.size(); ++i) {
-        const QUuid id = list.at(i).id();
-        if (!indexes.contains(id))
-            indexes.insert(id, i);
-    }
-    return indexes;
-}
 
 } // namespace projects
 

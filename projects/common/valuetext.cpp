@@ -1,6 +1,7 @@
 #include "valuetext_p.h"
 
 #include "conversions.h"
+#include "texts_p.h"
 
 #include <QByteArray>
 #include <QChar>
@@ -42,7 +43,7 @@ QString displayNumber(double number, int groupAddressNumber)
         return QString::number(std::floor(number * 100.0 / 255.0 + 0.5), 'f', 0) + QLatin1Char('%');
     }
     if (type == QLatin1String("DPT1"))
-        return number == 0.0 ? QStringLiteral("false") : QStringLiteral("true");
+        return trueFalseText(number != 0.0);
     if (type == QLatin1String("DPT9"))
         return QString::number(number, 'f', 1);
     return QString::number(number, 'g', 6);
@@ -125,7 +126,7 @@ QString snapshotValueToText(const QJsonValue& value, int groupAddressNumber, boo
     case QJsonValue::Null:
         return QStringLiteral("null");
     case QJsonValue::Bool:
-        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+        return trueFalseText(value.toBool());
     case QJsonValue::Double:
         if (fileForm)
             return QString::number(value.toDouble(), 'g', 6);

@@ -9,8 +9,7 @@
 #include <projects/switchtime.h>
 #include <projects/common/conversions.h>
 #include <projects/common/namespaces.h>
-
-#include <QMetaEnum>
+#include <projects/common/texts_p.h>
 
 QT_WARNING_PUSH
 QT_WARNING_DISABLE_DEPRECATED
@@ -33,12 +32,7 @@ Function::FunctionType typeFromAttributes(const QXmlAttributes& attributes)
             return Function::Unknown;
         }
     }
-    // QMetaEnum would also take a class-qualified key; the file holds bare keys only.
-    if (type.contains(QLatin1Char(':')))
-        return static_cast<Function::FunctionType>(-1);
-    const QByteArray key = type.toUtf8();
-    return static_cast<Function::FunctionType>(
-        QMetaEnum::fromType<Function::FunctionType>().keyToValue(key.constData()));
+    return static_cast<Function::FunctionType>(enumValue<Function::FunctionType>(type));
 }
 
 } // namespace

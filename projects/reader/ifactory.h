@@ -3,12 +3,12 @@
 
 #include <QDateTime>
 #include <QHash>
-#include <QMetaEnum>
 #include <QSet>
 #include <QString>
 #include <QXmlAttributes>
 
 #include <projects/common/namespaces.h>
+#include <projects/common/texts_p.h>
 
 #include <optional>
 
@@ -117,11 +117,7 @@ std::optional<int> completeEnumValue(const QXmlAttributes& attributes, QLatin1St
     const int number = text.toInt(&ok, 10);
     if (ok)
         return number;
-    // QMetaEnum also takes scoped keys ("SwitchTime::Time"), which are no keys of the file.
-    const QByteArray key = text.toLatin1();
-    if (key.contains(':'))
-        return std::nullopt;
-    const int value = QMetaEnum::fromType<Enum>().keyToValue(key.constData(), &ok);
+    const int value = projects::enumValue<Enum>(text, &ok);
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 

@@ -12,8 +12,7 @@
 #include <projects/scenetrigger.h>
 #include <projects/common/conversions.h>
 #include <projects/common/namespaces.h>
-
-#include <QMetaEnum>
+#include <projects/common/texts_p.h>
 
 QT_WARNING_PUSH
 QT_WARNING_DISABLE_DEPRECATED
@@ -109,17 +108,12 @@ IFactory* ProjectFactory::readSceneTrigger(const QXmlAttributes& attributes)
 IFactory* ProjectFactory::readLink(const QXmlAttributes& attributes)
 {
     // Keys must match exactly; a link whose type or system is unknown is dropped.
-    // QMetaEnum also takes scoped keys such as "Link::App", which the file format does not.
-    const QString typeKey = attributes.value(QStringLiteral("type"));
-    const QString osKey = attributes.value(QStringLiteral("os"));
     bool typeKnown = false;
     bool osKnown = false;
-    const int type = QMetaEnum::fromType<Link::LinkType>().keyToValue(
-        typeKey.toLatin1().constData(), &typeKnown);
-    const int os = QMetaEnum::fromType<Link::OsName>().keyToValue(osKey.toLatin1().constData(),
-                                                                  &osKnown);
-    if (typeKnown && osKnown && !typeKey.contains(QLatin1Char(':'))
-        && !osKey.contains(QLatin1Char(':'))) {
+    const int type =
+        enumValue<Link::LinkType>(attributes.value(QStringLiteral("type")), &typeKnown);
+    const int os = enumValue<Link::OsName>(attributes.value(QStringLiteral("os")), &osKnown);
+    if (typeKnown && osKnown) {
         Link link(stringToUuid(attributes.value(QStringLiteral("id"))),
                   kept(attributes.value(QStringLiteral("name"))),
                   kept(attributes.value(QStringLiteral("icon"))),

@@ -3,6 +3,8 @@
 #include "nullfactory.h"
 
 #include <projects/common/conversions.h>
+#include <projects/common/texts_p.h>
+#include <projects/common/timers_p.h>
 
 #include <limits>
 
@@ -62,7 +64,7 @@ public:
                 return value;
             }
         }
-        return QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        return dateTimeFromText(text);
     }
 
 private:
@@ -154,13 +156,7 @@ SimulationFactory::~SimulationFactory() = default;
 IFactory* SimulationFactory::createChild(const QString&, const QString& localName,
                                          const QXmlAttributes& attributes)
 {
-    if (nameIs(localName, "timer")) {
-        const int id = decimalValue(attributes.value(QStringLiteral("id")));
-        const int day = decimalValue(attributes.value(QStringLiteral("day")));
-        m_simulation.timerIds().insert(day, id);
-        return new NullFactory;
-    }
-    return new NullFactory(NullFactory::UnknownElement);
+    return timerChild(localName, attributes, m_simulation.timerIds());
 }
 
 QT_WARNING_POP

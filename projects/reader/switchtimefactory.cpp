@@ -4,6 +4,7 @@
 
 #include <projects/common/additionalvalues_p.h>
 #include <projects/common/conversions.h>
+#include <projects/common/timers_p.h>
 
 #include <QByteArray>
 #include <QDataStream>
@@ -153,13 +154,7 @@ IFactory* SwitchTimeFactory::forElement(QList<SwitchTime>& owner,
 IFactory* SwitchTimeFactory::createChild(const QString&, const QString& localName,
                                          const QXmlAttributes& attributes)
 {
-    if (nameIs(localName, "timer")) {
-        const int id = decimalValue(attributes.value(QStringLiteral("id")));
-        const int day = decimalValue(attributes.value(QStringLiteral("day")));
-        m_switchTime.timerIds().insert(day, id);
-        return new NullFactory;
-    }
-    return new NullFactory(NullFactory::UnknownElement);
+    return timerChild(localName, attributes, m_switchTime.timerIds());
 }
 
 QT_WARNING_POP

@@ -15,11 +15,12 @@
 #include <projects/common/namespaces.h>
 #include <projects/common/order_p.h>
 #include <projects/common/schedules_p.h>
+#include <projects/common/texts_p.h>
+#include <projects/common/timers_p.h>
 #include <projects/common/valuetext_p.h>
 #include <projects/reader/actuatorfactory.h>
 
 #include <QLocale>
-#include <QMetaEnum>
 #include <QUrl>
 #include <QXmlStreamWriter>
 
@@ -36,23 +37,11 @@ QString exactNumber(double value)
     return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
-QString yesNo(bool value)
-{
-    return value ? QStringLiteral("yes") : QStringLiteral("no");
-}
-
 // A time of day as the switch-time reader reads it back: an empty text would read as the
 // attribute's default rather than as the invalid time it stands for.
 QString timeText(const QTime& time)
 {
     return time.isValid() ? time.toString(Qt::TextDate) : QStringLiteral("invalid");
-}
-
-// The key of an enumeration value, or its number when it has no key.
-template <typename Enum> QString keyText(int value)
-{
-    const char* key = QMetaEnum::fromType<Enum>().valueToKey(value);
-    return key ? QString::fromLatin1(key) : QString::number(value);
 }
 
 bool isWeatherStation(int appId)
@@ -75,8 +64,7 @@ ParameterText parameterText(const QVariant& value)
     case QVariant::Invalid:
         return {QStringLiteral("int"), QString()};
     case QVariant::Bool:
-        return {QStringLiteral("bool"),
-                value.toBool() ? QStringLiteral("true") : QStringLiteral("false")};
+        return {QStringLiteral("bool"), trueFalseText(value.toBool())};
     case QVariant::Double:
         return {QStringLiteral("double"), exactNumber(value.toDouble())};
     case QVariant::ByteArray:
@@ -105,16 +93,6 @@ void writeParameter(QXmlStreamWriter* writer, const QString& name, const QString
         writer->writeAttribute(QStringLiteral("type"), type);
     writer->writeAttribute(QStringLiteral("value"), value);
     writer->writeEndElement();
-}
-
-void writeTimers(QXmlStreamWriter* writer, const QHash<int, int>& timerIds)
-{
-    for (int day : sortedKeys(timerIds)) {
-        writer->writeStartElement(ns::Profile, QStringLiteral("timer"));
-        writer->writeAttribute(QStringLiteral("day"), QString::number(day));
-        writer->writeAttribute(QStringLiteral("id"), QString::number(timerIds.value(day)));
-        writer->writeEndElement();
-    }
 }
 
 void writeSensors(QXmlStreamWriter* writer, const QHash<int, QString>& names)
@@ -173,15 +151,13 @@ void CompleteWriter::writeFunction(QXmlStreamWriter* writer, const Function& fun
     // The attributes of the function's own writer come first, in its order.
     writer->writeStartElement(QStringLiteral("function"));
     writer->writeAttribute(QStringLiteral("id"), uuidToString(function.id()));
-    writer->writeAttribute(
-        QStringLiteral("type"),
-        QLatin1String(QMetaEnum::fromType<Function::FunctionType>().valueToKey(function.type())));
+    writer->writeAttribute(QStringLiteral("type"),
+                           enumKey<Function::FunctionType>(function.type()));
     if (!function.name().isEmpty())
         writer->writeAttribute(QStringLiteral("name"), function.name());
     if (withVacation)
-        writer->writeAttribute(QStringLiteral("runOnVacation"), function.runOnVacation()
-                                                                    ? QStringLiteral("true")
-                                                                    : QStringLiteral("false"));
+        writer->writeAttribute(QStringLiteral("runOnVacation"),
+                               trueFalseText(function.runOnVacation()));
     if (!function.onIcon().isEmpty())
         writer->writeAttribute(ns::Profile, QStringLiteral("onIcon"), function.onIcon());
     if (!function.offIcon().isEmpty())
@@ -200,7 +176,7 @@ void CompleteWriter::writeFunction(QXmlStreamWriter* writer, const Function& fun
     const Simulation simulation = function.simulation();
     if (simulation.type() != function.type())
         writer->writeAttribute(ns::Complete, QStringLiteral("simulationType"),
-                               keyText<Function::FunctionType>(simulation.type()));
+                               enumKeyOrNumber<Function::FunctionType>(simulation.type()));
 
     if (function.hasActuator()) {
         writer->writeStartElement(QStringLiteral("actuator-ref"));
@@ -369,10 +345,10 @@ void CompleteWriter::writeSwitchTime(QXmlStreamWriter* writer, const SwitchTime&
     writer->writeAttribute(QStringLiteral("minStart"), timeText(switchTime.minStart()));
     writer->writeAttribute(QStringLiteral("maxEnd"), timeText(switchTime.maxEnd()));
     if (switchTime.limit())
-        writer->writeAttribute(QStringLiteral("limit"), QStringLiteral("true"));
+        writer->writeAttribute(QStringLiteral("limit"), trueFalseText(switchTime.limit()));
     if (switchTime.type() != SwitchTime::Time)
         writer->writeAttribute(ns::Complete, QStringLiteral("kind"),
-                               keyText<SwitchTime::SwitchTimeType>(switchTime.type()));
+                               enumKeyOrNumber<SwitchTime::SwitchTimeType>(switchTime.type()));
     writeTimers(writer, switchTime.timerIds());
     writer->writeEndElement();
 }
@@ -394,10 +370,10 @@ void CompleteWriter::writeScene(QXmlStreamWriter* writer, const Scene& scene, bo
     const QColor color = scene.color();
     if (color.isValid())
         writer->writeAttribute(QStringLiteral("color"), color.name());
-    writer->writeAttribute(ns::Profile, QStringLiteral("favorite"), yesNo(scene.favorite()));
-    writer->writeAttribute(ns::Profile, QStringLiteral("global"), yesNo(scene.isGlobal()));
+    writer->writeAttribute(ns::Profile, QStringLiteral("favorite"), yesNoText(scene.favorite()));
+    writer->writeAttribute(ns::Profile, QStringLiteral("global"), yesNoText(scene.isGlobal()));
     if (withVacation)
-        writer->writeAttribute(QStringLiteral("runOnVacation"), yesNo(scene.runOnVacation()));
+        writer->writeAttribute(QStringLiteral("runOnVacation"), yesNoText(scene.runOnVacation()));
     // The reader keeps only the scene colours of the installation's palette; any other
     // colour comes back from here.
     if (color.isValid() && !Scene::allowedSceneColors.contains(color.name().toUpper()))
@@ -415,8 +391,9 @@ void CompleteWriter::writeScene(QXmlStreamWriter* writer, const Scene& scene, bo
     // One event trigger sets all three event fields; the defaults need none.
     if (scene.triggeredByPanic() || scene.triggeredByCentralOff() || scene.timerTrigger() != -1) {
         writer->writeStartElement(QStringLiteral("trigger"));
-        writer->writeAttribute(QStringLiteral("panic"), yesNo(scene.triggeredByPanic()));
-        writer->writeAttribute(QStringLiteral("centralOff"), yesNo(scene.triggeredByCentralOff()));
+        writer->writeAttribute(QStringLiteral("panic"), yesNoText(scene.triggeredByPanic()));
+        writer->writeAttribute(QStringLiteral("centralOff"),
+                               yesNoText(scene.triggeredByCentralOff()));
         if (scene.timerTrigger() != -1)
             writer->writeAttribute(QStringLiteral("timer"), QString::number(scene.timerTrigger()));
         writer->writeEndElement();
