@@ -1,5 +1,6 @@
 #include "projectmerge.h"
 
+#include "common/matching_p.h"
 #include "common/order_p.h"
 #include "common/schedules_p.h"
 #include "automatic.h"
