@@ -71,8 +71,8 @@ enum FunctionClass { SwitchClass, DimmingClass, BlindClass, HeatingClass, Status
 FunctionClass classOf(int function)
 {
     static constexpr FunctionClass pattern[10] = {
-        SwitchClass, SwitchClass, DimmingClass, BlindClass, HeatingClass,
-        SwitchClass, DimmingClass, BlindClass, HeatingClass, StatusClass};
+        SwitchClass, SwitchClass,  DimmingClass, BlindClass,   HeatingClass,
+        SwitchClass, DimmingClass, BlindClass,   HeatingClass, StatusClass};
     return pattern[function % 10];
 }
 
@@ -180,10 +180,7 @@ struct Building
     Shape shape;
     Variant variant;
 
-    bool hasFunction(int function) const
-    {
-        return variant == Variant::Admin || function % 7 != 3;
-    }
+    bool hasFunction(int function) const { return variant == Variant::Admin || function % 7 != 3; }
 
     // The functions of a room: the administrator's numbers, then one new function in
     // every fifth room of the profile, listed in reverse order in the profile.
@@ -249,9 +246,9 @@ int groupAddress(int group)
     case 0:
         return (8 + (group / 256) % 8) * 256 + group % 256; // 1/x/y: Switch
     case 1:
-        return 10696 + group % 256;                         // 5/1/200..: Blind
+        return 10696 + group % 256; // 5/1/200..: Blind
     default:
-        return 8448 + group % 251;                          // 4/1/0..250: Heating
+        return 8448 + group % 251; // 4/1/0..250: Heating
     }
 }
 
@@ -272,9 +269,7 @@ class XmlGenerator
 {
 public:
     XmlGenerator(const Building& building, QByteArray* out)
-        : m_building(building)
-        , m_buffer(out)
-        , m_additionalValues(additionalValuesHex())
+        : m_building(building), m_buffer(out), m_additionalValues(additionalValuesHex())
     {
         m_buffer.open(QIODevice::WriteOnly);
         m_writer.setDevice(&m_buffer);
@@ -366,7 +361,8 @@ private:
         m_writer.writeAttribute(QStringLiteral("name"), m_building.functionName(function));
         m_writer.writeAttribute(QStringLiteral("runOnVacation"), boolText(function % 2 == 0));
         if (kind == SwitchClass || kind == DimmingClass) {
-            m_writer.writeAttribute(ns::Profile, QStringLiteral("onIcon"), QStringLiteral("bulb-on"));
+            m_writer.writeAttribute(ns::Profile, QStringLiteral("onIcon"),
+                                    QStringLiteral("bulb-on"));
             m_writer.writeAttribute(ns::Profile, QStringLiteral("offIcon"),
                                     QStringLiteral("bulb-off"));
         }
@@ -390,9 +386,8 @@ private:
             m_writer.writeStartElement(QStringLiteral("group-refs"));
             for (int which = 0; which < 2; ++which) {
                 m_writer.writeStartElement(QStringLiteral("group-ref"));
-                m_writer.writeAttribute(
-                    QStringLiteral("ref"),
-                    idText(GroupKind, heatingGroupOf(function, which, groups)));
+                m_writer.writeAttribute(QStringLiteral("ref"),
+                                        idText(GroupKind, heatingGroupOf(function, which, groups)));
                 m_writer.writeEndElement();
             }
             m_writer.writeEndElement();
@@ -421,8 +416,8 @@ private:
             m_writer.writeAttribute(QStringLiteral("additionalValues"), m_additionalValues);
         m_writer.writeAttribute(QStringLiteral("days"),
                                 entry == 0 ? QStringLiteral("254") : QStringLiteral("62"));
-        m_writer.writeAttribute(QStringLiteral("start"),
-                                entry == 0 ? QStringLiteral("06:30:00") : QStringLiteral("22:00:00"));
+        m_writer.writeAttribute(QStringLiteral("start"), entry == 0 ? QStringLiteral("06:30:00")
+                                                                    : QStringLiteral("22:00:00"));
         if (entry == 1) {
             m_writer.writeAttribute(QStringLiteral("offset"), QStringLiteral("-15"));
             m_writer.writeAttribute(QStringLiteral("minStart"), QStringLiteral("18:00:00"));
@@ -485,7 +480,8 @@ private:
         for (int channel = 6; channel <= 9; ++channel) {
             m_writer.writeStartElement(QStringLiteral("sensor"));
             m_writer.writeAttribute(QStringLiteral("channel"), QString::number(channel));
-            m_writer.writeAttribute(QStringLiteral("name"), QStringLiteral("Helligkeit %1").arg(channel));
+            m_writer.writeAttribute(QStringLiteral("name"),
+                                    QStringLiteral("Helligkeit %1").arg(channel));
             m_writer.writeEndElement();
         }
         m_writer.writeEndElement();
@@ -645,7 +641,8 @@ private:
         for (int trigger = 0; trigger < triggers; ++trigger) {
             m_writer.writeStartElement(QStringLiteral("scene"));
             m_writer.writeAttribute(QStringLiteral("id"), idText(TriggerKind, trigger));
-            m_writer.writeAttribute(QStringLiteral("name"), QStringLiteral("Taster %1").arg(trigger));
+            m_writer.writeAttribute(QStringLiteral("name"),
+                                    QStringLiteral("Taster %1").arg(trigger));
             m_writer.writeAttribute(QStringLiteral("number"), QString::number(trigger + 1));
             m_writer.writeEndElement();
         }
@@ -672,9 +669,11 @@ private:
             m_writer.writeAttribute(QStringLiteral("id"), idText(LinkKind, link));
             m_writer.writeAttribute(QStringLiteral("name"), QStringLiteral("Link %1").arg(link));
             m_writer.writeAttribute(QStringLiteral("icon"), QStringLiteral("web"));
-            m_writer.writeAttribute(QStringLiteral("type"),
-                                    link % 2 == 0 ? QStringLiteral("WebLink") : QStringLiteral("App"));
-            m_writer.writeAttribute(QStringLiteral("url"), QStringLiteral("https://example.org/%1").arg(link));
+            m_writer.writeAttribute(QStringLiteral("type"), link % 2 == 0
+                                                                ? QStringLiteral("WebLink")
+                                                                : QStringLiteral("App"));
+            m_writer.writeAttribute(QStringLiteral("url"),
+                                    QStringLiteral("https://example.org/%1").arg(link));
             m_writer.writeAttribute(QStringLiteral("app-name"), QStringLiteral("App %1").arg(link));
             m_writer.writeAttribute(QStringLiteral("favorite"), QStringLiteral("yes"));
             m_writer.writeAttribute(QStringLiteral("os"), QStringLiteral("Android"));
@@ -687,10 +686,12 @@ private:
     {
         for (int automatic = 0; automatic < automaticCount(m_building.shape); ++automatic) {
             m_writer.writeStartElement(ns::Profile, QStringLiteral("automatic"));
-            m_writer.writeAttribute(QStringLiteral("id"), QStringLiteral("automatic-%1").arg(automatic));
+            m_writer.writeAttribute(QStringLiteral("id"),
+                                    QStringLiteral("automatic-%1").arg(automatic));
             m_writer.writeAttribute(QStringLiteral("runOnVacation"), QStringLiteral("yes"));
             for (int entry = 0; entry < 2; ++entry)
-                writeSwitchTime(quint64(3) << 36 | quint64(automatic * 2 + entry), entry, automatic);
+                writeSwitchTime(quint64(3) << 36 | quint64(automatic * 2 + entry), entry,
+                                automatic);
             m_writer.writeEndElement();
         }
     }
@@ -740,9 +741,10 @@ QByteArray buildingJson(const Building& building)
                 object.insert(QStringLiteral("name"), building.functionName(function));
                 const FunctionClass kind = classOf(function);
                 if (kind == SwitchClass || kind == DimmingClass)
-                    object.insert(QStringLiteral("icons"),
-                                  QJsonObject{{QStringLiteral("onIcon"), QStringLiteral("bulb-on")},
-                                              {QStringLiteral("offIcon"), QStringLiteral("bulb-off")}});
+                    object.insert(
+                        QStringLiteral("icons"),
+                        QJsonObject{{QStringLiteral("onIcon"), QStringLiteral("bulb-on")},
+                                    {QStringLiteral("offIcon"), QStringLiteral("bulb-off")}});
                 QJsonArray switchTimes;
                 for (int entry = 0; entry < 1 + function % 2; ++entry)
                     switchTimes.append(
@@ -750,12 +752,11 @@ QByteArray buildingJson(const Building& building)
                 object.insert(QStringLiteral("switchtimes"), switchTimes);
                 functions.append(object);
             }
-            rooms.append(QJsonObject{
-                {QStringLiteral("id"), idText(RoomKind, room)},
-                {QStringLiteral("name"), QStringLiteral("Raum %1").arg(room)},
-                {QStringLiteral("icon"), QStringLiteral("room")},
-                {QStringLiteral("color"), QStringLiteral("#ffffff")},
-                {QStringLiteral("functions"), functions}});
+            rooms.append(QJsonObject{{QStringLiteral("id"), idText(RoomKind, room)},
+                                     {QStringLiteral("name"), QStringLiteral("Raum %1").arg(room)},
+                                     {QStringLiteral("icon"), QStringLiteral("room")},
+                                     {QStringLiteral("color"), QStringLiteral("#ffffff")},
+                                     {QStringLiteral("functions"), functions}});
         }
         floors.append(QJsonObject{{QStringLiteral("id"), idText(FloorKind, floor)},
                                   {QStringLiteral("name"), QStringLiteral("Etage %1").arg(floor)},
@@ -773,12 +774,12 @@ QByteArray groupsJson(const Shape& shape)
 {
     QJsonArray groups;
     for (int group = 0; group < groupCount(shape); ++group) {
-        groups.append(QJsonObject{
-            {QStringLiteral("id"), idText(GroupKind, group)},
-            {QStringLiteral("name"), QStringLiteral("Gruppe %1").arg(group)},
-            {QStringLiteral("address"), addressText(groupAddress(group))},
-            {QStringLiteral("switchtimes"),
-             QJsonArray{switchTimeJson(quint64(1) << 36 | quint64(group), 0, group)}}});
+        groups.append(
+            QJsonObject{{QStringLiteral("id"), idText(GroupKind, group)},
+                        {QStringLiteral("name"), QStringLiteral("Gruppe %1").arg(group)},
+                        {QStringLiteral("address"), addressText(groupAddress(group))},
+                        {QStringLiteral("switchtimes"),
+                         QJsonArray{switchTimeJson(quint64(1) << 36 | quint64(group), 0, group)}}});
     }
     return QJsonDocument(groups).toJson(QJsonDocument::Compact);
 }
@@ -804,15 +805,15 @@ QByteArray scenesJson(const Shape& shape)
                     {QStringLiteral("value"), value}});
             }
         }
-        scenes.append(QJsonObject{
-            {QStringLiteral("id"), idText(SceneKind, scene)},
-            {QStringLiteral("name"), QStringLiteral("Szene %1").arg(scene)},
-            {QStringLiteral("icon"), QStringLiteral("scene")},
-            {QStringLiteral("color"), QLatin1String(colors[scene % 5])},
-            {QStringLiteral("favorite"), scene % 2 == 0},
-            {QStringLiteral("actions"), actions},
-            {QStringLiteral("switchtimes"),
-             QJsonArray{switchTimeJson(quint64(2) << 36 | quint64(scene), 0, scene)}}});
+        scenes.append(
+            QJsonObject{{QStringLiteral("id"), idText(SceneKind, scene)},
+                        {QStringLiteral("name"), QStringLiteral("Szene %1").arg(scene)},
+                        {QStringLiteral("icon"), QStringLiteral("scene")},
+                        {QStringLiteral("color"), QLatin1String(colors[scene % 5])},
+                        {QStringLiteral("favorite"), scene % 2 == 0},
+                        {QStringLiteral("actions"), actions},
+                        {QStringLiteral("switchtimes"),
+                         QJsonArray{switchTimeJson(quint64(2) << 36 | quint64(scene), 0, scene)}}});
     }
     return QJsonDocument(scenes).toJson(QJsonDocument::Compact);
 }

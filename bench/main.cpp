@@ -384,8 +384,8 @@ struct MemoryFigures
     bool ok = false;
     qint64 fileBytes = 0;
     qint64 beforeBytes = 0;
-    qint64 heldBytes = 0;  // resident after the parse, less before
-    qint64 peakBytes = 0;  // the process's peak resident size
+    qint64 heldBytes = 0; // resident after the parse, less before
+    qint64 peakBytes = 0; // the process's peak resident size
     int functions = 0;
 };
 
@@ -401,14 +401,12 @@ MemoryFigures measureMemory(int functions, QMap<int, std::shared_ptr<Inputs>>& c
         if (!file.open(QIODevice::WriteOnly))
             return figures;
         std::shared_ptr<Inputs> inputs = cache.value(functions);
-        const QByteArray xml =
-            inputs ? inputs->admin().xml : generate(Shape::cube(functions)).xml;
+        const QByteArray xml = inputs ? inputs->admin().xml : generate(Shape::cube(functions)).xml;
         file.write(xml);
         figures.fileBytes = xml.size();
     }
     QProcess child;
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--memory-child"), path});
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--memory-child"), path});
     if (!child.waitForFinished(-1) || child.exitCode() != 0)
         return figures;
     QMap<QString, qint64> values;
@@ -451,8 +449,7 @@ void printRatios(QTextStream& out, const Options& options, const SummaryReporter
         {"3. JSON import", "json/model", "json/bare", "QJsonDocument::fromJson alone", 2.0},
     };
     for (const Pair& pair : pairs) {
-        out << pair.title << " (" << pair.baseline << "), target ratio <= " << pair.target
-            << "\n";
+        out << pair.title << " (" << pair.baseline << "), target ratio <= " << pair.target << "\n";
         for (int functions : options.sizes) {
             const double model = reporter.best(benchName(pair.model, functions));
             const double bare = reporter.best(benchName(pair.bare, functions));
@@ -481,7 +478,7 @@ void printScaling(QTextStream& out, const Options& options, const SummaryReporte
     for (int functions : options.sizes)
         out << QStringLiteral("%1").arg(functions, 10);
     out << QStringLiteral("   ratio  verdict\n");
-    const char* scaled[] = {"read/model", "write/model", "json/model", "merge-admin",
+    const char* scaled[] = {"read/model",    "write/model", "json/model", "merge-admin",
                             "merge-profile", "merge-adopt", "compile"};
     for (const char* operation : scaled) {
         out << QStringLiteral("   %1").arg(QLatin1String(operation), -14);
@@ -549,9 +546,9 @@ void printInputs(QTextStream& out, const Options& options,
                    .arg(shape.roomsPerFloor)
                    .arg(shape.functionsPerRoom)
                    .arg(installation.xml.size() / 1e6, 0, 'f', 1)
-                   .arg((installation.buildingJson.size() + installation.groupsJson.size()
-                         + installation.scenesJson.size() + installation.functionsJson.size())
-                            / 1e6,
+                   .arg((installation.buildingJson.size() + installation.groupsJson.size() +
+                         installation.scenesJson.size() + installation.functionsJson.size()) /
+                            1e6,
                         0, 'f', 1)
                    .arg(installation.groups)
                    .arg(installation.scenes);
@@ -601,9 +598,9 @@ int countInstructions(const QString& operation, int functions, int times)
         run = [&] { kept.append(importJson(installation)); };
     } else if (operation == QLatin1String("json-bare")) {
         run = [&] { parseJsonBare(installation); };
-    } else if (operation == QLatin1String("merge-admin")
-               || operation == QLatin1String("merge-profile")
-               || operation == QLatin1String("merge-adopt")) {
+    } else if (operation == QLatin1String("merge-admin") ||
+               operation == QLatin1String("merge-profile") ||
+               operation == QLatin1String("merge-adopt")) {
         const Project& other = inputs.profileProject();
         own = readModel(installation.xml);
         if (operation == QLatin1String("merge-admin"))
@@ -641,7 +638,8 @@ int main(int argc, char** argv)
     if ((argc == 4 || argc == 5) && qstrcmp(argv[1], "--generate") == 0) {
         const Installation installation = generate(Shape::cube(std::max(1, atoi(argv[2]))));
         QFile file(QString::fromLocal8Bit(argv[3]));
-        if (!file.open(QIODevice::WriteOnly) || file.write(installation.xml) != installation.xml.size())
+        if (!file.open(QIODevice::WriteOnly) ||
+            file.write(installation.xml) != installation.xml.size())
             return 1;
         if (argc == 4)
             return 0;

@@ -23,10 +23,7 @@ using namespace projects;
 
 namespace bench {
 
-Inputs::Inputs(int functions)
-    : m_functions(functions)
-{
-}
+Inputs::Inputs(int functions) : m_functions(functions) {}
 
 const Installation& Inputs::admin()
 {

@@ -30,7 +30,7 @@ struct XmlEvent
     bool start = true;
     QString namespaceUri;
     QString name;
-    QVector<QPair<QString, QString>> namespaces;  ///< prefix and URI declared here
+    QVector<QPair<QString, QString>> namespaces; ///< prefix and URI declared here
     QVector<Attribute> attributes;
 };
 

@@ -23,10 +23,7 @@ public:
     QHash<QString, QVariant> parameters;
 };
 
-Actuator::Actuator()
-    : d(new Private)
-{
-}
+Actuator::Actuator() : d(new Private) {}
 
 Actuator::Actuator(const QUuid& id, const QString& name, const QString& onIcon,
                    const QString& offIcon)
@@ -44,24 +41,60 @@ Actuator::~Actuator() = default;
 Actuator& Actuator::operator=(const Actuator& other) = default;
 Actuator& Actuator::operator=(Actuator&& other) noexcept = default;
 
-QUuid Actuator::id() const { return d->id; }
-bool Actuator::isNull() const { return d->id.isNull(); }
-QString Actuator::name() const { return d->name; }
-QString Actuator::onIcon() const { return d->onIcon; }
-QString Actuator::offIcon() const { return d->offIcon; }
-int Actuator::appId() const { return d->appId; }
-void Actuator::setAppId(int appId) { d->appId = appId; }
-int Actuator::useCase() const { return d->useCase; }
-void Actuator::setUseCase(int useCase) { d->useCase = useCase; }
-const QHash<QString, QVariant>& Actuator::parameters() const { return d->parameters; }
+QUuid Actuator::id() const
+{
+    return d->id;
+}
+bool Actuator::isNull() const
+{
+    return d->id.isNull();
+}
+QString Actuator::name() const
+{
+    return d->name;
+}
+QString Actuator::onIcon() const
+{
+    return d->onIcon;
+}
+QString Actuator::offIcon() const
+{
+    return d->offIcon;
+}
+int Actuator::appId() const
+{
+    return d->appId;
+}
+void Actuator::setAppId(int appId)
+{
+    d->appId = appId;
+}
+int Actuator::useCase() const
+{
+    return d->useCase;
+}
+void Actuator::setUseCase(int useCase)
+{
+    d->useCase = useCase;
+}
+const QHash<QString, QVariant>& Actuator::parameters() const
+{
+    return d->parameters;
+}
 
 void Actuator::setParameter(const QString& name, const QVariant& value)
 {
     d->parameters.insert(name, value);
 }
 
-QHash<QString, Datapoint>& Actuator::datapoints() { return d->datapoints; }
-const QHash<QString, Datapoint>& Actuator::datapoints() const { return d->datapoints; }
+QHash<QString, Datapoint>& Actuator::datapoints()
+{
+    return d->datapoints;
+}
+const QHash<QString, Datapoint>& Actuator::datapoints() const
+{
+    return d->datapoints;
+}
 
 void Actuator::serialize(QXmlStreamWriter* writer) const
 {

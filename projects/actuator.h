@@ -32,8 +32,7 @@ public:
     /// Creates a null actuator: null id, empty name and icons, use case and app id -1.
     Actuator();
     /// Creates an actuator with the given identity, name and icons; use case and app id -1.
-    Actuator(const QUuid& id, const QString& name, const QString& onIcon,
-             const QString& offIcon);
+    Actuator(const QUuid& id, const QString& name, const QString& onIcon, const QString& offIcon);
     /// Shares @p other's data block.
     Actuator(const Actuator& other);
     /// Takes over @p other's data block; @p other may then only be assigned or destroyed.

@@ -19,13 +19,9 @@ public:
     bool runOnVacation = false;
 };
 
-Automatic::Automatic()
-    : d(new Private)
-{
-}
+Automatic::Automatic() : d(new Private) {}
 
-Automatic::Automatic(const QString& id, bool runOnVacation)
-    : d(new Private)
+Automatic::Automatic(const QString& id, bool runOnVacation) : d(new Private)
 {
     d->id = id;
     d->runOnVacation = runOnVacation;

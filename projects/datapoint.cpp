@@ -15,13 +15,9 @@ public:
     int address = 0;
 };
 
-Datapoint::Datapoint()
-    : d(new Private)
-{
-}
+Datapoint::Datapoint() : d(new Private) {}
 
-Datapoint::Datapoint(const QString& id, const QString& role, int address)
-    : d(new Private)
+Datapoint::Datapoint(const QString& id, const QString& role, int address) : d(new Private)
 {
     d->id = QUuid(id);
     d->role = role;
@@ -34,10 +30,22 @@ Datapoint::~Datapoint() = default;
 Datapoint& Datapoint::operator=(const Datapoint& other) = default;
 Datapoint& Datapoint::operator=(Datapoint&& other) noexcept = default;
 
-QUuid Datapoint::id() const { return d->id; }
-QString Datapoint::role() const { return d->role; }
-int Datapoint::address() const { return d->address; }
-QString Datapoint::groupAddress() const { return groupAddressToText(d->address); }
+QUuid Datapoint::id() const
+{
+    return d->id;
+}
+QString Datapoint::role() const
+{
+    return d->role;
+}
+int Datapoint::address() const
+{
+    return d->address;
+}
+QString Datapoint::groupAddress() const
+{
+    return groupAddressToText(d->address);
+}
 
 QDebug operator<<(QDebug debug, const Datapoint& datapoint)
 {

@@ -14,10 +14,7 @@ public:
     bool favorite = false;
 };
 
-Favorite::Favorite()
-    : d(new Private)
-{
-}
+Favorite::Favorite() : d(new Private) {}
 
 Favorite::Favorite(const QUuid& id, const QString& name, const QString& icon, bool favorite)
     : d(new Private)

@@ -18,13 +18,9 @@ public:
     QString text;
 };
 
-Finding::Finding()
-    : d(new Private)
-{
-}
+Finding::Finding() : d(new Private) {}
 
-Finding::Finding(Kind kind, const QString& location, int line, const QString& text)
-    : d(new Private)
+Finding::Finding(Kind kind, const QString& location, int line, const QString& text) : d(new Private)
 {
     d->kind = kind;
     d->location = location;

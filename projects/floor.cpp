@@ -22,20 +22,15 @@ public:
     QList<Room> rooms;
 };
 
-Floor::Floor()
-    : d(new Private)
-{
-}
+Floor::Floor() : d(new Private) {}
 
-Floor::Floor(const QUuid& id, const QString& name)
-    : d(new Private)
+Floor::Floor(const QUuid& id, const QString& name) : d(new Private)
 {
     d->id = id;
     d->name = name;
 }
 
-Floor::Floor(const QJsonObject& object)
-    : Floor()
+Floor::Floor(const QJsonObject& object) : Floor()
 {
     if (!object.contains(QLatin1String("id")))
         return;
@@ -53,12 +48,30 @@ Floor::~Floor() = default;
 Floor& Floor::operator=(const Floor& other) = default;
 Floor& Floor::operator=(Floor&& other) noexcept = default;
 
-QUuid Floor::id() const { return d->id; }
-bool Floor::isValid() const { return !d->id.isNull(); }
-QString Floor::name() const { return d->name; }
-void Floor::setName(const QString& name) { d->name = name; }
-QList<Room>& Floor::rooms() { return d->rooms; }
-const QList<Room>& Floor::rooms() const { return d->rooms; }
+QUuid Floor::id() const
+{
+    return d->id;
+}
+bool Floor::isValid() const
+{
+    return !d->id.isNull();
+}
+QString Floor::name() const
+{
+    return d->name;
+}
+void Floor::setName(const QString& name)
+{
+    d->name = name;
+}
+QList<Room>& Floor::rooms()
+{
+    return d->rooms;
+}
+const QList<Room>& Floor::rooms() const
+{
+    return d->rooms;
+}
 
 void Floor::beginSerialize(QXmlStreamWriter* writer) const
 {

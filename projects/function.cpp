@@ -41,8 +41,7 @@ public:
     int address = -1;
 };
 
-Function::Function()
-    : d(new Private)
+Function::Function() : d(new Private)
 {
     d->simulation.setType(d->type);
 }
@@ -57,8 +56,7 @@ Function::Function(const QUuid& id, const QString& name, FunctionType type, bool
     d->simulation.setType(type);
 }
 
-Function::Function(const QJsonObject& object)
-    : Function()
+Function::Function(const QJsonObject& object) : Function()
 {
     // One lookup per key: constFind() answers both whether the key is there and its value.
     const auto id = object.constFind(QLatin1String("id"));
@@ -89,36 +87,126 @@ Function::~Function() = default;
 Function& Function::operator=(const Function& other) = default;
 Function& Function::operator=(Function&& other) noexcept = default;
 
-QUuid Function::id() const { return d->id; }
-bool Function::isValid() const { return !d->id.isNull(); }
-QString Function::name() const { return d->name; }
-void Function::setName(const QString& name) { d->name = name; }
-Function::FunctionType Function::type() const { return d->type; }
-void Function::setType(FunctionType type) { d->type = type; }
-QUuid Function::actuatorRef() const { return d->actuatorRef; }
-void Function::setActuatorRef(const QUuid& ref) { d->actuatorRef = ref; }
-bool Function::hasActuator() const { return !d->actuatorRef.isNull(); }
-Simulation Function::simulation() const { return d->simulation; }
-void Function::setSimulation(const Simulation& simulation) { d->simulation = simulation; }
-QList<SwitchTime>& Function::switchTimes() { return d->switchTimes; }
-const QList<SwitchTime>& Function::switchTimes() const { return d->switchTimes; }
-bool Function::runOnVacation() const { return d->runOnVacation; }
-void Function::setRunOnVacation(bool run) { d->runOnVacation = run; }
-QString Function::onIcon() const { return d->onIcon; }
-void Function::setOnIcon(const QString& icon) { d->onIcon = icon; }
-QString Function::offIcon() const { return d->offIcon; }
-void Function::setOffIcon(const QString& icon) { d->offIcon = icon; }
-QString Function::onText() const { return d->onText; }
-void Function::setOnText(const QString& text) { d->onText = text; }
-QString Function::offText() const { return d->offText; }
-void Function::setOffText(const QString& text) { d->offText = text; }
-QString Function::unit() const { return d->unit; }
-void Function::setUnit(const QString& unit) { d->unit = unit; }
-int Function::address() const { return d->address; }
-void Function::setAddress(int address) { d->address = address; }
-QList<QUuid> Function::groupRefs() const { return d->groupRefs; }
-void Function::addGroupRef(const QUuid& ref) { d->groupRefs.append(ref); }
-bool Function::isInGroup() const { return !d->groupRefs.isEmpty(); }
+QUuid Function::id() const
+{
+    return d->id;
+}
+bool Function::isValid() const
+{
+    return !d->id.isNull();
+}
+QString Function::name() const
+{
+    return d->name;
+}
+void Function::setName(const QString& name)
+{
+    d->name = name;
+}
+Function::FunctionType Function::type() const
+{
+    return d->type;
+}
+void Function::setType(FunctionType type)
+{
+    d->type = type;
+}
+QUuid Function::actuatorRef() const
+{
+    return d->actuatorRef;
+}
+void Function::setActuatorRef(const QUuid& ref)
+{
+    d->actuatorRef = ref;
+}
+bool Function::hasActuator() const
+{
+    return !d->actuatorRef.isNull();
+}
+Simulation Function::simulation() const
+{
+    return d->simulation;
+}
+void Function::setSimulation(const Simulation& simulation)
+{
+    d->simulation = simulation;
+}
+QList<SwitchTime>& Function::switchTimes()
+{
+    return d->switchTimes;
+}
+const QList<SwitchTime>& Function::switchTimes() const
+{
+    return d->switchTimes;
+}
+bool Function::runOnVacation() const
+{
+    return d->runOnVacation;
+}
+void Function::setRunOnVacation(bool run)
+{
+    d->runOnVacation = run;
+}
+QString Function::onIcon() const
+{
+    return d->onIcon;
+}
+void Function::setOnIcon(const QString& icon)
+{
+    d->onIcon = icon;
+}
+QString Function::offIcon() const
+{
+    return d->offIcon;
+}
+void Function::setOffIcon(const QString& icon)
+{
+    d->offIcon = icon;
+}
+QString Function::onText() const
+{
+    return d->onText;
+}
+void Function::setOnText(const QString& text)
+{
+    d->onText = text;
+}
+QString Function::offText() const
+{
+    return d->offText;
+}
+void Function::setOffText(const QString& text)
+{
+    d->offText = text;
+}
+QString Function::unit() const
+{
+    return d->unit;
+}
+void Function::setUnit(const QString& unit)
+{
+    d->unit = unit;
+}
+int Function::address() const
+{
+    return d->address;
+}
+void Function::setAddress(int address)
+{
+    d->address = address;
+}
+QList<QUuid> Function::groupRefs() const
+{
+    return d->groupRefs;
+}
+void Function::addGroupRef(const QUuid& ref)
+{
+    d->groupRefs.append(ref);
+}
+bool Function::isInGroup() const
+{
+    return !d->groupRefs.isEmpty();
+}
 
 void Function::addCachedDatapoint(const QString& role, int datapoint)
 {

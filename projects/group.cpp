@@ -91,14 +91,12 @@ public:
     bool runOnVacation = true;
 };
 
-Group::Group()
-    : d(new Private)
+Group::Group() : d(new Private)
 {
     d->id = QUuid::createUuid();
 }
 
-Group::Group(const QString& name, GroupType type, int address)
-    : d(new Private)
+Group::Group(const QString& name, GroupType type, int address) : d(new Private)
 {
     d->id = QUuid::createUuid();
     d->name = name;
@@ -116,8 +114,7 @@ Group::Group(const QString& id, const QString& name, GroupType type, int address
     d->order = order;
 }
 
-Group::Group(const QString& id, const QString& name, const QString& address)
-    : d(new Private)
+Group::Group(const QString& id, const QString& name, const QString& address) : d(new Private)
 {
     d->id = stringToUuid(id);
     d->name = name;
@@ -131,28 +128,73 @@ Group::~Group() = default;
 Group& Group::operator=(const Group& other) = default;
 Group& Group::operator=(Group&& other) noexcept = default;
 
-bool Group::operator==(const Group& other) const { return d == other.d; }
-bool Group::operator!=(const Group& other) const { return d != other.d; }
+bool Group::operator==(const Group& other) const
+{
+    return d == other.d;
+}
+bool Group::operator!=(const Group& other) const
+{
+    return d != other.d;
+}
 
-QUuid Group::id() const { return d->id; }
+QUuid Group::id() const
+{
+    return d->id;
+}
 
 QString Group::name() const
 {
     return d->profileName.isEmpty() ? d->name : d->profileName;
 }
 
-void Group::setName(const QString& name) { d->profileName = name; }
-Group::GroupType Group::type() const { return d->type; }
-int Group::order() const { return d->order; }
-int Group::address() const { return d->address; }
-void Group::setAddress(int address) { d->address = address; }
-bool Group::hasValidAddress() const { return d->address >= 0; }
-bool Group::runOnVacation() const { return d->runOnVacation; }
-void Group::setRunOnVacation(bool run) { d->runOnVacation = run; }
-QSet<QUuid>& Group::registeredFunctions() { return d->registeredFunctions; }
-const QSet<QUuid>& Group::registeredFunctions() const { return d->registeredFunctions; }
-QList<SwitchTime>& Group::switchTimes() { return d->switchTimes; }
-const QList<SwitchTime>& Group::switchTimes() const { return d->switchTimes; }
+void Group::setName(const QString& name)
+{
+    d->profileName = name;
+}
+Group::GroupType Group::type() const
+{
+    return d->type;
+}
+int Group::order() const
+{
+    return d->order;
+}
+int Group::address() const
+{
+    return d->address;
+}
+void Group::setAddress(int address)
+{
+    d->address = address;
+}
+bool Group::hasValidAddress() const
+{
+    return d->address >= 0;
+}
+bool Group::runOnVacation() const
+{
+    return d->runOnVacation;
+}
+void Group::setRunOnVacation(bool run)
+{
+    d->runOnVacation = run;
+}
+QSet<QUuid>& Group::registeredFunctions()
+{
+    return d->registeredFunctions;
+}
+const QSet<QUuid>& Group::registeredFunctions() const
+{
+    return d->registeredFunctions;
+}
+QList<SwitchTime>& Group::switchTimes()
+{
+    return d->switchTimes;
+}
+const QList<SwitchTime>& Group::switchTimes() const
+{
+    return d->switchTimes;
+}
 
 bool Group::isSpecialGroup() const
 {

@@ -21,10 +21,7 @@ public:
     OsName osName = Android;
 };
 
-Link::Link()
-    : d(new Private)
-{
-}
+Link::Link() : d(new Private) {}
 
 Link::Link(const QUuid& id, QString name, QString icon, bool favorite, LinkType type, QString url,
            OsName osName)

@@ -41,13 +41,9 @@ public:
     QList<Function> functions;
 };
 
-Room::Room()
-    : d(new Private)
-{
-}
+Room::Room() : d(new Private) {}
 
-Room::Room(const QUuid& id, const QString& name, const QString& icon)
-    : d(new Private)
+Room::Room(const QUuid& id, const QString& name, const QString& icon) : d(new Private)
 {
     d->id = id;
     d->name = name;
@@ -60,8 +56,7 @@ Room::Room(const QUuid& id, const QString& name, const QString& icon, const QCol
     d->color = color;
 }
 
-Room::Room(const QJsonObject& object)
-    : Room()
+Room::Room(const QJsonObject& object) : Room()
 {
     if (!object.contains(QLatin1String("id")))
         return;
@@ -89,8 +84,14 @@ Room::~Room() = default;
 Room& Room::operator=(const Room& other) = default;
 Room& Room::operator=(Room&& other) noexcept = default;
 
-QUuid Room::id() const { return d->id; }
-bool Room::isValid() const { return !d->id.isNull(); }
+QUuid Room::id() const
+{
+    return d->id;
+}
+bool Room::isValid() const
+{
+    return !d->id.isNull();
+}
 
 QString Room::name() const
 {
@@ -111,8 +112,14 @@ QColor Room::color() const
     return QColor(Qt::white);
 }
 
-void Room::setName(const QString& name) { d->profileName = name; }
-void Room::setIcon(const QString& icon) { d->profileIcon = icon; }
+void Room::setName(const QString& name)
+{
+    d->profileName = name;
+}
+void Room::setIcon(const QString& icon)
+{
+    d->profileIcon = icon;
+}
 // Both setColor() are declared const, yet they write the shared block, on purpose.
 void Room::setColor(const QColor& color) const
 {
@@ -136,8 +143,14 @@ QColor Room::profileColor() const
     return d->profileColor;
 }
 
-QList<Function>& Room::functions() { return d->functions; }
-const QList<Function>& Room::functions() const { return d->functions; }
+QList<Function>& Room::functions()
+{
+    return d->functions;
+}
+const QList<Function>& Room::functions() const
+{
+    return d->functions;
+}
 
 void Room::beginSerialize(QXmlStreamWriter* writer) const
 {
@@ -153,8 +166,8 @@ void Room::beginSerialize(QXmlStreamWriter* writer) const
         writer->writeAttribute(ns::Profile, QStringLiteral("name"), d->profileName);
     if (!d->profileIcon.isEmpty() && d->profileIcon != d->icon)
         writer->writeAttribute(ns::Profile, QStringLiteral("icon"), d->profileIcon);
-    if (d->profileColor.isValid() && !sameColor(d->profileColor, d->color)
-        && !sameColor(d->profileColor, QColor(Qt::white)))
+    if (d->profileColor.isValid() && !sameColor(d->profileColor, d->color) &&
+        !sameColor(d->profileColor, QColor(Qt::white)))
         writer->writeAttribute(ns::Profile, QStringLiteral("color"), d->profileColor.name());
 }
 

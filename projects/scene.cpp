@@ -77,10 +77,7 @@ QJsonValue actionValue(const QJsonValue& value)
 
 } // namespace
 
-Scene::Scene()
-    : d(new Private)
-{
-}
+Scene::Scene() : d(new Private) {}
 
 Scene::Scene(const QUuid& id, const QString& name, const QString& icon, const QColor& color,
              bool favorite, bool global, bool runOnVacation)

@@ -18,10 +18,7 @@ public:
     int jobId = -1;
 };
 
-SceneTrigger::SceneTrigger()
-    : d(new Private)
-{
-}
+SceneTrigger::SceneTrigger() : d(new Private) {}
 
 SceneTrigger::SceneTrigger(const QUuid& id, const QString& name, int number, int jobId)
     : d(new Private)

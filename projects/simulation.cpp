@@ -83,14 +83,11 @@ public:
     }
 };
 
-Simulation::Simulation()
-    : d(new Private)
-{
-}
+Simulation::Simulation() : d(new Private) {}
 
-Simulation::Simulation(int id, Function::FunctionType type, bool startTimeEnable,
-                       bool startOnNight, const QDateTime& startTime, bool endTimeEnable,
-                       bool endOnNight, const QDateTime& endTime, bool pauseTimeEnable,
+Simulation::Simulation(int id, Function::FunctionType type, bool startTimeEnable, bool startOnNight,
+                       const QDateTime& startTime, bool endTimeEnable, bool endOnNight,
+                       const QDateTime& endTime, bool pauseTimeEnable,
                        const QDateTime& pauseEndTime, const QDateTime& pauseStartTime,
                        int delayStart, int delayEnd, int durationStart, int durationEnd,
                        bool repeat, bool enabled, int startJobId, int endJobId,
@@ -386,19 +383,16 @@ bool Simulation::equals(const Simulation& other) const
 {
     if (d->id != other.d->id || d->type != other.d->type || d->start() != other.d->start())
         return false;
-    if (d->startOnNight != other.d->startOnNight
-        || d->startTimeEnable != other.d->startTimeEnable
-        || d->delayStart != other.d->delayStart || d->delayEnd != other.d->delayEnd
-        || d->enabled != other.d->enabled)
+    if (d->startOnNight != other.d->startOnNight ||
+        d->startTimeEnable != other.d->startTimeEnable || d->delayStart != other.d->delayStart ||
+        d->delayEnd != other.d->delayEnd || d->enabled != other.d->enabled)
         return false;
     // Only switching and dimming simulations use the end, pause and duration settings.
     if (d->type == Function::Switch || d->type == Function::Dimming) {
-        return d->endTimeEnable == other.d->endTimeEnable
-               && d->endOnNight == other.d->endOnNight && d->end() == other.d->end()
-               && d->pauseTimeEnable == other.d->pauseTimeEnable
-               && d->pauseStart() == other.d->pauseStart()
-               && d->durationStart == other.d->durationStart
-               && d->durationEnd == other.d->durationEnd;
+        return d->endTimeEnable == other.d->endTimeEnable && d->endOnNight == other.d->endOnNight &&
+               d->end() == other.d->end() && d->pauseTimeEnable == other.d->pauseTimeEnable &&
+               d->pauseStart() == other.d->pauseStart() &&
+               d->durationStart == other.d->durationStart && d->durationEnd == other.d->durationEnd;
     }
     return true;
 }

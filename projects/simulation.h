@@ -44,9 +44,9 @@ public:
     Simulation(int id, Function::FunctionType type, bool startTimeEnable, bool startOnNight,
                const QDateTime& startTime, bool endTimeEnable, bool endOnNight,
                const QDateTime& endTime, bool pauseTimeEnable, const QDateTime& pauseEndTime,
-               const QDateTime& pauseStartTime, int delayStart, int delayEnd,
-               int durationStart, int durationEnd, bool repeat, bool enabled, int startJobId,
-               int endJobId, int simulationDatapoint);
+               const QDateTime& pauseStartTime, int delayStart, int delayEnd, int durationStart,
+               int durationEnd, bool repeat, bool enabled, int startJobId, int endJobId,
+               int simulationDatapoint);
     /// Shares @p other's data block.
     Simulation(const Simulation& other);
     /// Takes over @p other's data block; @p other may then only be assigned or destroyed.

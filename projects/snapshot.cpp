@@ -45,10 +45,7 @@ public:
     QHash<QString, QJsonValue> values;
 };
 
-Snapshot::Snapshot()
-    : d(new Private)
-{
-}
+Snapshot::Snapshot() : d(new Private) {}
 
 Snapshot::Snapshot(const QUuid& functionId, const QHash<QString, QJsonValue>& values)
     : d(new Private)

@@ -34,9 +34,8 @@ QByteArray encodeAdditionalValues(const QHash<int, QVariant>& table)
     QDataStream stream(&bytes, QIODevice::WriteOnly);
     stream.setVersion(additionalValuesStreamVersion);
     stream << quint32(table.size());
-    visitInKeyOrder(table, [&stream](int index, const QVariant& value) {
-        stream << qint32(index) << value;
-    });
+    visitInKeyOrder(
+        table, [&stream](int index, const QVariant& value) { stream << qint32(index) << value; });
     return bytes.toHex();
 }
 
@@ -95,8 +94,7 @@ public:
     QTime maxEnd = QTime(17, 0);
 };
 
-SwitchTime::SwitchTime()
-    : d(new Private)
+SwitchTime::SwitchTime() : d(new Private)
 {
     d->id = QUuid::createUuid();
 }
@@ -120,8 +118,7 @@ SwitchTime::SwitchTime(const QUuid& id, double value, int days, const QTime& sta
     d->type = Time;
 }
 
-SwitchTime::SwitchTime(const QJsonObject& json)
-    : d(new Private)
+SwitchTime::SwitchTime(const QJsonObject& json) : d(new Private)
 {
     // One lookup per key: constFind() answers both whether the key is there and its value.
     const auto end = json.constEnd();

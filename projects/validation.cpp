@@ -36,10 +36,7 @@ QString objectLabel(const char* kind, const QUuid& id, const QString& name = QSt
 class Identifiers
 {
 public:
-    explicit Identifiers(QList<Finding>* findings)
-        : m_findings(findings)
-    {
-    }
+    explicit Identifiers(QList<Finding>* findings) : m_findings(findings) {}
 
     // Notes @p id of an object of @p kind; a second object with it is a finding.
     void note(const char* kind, const QUuid& id, const QString& name)
@@ -210,8 +207,7 @@ QList<Finding> Validation::check(const Project& project, bool standardForm)
     return findings;
 }
 
-QList<Finding> Validation::checkGroupAddress(const QString& text, const QString& location,
-                                             int line)
+QList<Finding> Validation::checkGroupAddress(const QString& text, const QString& location, int line)
 {
     const QVector<QStringRef> parts = text.splitRef(QLatin1Char('/'), Qt::KeepEmptyParts);
     int values[3] = {0, 0, 0};
@@ -219,9 +215,10 @@ QList<Finding> Validation::checkGroupAddress(const QString& text, const QString&
     for (int i = 0; wellFormed && i < 3; ++i) {
         // Plain decimal digits only: toInt() would also take signs and blanks.
         const QStringRef part = parts.at(i);
-        wellFormed = !part.isEmpty() && part.size() <= 9
-                     && std::all_of(part.cbegin(), part.cend(),
-                                    [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+        wellFormed = !part.isEmpty() && part.size() <= 9 &&
+                     std::all_of(part.cbegin(), part.cend(), [](QChar c) {
+                         return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+                     });
         if (wellFormed)
             values[i] = part.toInt();
     }

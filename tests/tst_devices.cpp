@@ -470,18 +470,16 @@ void tst_Devices::writeActuator()
     for (const auto& element : testutil::elements(xml, "datapoint"))
         datapoints.append(testutil::pairs(element).join(' '));
     // By role.
-    QCOMPARE(datapoints,
-             (QStringList{"id=" + uuidToString(otherId) + " role=state address=65535",
-                          "id=" + uuidToString(someId) + " role=switch address=2305"}));
+    QCOMPARE(datapoints, (QStringList{"id=" + uuidToString(otherId) + " role=state address=65535",
+                                      "id=" + uuidToString(someId) + " role=switch address=2305"}));
 }
 
 void tst_Devices::writtenDatapointOrder_data()
 {
     QTest::addColumn<QStringList>("roles"); // in the expected order
 
-    QTest::newRow("roles by text")
-        << QStringList{"actual", "brightness", "dim", "position", "setpoint", "slat", "state",
-                       "switch", "value"};
+    QTest::newRow("roles by text") << QStringList{
+        "actual", "brightness", "dim", "position", "setpoint", "slat", "state", "switch", "value"};
     QTest::newRow("by text, not by number or letter case")
         << QStringList{"Switch", "dp1", "dp10", "dp2", "dp20", "dp3", "switch", "\u00e4"};
 }

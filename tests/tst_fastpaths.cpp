@@ -28,13 +28,13 @@ namespace {
 // holds @p simulation.
 Simulation readSimulation(const QByteArray& simulation)
 {
-    const Project project = testutil::readContent(
-        "<floor id='_00000000000000000000000000000001'>"
-        "<room id='_00000000000000000000000000000002'>"
-        "<function id='_00000000000000000000000000000003' type='Switch'>"
-        + simulation + "</function></room></floor>");
-    if (project.floors().isEmpty() || project.floors().first().rooms().isEmpty()
-        || project.floors().first().rooms().first().functions().isEmpty())
+    const Project project =
+        testutil::readContent("<floor id='_00000000000000000000000000000001'>"
+                              "<room id='_00000000000000000000000000000002'>"
+                              "<function id='_00000000000000000000000000000003' type='Switch'>" +
+                              simulation + "</function></room></floor>");
+    if (project.floors().isEmpty() || project.floors().first().rooms().isEmpty() ||
+        project.floors().first().rooms().first().functions().isEmpty())
         return Simulation();
     return project.floors().first().rooms().first().functions().first().simulation();
 }
@@ -103,13 +103,12 @@ void tst_FastPaths::identifierText_data()
     const QUuid central("{e81add96-cfca-4174-a9d7-ea0a03d59200}");
     QTest::newRow("32 lower-case digits") << "_e81add96cfca4174a9d7ea0a03d59200" << central;
     QTest::newRow("32 upper-case digits") << "_E81ADD96CFCA4174A9D7EA0A03D59200" << central;
-    QTest::newRow("any first character is dropped") << "ee81add96cfca4174a9d7ea0a03d59200"
-                                                    << central;
+    QTest::newRow("any first character is dropped")
+        << "ee81add96cfca4174a9d7ea0a03d59200" << central;
     QTest::newRow("dashes and braces are skipped")
         << "_{e81add96-cfca-4174-a9d7-ea0a03d59200}" << central;
     QTest::newRow("31 digits: the first one stands alone")
-        << "_81add96cfca4174a9d7ea0a03d59200"
-        << QUuid("{081add96-cfca-4174-a9d7-ea0a03d59200}");
+        << "_81add96cfca4174a9d7ea0a03d59200" << QUuid("{081add96-cfca-4174-a9d7-ea0a03d59200}");
     QTest::newRow("33 characters, one of them no digit")
         << "_e81add96-cfca4174a9d7ea0a03d5920" << QUuid("{0e81add9-6cfc-a417-4a9d-7ea0a03d5920}");
     QTest::newRow("33 characters, one of them beyond latin-1")
@@ -139,12 +138,12 @@ void tst_FastPaths::identifierTextWritten_data()
     QTest::addColumn<QUuid>("id");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("central group") << QUuid("{e81add96-cfca-4174-a9d7-ea0a03d59200}")
-                                   << "_e81add96cfca4174a9d7ea0a03d59200";
+    QTest::newRow("central group")
+        << QUuid("{e81add96-cfca-4174-a9d7-ea0a03d59200}") << "_e81add96cfca4174a9d7ea0a03d59200";
     QTest::newRow("leading zero bytes are written")
         << QUuid("{00000001-0002-0003-0004-000000000005}") << "_00000001000200030004000000000005";
-    QTest::newRow("every byte ff") << QUuid("{ffffffff-ffff-ffff-ffff-ffffffffffff}")
-                                   << "_ffffffffffffffffffffffffffffffff";
+    QTest::newRow("every byte ff")
+        << QUuid("{ffffffff-ffff-ffff-ffff-ffffffffffff}") << "_ffffffffffffffffffffffffffffffff";
     QTest::newRow("null identifier") << QUuid() << "_00000000000000000000000000000000";
 }
 
@@ -163,18 +162,24 @@ void tst_FastPaths::names_data()
     QTest::addColumn<QString>("expected");
     QTest::addColumn<bool>("matches");
 
-    QTest::newRow("same letters") << "switchTime" << "switchTime" << true;
-    QTest::newRow("capitals") << "SWITCHTIME" << "switchTime" << true;
-    QTest::newRow("same length, other name") << "simulation" << "switchTime" << false;
-    QTest::newRow("a dash is no letter") << "switch-Time" << "switchtime" << false;
-    QTest::newRow("prefix only") << "switch" << "switchTime" << false;
+    QTest::newRow("same letters") << "switchTime"
+                                  << "switchTime" << true;
+    QTest::newRow("capitals") << "SWITCHTIME"
+                              << "switchTime" << true;
+    QTest::newRow("same length, other name") << "simulation"
+                                             << "switchTime" << false;
+    QTest::newRow("a dash is no letter") << "switch-Time"
+                                         << "switchtime" << false;
+    QTest::newRow("prefix only") << "switch"
+                                 << "switchTime" << false;
     QTest::newRow("Kelvin sign folds to k") << QString("lin") + QChar(0x212A) << "link" << true;
     QTest::newRow("long s folds to s") << QChar(0x17F) + QString("cene") << "scene" << true;
-    QTest::newRow("dotless i is no i") << QString("l") + QChar(0x131) + "nk" << "link" << false;
-    QTest::newRow("dotted capital I is no i") << QString("L") + QChar(0x130) + "NK" << "link"
-                                              << false;
-    QTest::newRow("latin-1 letters fold too") << QString(QChar(0xC4)) << QString(QChar(0xE4))
-                                              << true;
+    QTest::newRow("dotless i is no i") << QString("l") + QChar(0x131) + "nk"
+                                       << "link" << false;
+    QTest::newRow("dotted capital I is no i") << QString("L") + QChar(0x130) + "NK"
+                                              << "link" << false;
+    QTest::newRow("latin-1 letters fold too")
+        << QString(QChar(0xC4)) << QString(QChar(0xE4)) << true;
     QTest::newRow("empty names") << QString() << QString() << true;
 }
 
@@ -239,14 +244,14 @@ void tst_FastPaths::numbers()
     QFETCH(QString, text);
     QFETCH(int, expected);
     // Numbers of the file as the switch-time timers and the simulation read them.
-    const Project project = testutil::readContent(
-        "<floor id='_00000000000000000000000000000001'>"
-        "<room id='_00000000000000000000000000000002'>"
-        "<function id='_00000000000000000000000000000003' type='Switch'>"
-        "<p:switchTime id='_00000000000000000000000000000004' days='"
-        + text.toUtf8() + "'><p:timer day='1' id='" + text.toUtf8()
-        + "'/></p:switchTime><p:simulation delayStart='" + text.toUtf8()
-        + "'/></function></room></floor>");
+    const Project project =
+        testutil::readContent("<floor id='_00000000000000000000000000000001'>"
+                              "<room id='_00000000000000000000000000000002'>"
+                              "<function id='_00000000000000000000000000000003' type='Switch'>"
+                              "<p:switchTime id='_00000000000000000000000000000004' days='" +
+                              text.toUtf8() + "'><p:timer day='1' id='" + text.toUtf8() +
+                              "'/></p:switchTime><p:simulation delayStart='" + text.toUtf8() +
+                              "'/></function></room></floor>");
     const QList<Function> functions = testutil::roomFunctions(project);
     QCOMPARE(functions.size(), 1);
     QCOMPARE(functions.first().switchTimes().size(), 1);
@@ -262,27 +267,27 @@ void tst_FastPaths::simulationDateTimes_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid"); // false: the default, today at 12:00
 
-    QTest::newRow("an ordinary winter time") << QByteArray("Europe/Berlin")
-                                             << "2026-01-01 18:00:00" << true;
-    QTest::newRow("an ordinary summer time") << QByteArray("Europe/Berlin")
-                                             << "2026-07-01 18:00:00" << true;
+    QTest::newRow("an ordinary winter time")
+        << QByteArray("Europe/Berlin") << "2026-01-01 18:00:00" << true;
+    QTest::newRow("an ordinary summer time")
+        << QByteArray("Europe/Berlin") << "2026-07-01 18:00:00" << true;
     QTest::newRow("a time that the autumn change repeats")
         << QByteArray("Europe/Berlin") << "2026-10-25 02:30:00" << true;
     QTest::newRow("another day of the autumn change")
         << QByteArray("Europe/Berlin") << "2026-10-25 18:00:00" << true;
     QTest::newRow("a time that the spring change skips")
         << QByteArray("Europe/Berlin") << "2026-03-29 02:30:00" << false;
-    QTest::newRow("a repeated time in New York") << QByteArray("America/New_York")
-                                                 << "2026-11-01 01:30:00" << true;
-    QTest::newRow("the day Samoa skipped") << QByteArray("Pacific/Apia")
-                                           << "2011-12-30 12:00:00" << false;
+    QTest::newRow("a repeated time in New York")
+        << QByteArray("America/New_York") << "2026-11-01 01:30:00" << true;
+    QTest::newRow("the day Samoa skipped")
+        << QByteArray("Pacific/Apia") << "2011-12-30 12:00:00" << false;
     QTest::newRow("UTC") << QByteArray("UTC") << "2026-01-01 18:00:00" << true;
     QTest::newRow("single-digit month") << QByteArray("UTC") << "2026-1-01 18:00:00" << false;
     QTest::newRow("ISO form with T") << QByteArray("UTC") << "2026-01-01T18:00:00" << false;
     QTest::newRow("no such day") << QByteArray("UTC") << "2026-02-30 18:00:00" << false;
     QTest::newRow("hour 24") << QByteArray("UTC") << "2026-01-01 24:00:00" << false;
-    QTest::newRow("year before 1970") << QByteArray("Europe/Berlin") << "1965-06-01 08:00:00"
-                                      << true;
+    QTest::newRow("year before 1970")
+        << QByteArray("Europe/Berlin") << "1965-06-01 08:00:00" << true;
 }
 
 void tst_FastPaths::simulationDateTimes()
@@ -294,9 +299,8 @@ void tst_FastPaths::simulationDateTimes()
 
     const Simulation simulation =
         readSimulation("<p:simulation startTime='" + text.toUtf8() + "'/>");
-    const QDateTime expected =
-        valid ? QDateTime::fromString(text, "yyyy-MM-dd HH:mm:ss")
-              : QDateTime(QDate::currentDate(), QTime(12, 0));
+    const QDateTime expected = valid ? QDateTime::fromString(text, "yyyy-MM-dd HH:mm:ss")
+                                     : QDateTime(QDate::currentDate(), QTime(12, 0));
     QVERIFY(expected.isValid());
     const QDateTime read = simulation.startTime();
     QCOMPARE(read, expected);
@@ -331,12 +335,12 @@ void tst_FastPaths::simulationDefaults()
     QCOMPARE(built.pauseStartTime(), evening);
 
     // The defaults are written as the date-times they stand for.
-    const QList<QXmlStreamAttributes> written = testutil::elements(
-        testutil::write([&](QXmlStreamWriter* writer) {
-            changed.beginSerialize(writer);
-            changed.endSerialize(writer);
-        }),
-        "simulation");
+    const QList<QXmlStreamAttributes> written =
+        testutil::elements(testutil::write([&](QXmlStreamWriter* writer) {
+                               changed.beginSerialize(writer);
+                               changed.endSerialize(writer);
+                           }),
+                           "simulation");
     QCOMPARE(written.size(), 1);
     QCOMPARE(testutil::value(written.first(), "startTime"),
              QDateTime(today, QTime(12, 0)).toString("yyyy-MM-dd HH:mm:ss"));

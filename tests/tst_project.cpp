@@ -128,8 +128,8 @@ void tst_Project::identifierText_data()
 
     const QString braced = QStringLiteral("{e81add96-cfca-4174-a9d7-ea0a03d59200}");
     QTest::newRow("underscore and 32 digits") << "_e81add96cfca4174a9d7ea0a03d59200" << braced;
-    QTest::newRow("any first character is dropped") << "xe81add96cfca4174a9d7ea0a03d59200"
-                                                    << braced;
+    QTest::newRow("any first character is dropped")
+        << "xe81add96cfca4174a9d7ea0a03d59200" << braced;
     QTest::newRow("upper-case digits") << "_E81ADD96CFCA4174A9D7EA0A03D59200" << braced;
     QTest::newRow("non-digits are skipped") << "_e81add96-cfca-4174-a9d7-ea0a03d59200" << braced;
     QTest::newRow("31 digits pair from the end")
@@ -347,8 +347,8 @@ void tst_Project::appIdMetaObject()
 
 void tst_Project::syncHintValues()
 {
-    const Project::SyncHints all = Project::SyncAdminSettings | Project::SyncProfile
-                                   | Project::SyncSchedules;
+    const Project::SyncHints all =
+        Project::SyncAdminSettings | Project::SyncProfile | Project::SyncSchedules;
     QCOMPARE(int(all), 7);
     QCOMPARE(int(Project::SyncProfile), 2);
     QVERIFY(all.testFlag(Project::SyncSchedules));
@@ -361,26 +361,24 @@ void tst_Project::documentElement_data()
 
     const QByteArray current = ns::Project.latin1();
     const QByteArray legacy = ns::Legacy.latin1();
-    QTest::newRow("current namespace") << QByteArray("<project xmlns=\"" + current
-                                                     + "\" name=\"A\"/>")
-                                       << QStringLiteral("A");
-    QTest::newRow("legacy namespace") << QByteArray("<project xmlns=\"" + legacy
-                                                    + "\" name=\"B\"/>")
-                                      << QStringLiteral("B");
+    QTest::newRow("current namespace")
+        << QByteArray("<project xmlns=\"" + current + "\" name=\"A\"/>") << QStringLiteral("A");
+    QTest::newRow("legacy namespace")
+        << QByteArray("<project xmlns=\"" + legacy + "\" name=\"B\"/>") << QStringLiteral("B");
     QTest::newRow("element name in capitals")
         << QByteArray("<PROJECT xmlns=\"" + current + "\" name=\"C\"/>") << QStringLiteral("C");
     QTest::newRow("namespace in other letter case")
         << QByteArray("<project xmlns=\"" + current.toUpper() + "\" name=\"D\"/>")
         << QStringLiteral("D");
     QTest::newRow("prefixed document element")
-        << QByteArray("<x:project xmlns:x=\"" + current + "\" name=\"E\"/>")
-        << QStringLiteral("E");
+        << QByteArray("<x:project xmlns:x=\"" + current + "\" name=\"E\"/>") << QStringLiteral("E");
     QTest::newRow("no namespace is skipped") << QByteArray("<project name=\"F\"/>") << QString();
     QTest::newRow("profile namespace is skipped")
         << QByteArray("<project xmlns=\"" + QByteArray(ns::Profile.latin1()) + "\" name=\"G\"/>")
         << QString();
     QTest::newRow("other document element is skipped")
-        << QByteArray("<building xmlns=\"" + current + "\" name=\"H\"><project name=\"I\"/>"
+        << QByteArray("<building xmlns=\"" + current +
+                      "\" name=\"H\"><project name=\"I\"/>"
                       "</building>")
         << QString();
 }
@@ -399,17 +397,17 @@ void tst_Project::documentElement()
 
 void tst_Project::profileAttributesOnlyInProjectNamespace()
 {
-    const QByteArray attributes = "xmlns:p=\"" + QByteArray(ns::Profile.latin1())
-                                  + "\" p:md5=\"abc\" p:creationVersion=\"1.0\" "
-                                    "p:modificationVersion=\"1.2\"";
-    const Project current = testutil::read("<project xmlns=\"" + QByteArray(ns::Project.latin1())
-                                           + "\" " + attributes + "/>");
+    const QByteArray attributes = "xmlns:p=\"" + QByteArray(ns::Profile.latin1()) +
+                                  "\" p:md5=\"abc\" p:creationVersion=\"1.0\" "
+                                  "p:modificationVersion=\"1.2\"";
+    const Project current = testutil::read("<project xmlns=\"" + QByteArray(ns::Project.latin1()) +
+                                           "\" " + attributes + "/>");
     QCOMPARE(current.md5(), QStringLiteral("abc"));
     QCOMPARE(current.creationVersion(), QStringLiteral("1.0"));
     QCOMPARE(current.modificationVersion(), QStringLiteral("1.2"));
 
-    const Project legacy = testutil::read("<project xmlns=\"" + QByteArray(ns::Legacy.latin1())
-                                          + "\" " + attributes + "/>");
+    const Project legacy = testutil::read("<project xmlns=\"" + QByteArray(ns::Legacy.latin1()) +
+                                          "\" " + attributes + "/>");
     QCOMPARE(legacy.md5(), QString());
     QCOMPARE(legacy.creationVersion(), QString());
     QCOMPARE(legacy.modificationVersion(), QString());
@@ -427,20 +425,19 @@ void tst_Project::position_data()
         << QByteArray("latitude=\"52.5\" longitude=\"13.4\" timezone=\"120\"") << 52.5 << 13.4
         << 120 << false;
     QTest::newRow("timezone missing keeps all defaults")
-        << QByteArray("latitude=\"52.5\" longitude=\"13.4\"") << 48.3661 << 8.79598 << 60
-        << false;
+        << QByteArray("latitude=\"52.5\" longitude=\"13.4\"") << 48.3661 << 8.79598 << 60 << false;
     QTest::newRow("empty latitude keeps all defaults")
         << QByteArray("latitude=\"\" longitude=\"13.4\" timezone=\"120\"") << 48.3661 << 8.79598
         << 60 << false;
     QTest::newRow("texts that are no numbers read as zero")
         << QByteArray("latitude=\"north\" longitude=\"13,4\" timezone=\"1h\"") << 0.0 << 0.0 << 0
         << false;
-    QTest::newRow("vacation in capitals") << QByteArray("vacationActivated=\"TRUE\"") << 48.3661
-                                          << 8.79598 << 60 << true;
+    QTest::newRow("vacation in capitals")
+        << QByteArray("vacationActivated=\"TRUE\"") << 48.3661 << 8.79598 << 60 << true;
     QTest::newRow("vacation one") << QByteArray("vacationActivated=\"1\"") << 48.3661 << 8.79598
                                   << 60 << true;
-    QTest::newRow("vacation other text") << QByteArray("vacationActivated=\"on\"") << 48.3661
-                                         << 8.79598 << 60 << false;
+    QTest::newRow("vacation other text")
+        << QByteArray("vacationActivated=\"on\"") << 48.3661 << 8.79598 << 60 << false;
 }
 
 void tst_Project::position()
@@ -483,8 +480,8 @@ void tst_Project::deviceFlagsAndSensors_data()
     QTest::newRow("hub device") << QByteArray("<device appId=\"1\"/>") << false << true
                                 << QString();
     QTest::newRow("flags are never cleared by later devices")
-        << QByteArray("<device appId=\"1\"/><device appId=\"1170\"/><device appId=\"5\"/>")
-        << true << true << QString();
+        << QByteArray("<device appId=\"1\"/><device appId=\"1170\"/><device appId=\"5\"/>") << true
+        << true << QString();
     QTest::newRow("appId in hexadecimal is no weather station")
         << QByteArray("<device appId=\"0x492\"><sensor channel=\"7\" name=\"x\"/></device>")
         << false << false << QString();
@@ -516,8 +513,8 @@ void tst_Project::containersAreOptionalAndNest_data()
     QTest::newRow("inside nested containers")
         << "<floors><groups><devices>" + a + "</devices></groups></floors>" + b
         << QStringList{"A", "B"};
-    QTest::newRow("inside a device") << "<device appId=\"1\">" + a + "</device>"
-                                     << QStringList{"A"};
+    QTest::newRow("inside a device")
+        << "<device appId=\"1\">" + a + "</device>" << QStringList{"A"};
     QTest::newRow("container names in capitals")
         << "<FLOORS><Devices>" + a + "</Devices></FLOORS>" << QStringList{"A"};
     QTest::newRow("container in another namespace")
@@ -551,12 +548,12 @@ void tst_Project::unknownElementsAreSkippedWithSubtree()
 
 void tst_Project::actuatorByRef()
 {
-    const Project project = testutil::readContent(
-        "<actuators>"
-        "<actuator id=\"_00000000000000000000000000000001\" name=\"first\"/>"
-        "<actuator id=\"_00000000000000000000000000000002\" name=\"other\"/>"
-        "<actuator id=\"_00000000000000000000000000000001\" name=\"second\"/>"
-        "</actuators>");
+    const Project project =
+        testutil::readContent("<actuators>"
+                              "<actuator id=\"_00000000000000000000000000000001\" name=\"first\"/>"
+                              "<actuator id=\"_00000000000000000000000000000002\" name=\"other\"/>"
+                              "<actuator id=\"_00000000000000000000000000000001\" name=\"second\"/>"
+                              "</actuators>");
     QCOMPARE(project.actuators().size(), 3);
     const QUuid id = stringToUuid(QStringLiteral("_00000000000000000000000000000001"));
     QCOMPARE(project.actuatorByRef(id).name(), QStringLiteral("first"));
@@ -658,15 +655,15 @@ void tst_Project::fatalError_data()
     QTest::addColumn<QByteArray>("xml");
     QTest::addColumn<int>("line");
 
-    const QByteArray head = testutil::document("").left(testutil::document("").indexOf("</project>"));
+    const QByteArray head =
+        testutil::document("").left(testutil::document("").indexOf("</project>"));
     QTest::newRow("empty document") << QByteArray() << -1;
     QTest::newRow("garbage in the prolog") << QByteArray("<?xml version=\"1.0\"?>\n<<<") << 2;
     QTest::newRow("truncated inside project") << head << -1;
     QTest::newRow("mismatched tag inside nested containers")
         << head + "<floors><floors><devices></floors></devices></floors></project>" << -1;
     QTest::newRow("truncated inside a room")
-        << head + "<floors><floor id=\"_0123456789abcdef0123456789abcdef\"><room><function>"
-        << -1;
+        << head + "<floors><floor id=\"_0123456789abcdef0123456789abcdef\"><room><function>" << -1;
     QTest::newRow("bad attribute inside an unknown subtree")
         << head + "<unknown><deeper a=1/></unknown></project>" << -1;
     QTest::newRow("text after the document element") << testutil::document("") + "<x/>" << -1;
@@ -684,8 +681,9 @@ void tst_Project::fatalError()
         QCOMPARE(MessageLog::messages().size(), 1);
         QCOMPARE(MessageLog::types().first(), QtWarningMsg);
         const QString message = MessageLog::messages().first();
-        const QRegularExpression pattern(QStringLiteral(
-            "^>> An expection occured while parsing XML data: .+, at line (\\d+) and column \\d+$"));
+        const QRegularExpression pattern(
+            QStringLiteral("^>> An expection occured while parsing XML data: .+, at line (\\d+) "
+                           "and column \\d+$"));
         const QRegularExpressionMatch match = pattern.match(message);
         QVERIFY2(match.hasMatch(), qPrintable(message));
         if (line >= 0)
@@ -721,13 +719,17 @@ void tst_Project::skeletonIsWrittenInOrder_data()
     QTest::addColumn<bool>("withVacation");
     QTest::addColumn<QStringList>("attributes");
     QTest::newRow("with vacation") << true
-                                   << QStringList{"name", "owner", "installer",
-                                                  "vacationActivated", "p:md5",
-                                                  "p:creationVersion", "p:modificationVersion"};
+                                   << QStringList{"name",
+                                                  "owner",
+                                                  "installer",
+                                                  "vacationActivated",
+                                                  "p:md5",
+                                                  "p:creationVersion",
+                                                  "p:modificationVersion"};
     QTest::newRow("without vacation")
         << false
-        << QStringList{"name", "owner", "installer", "p:md5", "p:creationVersion",
-                       "p:modificationVersion"};
+        << QStringList{
+               "name", "owner", "installer", "p:md5", "p:creationVersion", "p:modificationVersion"};
 }
 
 void tst_Project::skeletonIsWrittenInOrder()

@@ -529,9 +529,8 @@ void tst_Scenes::datapointOrder_data()
 {
     QTest::addColumn<QStringList>("keys"); // in the expected order
 
-    QTest::newRow("group addresses by number: 1/2/0 before 1/10/0")
-        << QStringList{"0/0/1",  "0/7/255", "1/2/0",  "1/2/9",
-                       "1/2/10", "1/3/0",   "1/10/0", "10/0/0", "31/7/255"};
+    QTest::newRow("group addresses by number: 1/2/0 before 1/10/0") << QStringList{
+        "0/0/1", "0/7/255", "1/2/0", "1/2/9", "1/2/10", "1/3/0", "1/10/0", "10/0/0", "31/7/255"};
     QTest::newRow("parts out of their range count by the number: 2/0/0 before 1/10/0")
         << QStringList{"1/7/255", "2/0/0", "1/8/1", "1/10/0", "2/2/0", "3/0/0", "2/9/0"};
     QTest::newRow("one number, then by text; a part that is no number counts as 0")
@@ -539,8 +538,8 @@ void tst_Scenes::datapointOrder_data()
     QTest::newRow("signs and blanks count as the reader reads numbers")
         << QStringList{"-1/0/0", "0/0/0", " 1/2/0", "+1/2/0", "1/2/0", "1/2/+1", "1/2/2"};
     QTest::newRow("device numbers after addresses, by number; other keys last, by text")
-        << QStringList{"1/1/1", "3/3/3", ":2", ":+5", ":9", ":10", ":012", ":12",
-                       ":100",  "",      ":",  ":x",  "abc", "x/y"};
+        << QStringList{"1/1/1", "3/3/3", ":2", ":+5", ":9", ":10", ":012",
+                       ":12",   ":100",  "",   ":",   ":x", "abc", "x/y"};
 }
 
 void tst_Scenes::datapointOrder()
@@ -697,8 +696,8 @@ void tst_Scenes::jsonLeavesOutNull()
     for (const QJsonObject& object : snapshot.json())
         array.append(object);
     QCOMPARE(texts(array), (QStringList{"{\"address\":\"1/1/0\",\"value\":\"false\"}",
-                                              "{\"address\":\"2/2/0\",\"value\":\"50%\"}",
-                                              "{\"address\":\"4/4/4\",\"value\":\"x\"}"}));
+                                        "{\"address\":\"2/2/0\",\"value\":\"50%\"}",
+                                        "{\"address\":\"4/4/4\",\"value\":\"x\"}"}));
 }
 
 void tst_Scenes::sameDatapointAddresses_data()
@@ -754,7 +753,7 @@ void tst_Scenes::migrate_data()
     QTest::newRow("several addresses carry the number: the lowest wins")
         << Values{{":7", 1}}
         << AddressTable{{"1/10/0", 7}, {"2/0/0", 7}, {"1/2/1", 7}, {"12/0/0", 7}, {"1/3/0", 7},
-                        {"1/2/0", 7}, {"5/5/5", 7}, {"1/2/2", 7}, {"9/9/9", 9}}
+                        {"1/2/0", 7},  {"5/5/5", 7}, {"1/2/2", 7}, {"9/9/9", 9}}
         << true << Values{{"1/2/0", 1}};
     // Keys are taken in datapoint key order, and the later one wins: number keys come
     // after addresses, and ":012" before ":12".
@@ -762,8 +761,8 @@ void tst_Scenes::migrate_data()
         << Values{{":12", "by number"}, {"1/2/3", "by address"}} << table << true
         << Values{{"1/2/3", "by number"}};
     QTest::newRow("of two number keys for one number the later in key order wins")
-        << Values{{":12", "12"}, {":012", "012"}, {":44", "44"}, {":0044", "0044"}} << table
-        << true << Values{{"1/2/3", "12"}, {"4/4/4", "44"}};
+        << Values{{":12", "12"}, {":012", "012"}, {":44", "44"}, {":0044", "0044"}} << table << true
+        << Values{{"1/2/3", "12"}, {"4/4/4", "44"}};
 }
 
 void tst_Scenes::migrate()
@@ -893,8 +892,7 @@ void tst_Scenes::importSnapshotOrder_data()
     QTest::newRow("first appearance, not identifier order")
         << QList<int>{5, 2, 7, 0, 3, 6, 1, 4} << QList<int>{5, 2, 7, 0, 3, 6, 1, 4};
     QTest::newRow("later actions of a function join its snapshot")
-        << QList<int>{7, 6, 7, 5, 4, 6, 3, 2, 1, 0, 5, 9}
-        << QList<int>{7, 6, 5, 4, 3, 2, 1, 0};
+        << QList<int>{7, 6, 7, 5, 4, 6, 3, 2, 1, 0, 5, 9} << QList<int>{7, 6, 5, 4, 3, 2, 1, 0};
 }
 
 void tst_Scenes::importSnapshotOrder()
@@ -904,8 +902,8 @@ void tst_Scenes::importSnapshotOrder()
 
     // Function n owns the addresses n/0/x; 9 is no function's. Identifiers ascend with n.
     const auto function = [](int n) {
-        return QUuid(QStringLiteral("{00000000-0000-4000-8000-%1}").arg(n + 1, 12, 10,
-                                                                        QLatin1Char('0')));
+        return QUuid(
+            QStringLiteral("{00000000-0000-4000-8000-%1}").arg(n + 1, 12, 10, QLatin1Char('0')));
     };
     QHash<QString, QUuid> addressToFunction;
     QJsonArray actionArray;

@@ -508,8 +508,7 @@ void tst_TimePrograms::additionalValuesBytes()
     QFETCH(QByteArray, hex);
 
     const QHash<int, QVariant> values{{1, 50.0}, {2, QStringLiteral("hi")}, {3, 7}, {10, {}}};
-    SwitchTime switchTime(uuidA, 0, 254, QTime(6, 0), 0, QTime(6, 0), QTime(17, 0), false, {},
-                          {});
+    SwitchTime switchTime(uuidA, 0, 254, QTime(6, 0), 0, QTime(6, 0), QTime(17, 0), false, {}, {});
     for (int index : qAsConst(insertion))
         switchTime.setAdditionalValue(index, values.value(index));
     QCOMPARE(switchTime.additionalValueIndexes(), indexes);
@@ -523,9 +522,10 @@ void tst_TimePrograms::additionalValuesBytes()
         testutil::read(writtenInProgram(switchTime)).automatics().value("a").switchTimes().value(0);
     QCOMPARE(read.additionalValueIndexes(), indexes);
     QCOMPARE(describe(additionalValues(read)), describe(additionalValues(switchTime)));
-    QCOMPARE(testutil::value(testutil::elements(testutil::writeElement(read), "switchTime").value(0),
-                             "additionalValues"),
-             written);
+    QCOMPARE(
+        testutil::value(testutil::elements(testutil::writeElement(read), "switchTime").value(0),
+                        "additionalValues"),
+        written);
 }
 
 void tst_TimePrograms::dateTimeAdditionalValues_data()
@@ -558,8 +558,7 @@ void tst_TimePrograms::dateTimeAdditionalValues()
     QFETCH(bool, kept);
     QVERIFY(value.isValid());
 
-    SwitchTime switchTime(uuidA, 0, 254, QTime(6, 0), 0, QTime(6, 0), QTime(17, 0), false, {},
-                          {});
+    SwitchTime switchTime(uuidA, 0, 254, QTime(6, 0), 0, QTime(6, 0), QTime(17, 0), false, {}, {});
     switchTime.setAdditionalValue(2, 20.0);
     switchTime.setAdditionalValue(1, value);
     const SwitchTime read =

@@ -70,7 +70,8 @@ void compareWithReference(const QByteArray& actual, const QString& name)
         return;
     }
     QFile file(path);
-    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path + QStringLiteral(": run make references")));
+    QVERIFY2(file.open(QIODevice::ReadOnly),
+             qPrintable(path + QStringLiteral(": run make references")));
     QCOMPARE(actual, file.readAll());
 }
 
@@ -321,8 +322,8 @@ void tst_Tool::rewriteMatchesReferences()
     }
     compareWithReference(written.out, reference);
     // Rewriting a written document gives it again, byte for byte.
-    const Run again = run(QStringList{QStringLiteral("rewrite"), QStringLiteral("-")} + options,
-                          written.out);
+    const Run again =
+        run(QStringList{QStringLiteral("rewrite"), QStringLiteral("-")} + options, written.out);
     QCOMPARE(again.status, 0);
     QCOMPARE(again.out, written.out);
 }
@@ -471,8 +472,7 @@ void tst_Tool::exportScenes_data()
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QString>("steps"); // the first scene's steps, compact
     QTest::newRow("compiled steps")
-        << QStringList{"--compiled"}
-        << QStringLiteral("format=DPT5;value=kept|format=;value=0");
+        << QStringList{"--compiled"} << QStringLiteral("format=DPT5;value=kept|format=;value=0");
     QTest::newRow("export by datapoint number")
         << QStringList() << QStringLiteral("id=13;value=kept|id=14;value=0");
 }
@@ -650,14 +650,16 @@ void tst_Tool::refusesInputWithErrors_data()
     const QByteArray hexAddress =
         testutil::document("\n<group id=\"_2\" name=\"Hall\" address=\"0x10\"/>");
     const QStringList rewrite{"rewrite", "-"};
-    QTest::newRow("check: newer namespace") << QStringList{"check", "-"} << newer << QByteArray() << 1
-                                           << QByteArray("-:1: error: <project>: the document element");
-    QTest::newRow("rewrite: newer namespace") << rewrite << newer << QByteArray() << 1
-                                             << QByteArray("nothing is written");
-    QTest::newRow("rewrite --force: newer namespace") << rewrite + QStringList{"--force"} << newer
-                                                     << QByteArray() << 0 << QByteArray("error:");
-    QTest::newRow("check: hexadecimal address") << QStringList{"check", "-"} << hexAddress << QByteArray()
-                                               << 1 << QByteArray("-:3: error: <group>: address \"0x10\"");
+    QTest::newRow("check: newer namespace")
+        << QStringList{"check", "-"} << newer << QByteArray() << 1
+        << QByteArray("-:1: error: <project>: the document element");
+    QTest::newRow("rewrite: newer namespace")
+        << rewrite << newer << QByteArray() << 1 << QByteArray("nothing is written");
+    QTest::newRow("rewrite --force: newer namespace")
+        << rewrite + QStringList{"--force"} << newer << QByteArray() << 0 << QByteArray("error:");
+    QTest::newRow("check: hexadecimal address")
+        << QStringList{"check", "-"} << hexAddress << QByteArray() << 1
+        << QByteArray("-:3: error: <group>: address \"0x10\"");
     QTest::newRow("info goes on") << QStringList{"info", "-"} << hexAddress << QByteArray() << 0
                                   << QByteArray("error:");
     QTest::newRow("check: character above U+FFFF")
@@ -679,20 +681,21 @@ void tst_Tool::refusesInputWithErrors_data()
             << QByteArray("$[0].id: ") + id + " is no datapoint number";
     QTest::newRow("table: one address twice")
         << exportScenes << scenes
-        << QByteArray("[{\"address\": \"1/1/1\", \"id\": 1}, {\"address\": \"1/1/1\", \"id\": 2}]") << 1
-        << QByteArray("$[1].address: address 1/1/1 is also that of entry 0");
+        << QByteArray("[{\"address\": \"1/1/1\", \"id\": 1}, {\"address\": \"1/1/1\", \"id\": 2}]")
+        << 1 << QByteArray("$[1].address: address 1/1/1 is also that of entry 0");
     QTest::newRow("table: one number twice")
         << exportScenes << scenes
-        << QByteArray("{\"datapoints\": [{\"address\": \"1/1/1\", \"id\": 1}, {\"address\": \"1/1/2\", "
-                      "\"id\": 1}]}") << 1
-        << QByteArray("$.datapoints[1].id: datapoint number 1 is also that of entry 0");
+        << QByteArray(
+               "{\"datapoints\": [{\"address\": \"1/1/1\", \"id\": 1}, {\"address\": \"1/1/2\", "
+               "\"id\": 1}]}")
+        << 1 << QByteArray("$.datapoints[1].id: datapoint number 1 is also that of entry 0");
     QTest::newRow("table: address out of range")
         << exportScenes << scenes << QByteArray("[{\"address\": \"1/8/0\", \"id\": 1}]") << 1
         << QByteArray("$[0].address: group address \"1/8/0\" out of range");
     QTest::newRow("import: group address out of range")
         << QStringList{"import", "--building", "-", "--groups"} << QByteArray("[]")
-        << QByteArray("[{\"id\": \"_00000000000000000000000000000001\", \"address\": \"32/0/0\"}]") << 1
-        << QByteArray("$[0].address: group address \"32/0/0\" out of range");
+        << QByteArray("[{\"id\": \"_00000000000000000000000000000001\", \"address\": \"32/0/0\"}]")
+        << 1 << QByteArray("$[0].address: group address \"32/0/0\" out of range");
 }
 
 void tst_Tool::refusesInputWithErrors()
@@ -783,11 +786,13 @@ void tst_Tool::sameBytesInEveryRun_data()
     QTest::newRow("info --json") << QStringList{"info", "--json", order};
     // The order table gives one number to several addresses, and order.xml holds addresses
     // out of range, on purpose: the commands go on with --force.
-    QTest::newRow("export-scenes") << QStringList{"export-scenes", order, "--datapoints", table, "--force"};
+    QTest::newRow("export-scenes")
+        << QStringList{"export-scenes", order, "--datapoints", table, "--force"};
     QTest::newRow("export-scenes --compiled")
         << QStringList{"export-scenes", order, "--datapoints", table, "--compiled", "--force"};
     QTest::newRow("export-scenes by address")
-        << QStringList{"export-scenes", order, "--datapoints", data(QStringLiteral("empty-datapoints.json")), "--force"};
+        << QStringList{"export-scenes", order, "--datapoints",
+                       data(QStringLiteral("empty-datapoints.json")), "--force"};
     QTest::newRow("migrate") << QStringList{"migrate", order, "--datapoints", table, "--force"};
     QTest::newRow("rewrite") << QStringList{"rewrite", order, "--force"};
     QTest::newRow("house: info") << QStringList{"info", house};
@@ -868,12 +873,11 @@ void tst_Tool::exportScenesInKeyOrder()
 {
     QFETCH(QStringList, options);
     QFETCH(QString, steps);
-    const Run result = run(QStringList{QStringLiteral("export-scenes"),
-                                       data(QStringLiteral("order.xml")),
-                                       QStringLiteral("--datapoints"),
-                                       data(QStringLiteral("order-datapoints.json")),
-                                       QStringLiteral("--force")}
-                           + options);
+    const Run result =
+        run(QStringList{QStringLiteral("export-scenes"), data(QStringLiteral("order.xml")),
+                        QStringLiteral("--datapoints"),
+                        data(QStringLiteral("order-datapoints.json")), QStringLiteral("--force")} +
+            options);
     QCOMPARE(result.status, 0);
     const QJsonArray scenes = QJsonDocument::fromJson(result.out).array();
     QCOMPARE(scenes.size(), 1);
@@ -894,18 +898,18 @@ void tst_Tool::exportScenesInKeyOrder()
 
 void tst_Tool::migrateTakesTheLowestAddress()
 {
-    const Run result = run({QStringLiteral("migrate"), data(QStringLiteral("order.xml")),
-                            QStringLiteral("--datapoints"),
-                            data(QStringLiteral("order-datapoints.json")),
-                            QStringLiteral("--force")});
+    const Run result =
+        run({QStringLiteral("migrate"), data(QStringLiteral("order.xml")),
+             QStringLiteral("--datapoints"), data(QStringLiteral("order-datapoints.json")),
+             QStringLiteral("--force")});
     QCOMPARE(result.status, 0);
     QVERIFY(result.err.contains("migrated 1 snapshots"));
     QStringList datapoints;
     for (const QXmlStreamAttributes& attributes :
          testutil::elements(result.out, QStringLiteral("datapoint"))) {
         if (attributes.hasAttribute(QStringLiteral("value")))
-            datapoints << testutil::value(attributes, QStringLiteral("address")) + '='
-                              + testutil::value(attributes, QStringLiteral("value"));
+            datapoints << testutil::value(attributes, QStringLiteral("address")) + '=' +
+                              testutil::value(attributes, QStringLiteral("value"));
     }
     // Number 7 belongs to 1/10/0, 12/0/0 and 1/2/0: the lowest address, 1/2/0, takes it,
     // and the number key's value wins over the address key's. 12 is 1/1/1; 99 is unknown.

@@ -21,7 +21,8 @@ namespace {
 
 QString describe(const Finding& finding)
 {
-    QString text = QString::fromLatin1(QMetaEnum::fromType<Finding::Kind>().valueToKey(finding.kind()));
+    QString text =
+        QString::fromLatin1(QMetaEnum::fromType<Finding::Kind>().valueToKey(finding.kind()));
     if (finding.line() >= 0)
         text += QLatin1Char('@') + QString::number(finding.line());
     if (!finding.location().isEmpty())
@@ -88,10 +89,11 @@ void tst_Validation::readerObservations_data()
     QTest::addColumn<QStringList>("findings");
 
     const QByteArray actuator = "<actuator id=\"_a\" name=\"A\" onIcon=\"\" offIcon=\"\">\n";
-    QTest::newRow("foreign namespace") << QByteArray(
-        "<?xml version=\"1.0\"?>\n<project xmlns=\"http://schemas.casarina.org/Casarina/2019/01\">"
-        "<floors/></project>")
-                                       << QStringList{"ForeignDocument@2 <project>"};
+    QTest::newRow("foreign namespace")
+        << QByteArray("<?xml version=\"1.0\"?>\n<project "
+                      "xmlns=\"http://schemas.casarina.org/Casarina/2019/01\">"
+                      "<floors/></project>")
+        << QStringList{"ForeignDocument@2 <project>"};
     QTest::newRow("not XML") << QByteArray("<project>\n<floors>\n</project>")
                              << QStringList{"ForeignDocument@1 <project>", "UnreadableDocument@3"};
     QTest::newRow("group address numbers")
@@ -101,7 +103,8 @@ void tst_Validation::readerObservations_data()
                               "\n<group id=\"_4\" name=\"d\" address=\"2305\"/>")
         << QStringList{"MalformedGroupAddress@3 <group>", "GroupAddressOutOfRange@4 <group>"};
     QTest::newRow("actuator datapoints")
-        << testutil::document("\n" + actuator + "<datapoint role=\"a\" address=\"-3\"/>\n"
+        << testutil::document("\n" + actuator +
+                              "<datapoint role=\"a\" address=\"-3\"/>\n"
                               "<datapoint role=\"b\" address=\" 7\"/>\n"
                               "<datapoint role=\"c\" address=\"65535\"/></actuator>")
         << QStringList{"GroupAddressOutOfRange@4 <datapoint>",
@@ -114,15 +117,19 @@ void tst_Validation::readerObservations_data()
     QTest::newRow("snapshot addresses")
         << testutil::document(
                "<p:scene id=\"_5\">\n<snapshot function-ref=\"_6\">"
-               "\n<datapoint address=\"1/8/0\" value=\"1\"/>\n<datapoint address=\"32/0/0\" value=\"1\"/>"
+               "\n<datapoint address=\"1/8/0\" value=\"1\"/>\n<datapoint address=\"32/0/0\" "
+               "value=\"1\"/>"
                "\n<datapoint address=\"1/2\" value=\"1\"/>\n<datapoint id=\"4\" value=\"1\"/>"
                "\n<datapoint address=\"31/7/255\" value=\"1\"/></snapshot></p:scene>")
-        << QStringList{"GroupAddressOutOfRange@4 <datapoint>", "GroupAddressOutOfRange@5 <datapoint>",
+        << QStringList{"GroupAddressOutOfRange@4 <datapoint>",
+                       "GroupAddressOutOfRange@5 <datapoint>",
                        "MalformedGroupAddress@6 <datapoint>"};
     QByteArray longName(5000, 'x');
     QTest::newRow("character references above U+FFFF")
-        << testutil::document("\n<floor id=\"_7\" name=\"&#x1F600;\"/>\n<floor id=\"_8\" name=\"&#65535;&#xFFFF;\"/>"
-                              "\n<floor id=\"_9\" name=\"" + longName + "&#128512;\"/>")
+        << testutil::document("\n<floor id=\"_7\" name=\"&#x1F600;\"/>\n<floor id=\"_8\" "
+                              "name=\"&#65535;&#xFFFF;\"/>"
+                              "\n<floor id=\"_9\" name=\"" +
+                              longName + "&#128512;\"/>")
         << QStringList{"UnfaithfulCharacter@3", "UnfaithfulCharacter@5"};
 }
 
@@ -135,8 +142,9 @@ void tst_Validation::readerObservations()
 void tst_Validation::observationsChangeNoValue()
 {
     // Findings report; the project read is the one read without a receiver.
-    const QByteArray xml = testutil::document(
-        "<group id=\"_1\" name=\"a\" address=\"0x10\"/><group id=\"_2\" name=\"b\" address=\"70000\"/>");
+    const QByteArray xml =
+        testutil::document("<group id=\"_1\" name=\"a\" address=\"0x10\"/><group id=\"_2\" "
+                           "name=\"b\" address=\"70000\"/>");
     Project observed;
     readFindings(xml, &observed);
     const Project plain = testutil::read(xml);
@@ -202,24 +210,25 @@ void tst_Validation::configurationJson_data()
     QTest::addColumn<QByteArray>("json");
     QTest::addColumn<QStringList>("findings");
 
-    QTest::newRow("floors") << "floors"
-                            << QByteArray(R"([3, {"id": "_1"}, {"id": "_00000000000000000000000000000001",
+    QTest::newRow("floors")
+        << "floors" << QByteArray(R"([3, {"id": "_1"}, {"id": "_00000000000000000000000000000001",
         "rooms": [{"id": "x"}, {"id": "_00000000000000000000000000000002",
             "functions": [{"name": "f"}, {"id": "_00000000000000000000000000000003",
                 "switchtimes": [{"id": "bad"}, {"days": 1}, 5]}]}]}])")
-                            << QStringList{"IgnoredEntry $[0]", "IgnoredEntry $[1].id",
-                                           "IgnoredEntry $[2].rooms[0].id",
-                                           "IgnoredEntry $[2].rooms[1].functions[0].id",
-                                           "IgnoredEntry $[2].rooms[1].functions[1].switchtimes[0].id",
-                                           "IgnoredEntry $[2].rooms[1].functions[1].switchtimes[2]"};
-    QTest::newRow("groups") << "groups"
-                            << QByteArray(R"([{"address": "1/8/0"}, {"address": 2305},
+        << QStringList{"IgnoredEntry $[0]",
+                       "IgnoredEntry $[1].id",
+                       "IgnoredEntry $[2].rooms[0].id",
+                       "IgnoredEntry $[2].rooms[1].functions[0].id",
+                       "IgnoredEntry $[2].rooms[1].functions[1].switchtimes[0].id",
+                       "IgnoredEntry $[2].rooms[1].functions[1].switchtimes[2]"};
+    QTest::newRow("groups") << "groups" << QByteArray(R"([{"address": "1/8/0"}, {"address": 2305},
         {"address": "5/1/248", "switchtimes": [{"id": "-"}]}])")
                             << QStringList{"GroupAddressOutOfRange $[0].address",
                                            "IgnoredEntry $[1].address",
                                            "IgnoredEntry $[2].switchtimes[0].id"};
     QTest::newRow("scenes") << "scenes"
-                            << QByteArray(R"([{"actions": [{"address": "1/1/1"}, {"address": "1/1/2"},
+                            << QByteArray(
+                                   R"([{"actions": [{"address": "1/1/1"}, {"address": "1/1/2"},
         {"address": "32/0/0"}]}])")
                             << QStringList{"IgnoredEntry $[0].actions[1].address",
                                            "GroupAddressOutOfRange $[0].actions[2].address"};
@@ -236,7 +245,8 @@ void tst_Validation::configurationJson()
     else if (kind == QLatin1String("groups"))
         findings = Validation::checkGroupsJson(array);
     else
-        findings = Validation::checkScenesJson(array, {{QStringLiteral("1/1/1"), QUuid::createUuid()}});
+        findings =
+            Validation::checkScenesJson(array, {{QStringLiteral("1/1/1"), QUuid::createUuid()}});
     QTEST(describe(findings), "findings");
 }
 

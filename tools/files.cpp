@@ -87,8 +87,8 @@ int parseCommand(QCommandLineParser& parser, const QStringList& arguments, int p
     if (parser.positionalArguments().size() != positionals) {
         // The program name the parser sees is "casarina-project COMMAND".
         const QString command = arguments.value(0).section(QLatin1Char(' '), 1);
-        error(QStringLiteral("%1 takes %2; see 'casarina-project %1 --help'")
-                  .arg(command, expected));
+        error(
+            QStringLiteral("%1 takes %2; see 'casarina-project %1 --help'").arg(command, expected));
         return UsageError;
     }
     return -1;
@@ -106,9 +106,9 @@ qint64 inputLimit(const QCommandLineParser& parser)
 bool readInput(const QString& path, qint64 limit, QByteArray* bytes)
 {
     QFile file;
-    const bool opened = path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
-                                                   : (file.setFileName(path),
-                                                      file.open(QIODevice::ReadOnly));
+    const bool opened = path == QLatin1String("-")
+                            ? file.open(stdin, QIODevice::ReadOnly)
+                            : (file.setFileName(path), file.open(QIODevice::ReadOnly));
     if (!opened) {
         error(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
         return false;
@@ -191,8 +191,8 @@ int reportFindings(const QString& path, const QList<projects::Finding>& findings
     for (const projects::Finding& finding : findings)
         err << findingLine(path, finding) << '\n';
     err.flush();
-    if (onError == GoOn || !projects::Finding::hasError(findings)
-        || given(parser, QStringLiteral("force")))
+    if (onError == GoOn || !projects::Finding::hasError(findings) ||
+        given(parser, QStringLiteral("force")))
         return Success;
     error(QStringLiteral("%1 has errors; nothing is written (--force goes on anyway)").arg(path));
     return MalformedInput;
@@ -222,8 +222,8 @@ int parseAndLoadProject(QCommandLineParser& parser, const QStringList& arguments
     return status == Success ? -1 : status;
 }
 
-int loadProject(const QString& path, projects::Project* project,
-                const QCommandLineParser& parser, OnError onError)
+int loadProject(const QString& path, projects::Project* project, const QCommandLineParser& parser,
+                OnError onError)
 {
     Findings findings;
     // What the standard form drops matters only where it is written.
@@ -265,8 +265,7 @@ int writeOutput(const QString& path, const QByteArray& bytes)
         return FileError;
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()
-        || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         error(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
         return FileError;
     }

@@ -79,8 +79,8 @@ int parseAndLoadProject(QCommandLineParser& parser, const QStringList& arguments
 /// Reads, parses and validates the project file @p path for a command parsed by @p parser,
 /// printing the findings as reportFindings() does; returns an exit status (Success on
 /// success).
-int loadProject(const QString& path, projects::Project* project,
-                const QCommandLineParser& parser, OnError onError);
+int loadProject(const QString& path, projects::Project* project, const QCommandLineParser& parser,
+                OnError onError);
 
 /// Writes @p bytes to standard output and flushes them. On failure prints the system's
 /// message on stderr and returns FileError; otherwise Success.

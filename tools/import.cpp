@@ -173,7 +173,8 @@ int import(const QStringList& arguments)
         return status;
 
     // What the inputs say together: identifiers given twice, references to nothing.
-    status = reportFindings(buildingPath, Validation::check(project, given(parser, QStringLiteral("standard"))),
+    status = reportFindings(buildingPath,
+                            Validation::check(project, given(parser, QStringLiteral("standard"))),
                             parser, Refuse);
     if (status != Success)
         return status;

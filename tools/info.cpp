@@ -33,8 +33,7 @@ namespace tool {
 
 namespace {
 
-template <typename Enum>
-QString keyOf(int value)
+template <typename Enum> QString keyOf(int value)
 {
     const char* key = QMetaEnum::fromType<Enum>().valueToKey(value);
     return key ? QString::fromLatin1(key) : QString::number(value);
@@ -435,9 +434,9 @@ public:
             QJsonObject values;
             for (auto it = snapshot.values().cbegin(); it != snapshot.values().cend(); ++it)
                 values.insert(it.key(), it.value());
-            snapshots.append(QJsonObject{{QStringLiteral("function"),
-                                          uuidToString(snapshot.functionId())},
-                                         {QStringLiteral("values"), values}});
+            snapshots.append(
+                QJsonObject{{QStringLiteral("function"), uuidToString(snapshot.functionId())},
+                            {QStringLiteral("values"), values}});
         }
         m_scenes.append(
             QJsonObject{{QStringLiteral("id"), uuidToString(scene.id())},

@@ -67,8 +67,8 @@ int main(int argc, char** argv)
         return tool::UsageError;
     }
     const QString command = arguments.at(1);
-    if (command == QLatin1String("--help") || command == QLatin1String("-h")
-        || command == QLatin1String("help")) {
+    if (command == QLatin1String("--help") || command == QLatin1String("-h") ||
+        command == QLatin1String("help")) {
         return tool::printOutput(usage);
     }
     if (command == QLatin1String("--version") || command == QLatin1String("-v")) {

@@ -23,8 +23,7 @@ namespace tool {
 
 namespace {
 
-template <typename T>
-QJsonArray sortedArray(const QSet<T>& set)
+template <typename T> QJsonArray sortedArray(const QSet<T>& set)
 {
     QList<T> values = set.values();
     std::sort(values.begin(), values.end());
@@ -59,7 +58,8 @@ void describe(QCommandLineParser& parser)
         "triggers the administrator's project no longer has are deleted with their jobs.\n"
         "The merged project is written to OUT with -o; without -o nothing is written."));
     parser.addHelpOption();
-    parser.addOption({QStringLiteral("admin"), QStringLiteral("Merge the administrator's settings.")});
+    parser.addOption(
+        {QStringLiteral("admin"), QStringLiteral("Merge the administrator's settings.")});
     parser.addOption({QStringLiteral("profile"), QStringLiteral("Merge the user's profile.")});
     parser.addOption({QStringLiteral("keep-own-values"),
                       QStringLiteral("With --profile: keep the administrator's names and icons.")});
@@ -67,7 +67,8 @@ void describe(QCommandLineParser& parser)
                       QStringLiteral("With --profile: follow the profile's floors, rooms and "
                                      "functions.")});
     parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
-                      QStringLiteral("Write the merged project to OUT."), QStringLiteral("OUT")});
+                      QStringLiteral("Write the merged project to OUT."),
+                      QStringLiteral("OUT")});
     parser.addPositionalArgument(QStringLiteral("ADMIN.xml"),
                                  QStringLiteral("The administrator's project file."));
     parser.addPositionalArgument(QStringLiteral("PROFILE.xml"),

@@ -26,8 +26,8 @@ namespace {
 int loadInputs(QCommandLineParser& parser, const QStringList& arguments, const QString& command,
                DatapointTable* table, Project* project)
 {
-    parser.setApplicationDescription(parser.applicationDescription() + QStringLiteral("\n\n")
-                                     + datapointTableHelp());
+    parser.setApplicationDescription(parser.applicationDescription() + QStringLiteral("\n\n") +
+                                     datapointTableHelp());
     const int parsed = parseCommand(parser, arguments, 1, QStringLiteral("one FILE"));
     if (parsed >= 0)
         return parsed;

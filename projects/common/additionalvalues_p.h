@@ -23,8 +23,8 @@ constexpr QDataStream::Version additionalValuesStreamVersion = QDataStream::Qt_5
  */
 constexpr int dateTimeSpecOffset(int version)
 {
-    return 4 + (version >= QDataStream::Qt_4_2 ? 1 : 0) + (version >= QDataStream::Qt_5_0 ? 8 : 4)
-           + 4;
+    return 4 + (version >= QDataStream::Qt_4_2 ? 1 : 0) + (version >= QDataStream::Qt_5_0 ? 8 : 4) +
+           4;
 }
 
 // From Qt 5.2 on the time spec byte holds a Qt::TimeSpec value (before, Qt's own).

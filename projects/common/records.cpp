@@ -450,11 +450,11 @@ QList<Finding> droppedByStandardForm(const Project& project)
     }
     QList<Finding> findings;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        findings.append(Finding(Finding::DroppedByStandardForm, it.key(), -1,
-                                QStringLiteral("the standard form would not keep it (%1 %2)")
-                                    .arg(it.value())
-                                    .arg(it.value() == 1 ? QStringLiteral("object")
-                                                         : QStringLiteral("objects"))));
+        findings.append(Finding(
+            Finding::DroppedByStandardForm, it.key(), -1,
+            QStringLiteral("the standard form would not keep it (%1 %2)")
+                .arg(it.value())
+                .arg(it.value() == 1 ? QStringLiteral("object") : QStringLiteral("objects"))));
     return findings;
 }
 

@@ -25,41 +25,26 @@ struct ModelFunction
 
 // The device models whose channels carry one kind of function.
 const ModelFunction modelFunctions[] = {
-    {ProjectEnum::Model_0625, Function::Switch},
-    {ProjectEnum::Model_4824, Function::Switch},
-    {ProjectEnum::Model_4828, Function::Switch},
-    {ProjectEnum::Model_4829, Function::Switch},
-    {ProjectEnum::Model_4852, Function::Switch},
-    {ProjectEnum::Model_4862, Function::Switch},
-    {ProjectEnum::Model_0675, Function::Dimming},
-    {ProjectEnum::Model_4803, Function::Dimming},
-    {ProjectEnum::Model_4867, Function::Dimming},
-    {ProjectEnum::Model_4870, Function::Dimming},
-    {ProjectEnum::Model_4872, Function::Dimming},
-    {ProjectEnum::Model_4874, Function::Dimming},
-    {ProjectEnum::Model_4880, Function::Dimming},
-    {ProjectEnum::Model_4881, Function::Dimming},
-    {ProjectEnum::Model_0655, Function::Blind},
-    {ProjectEnum::Model_4851, Function::Blind},
-    {ProjectEnum::Model_4854, Function::Blind},
-    {ProjectEnum::Model_4855, Function::Blind},
-    {ProjectEnum::Model_4858, Function::Blind},
-    {ProjectEnum::Model_4865, Function::Blind},
-    {ProjectEnum::Model_4841, Function::Heating},
-    {ProjectEnum::Model_4842, Function::Heating},
-    {ProjectEnum::Model_4843, Function::Heating},
-    {ProjectEnum::Model_4846, Function::Heating},
-    {ProjectEnum::Model_4856, Function::Heating},
-    {ProjectEnum::Model_4864, Function::Heating},
+    {ProjectEnum::Model_0625, Function::Switch},    {ProjectEnum::Model_4824, Function::Switch},
+    {ProjectEnum::Model_4828, Function::Switch},    {ProjectEnum::Model_4829, Function::Switch},
+    {ProjectEnum::Model_4852, Function::Switch},    {ProjectEnum::Model_4862, Function::Switch},
+    {ProjectEnum::Model_0675, Function::Dimming},   {ProjectEnum::Model_4803, Function::Dimming},
+    {ProjectEnum::Model_4867, Function::Dimming},   {ProjectEnum::Model_4870, Function::Dimming},
+    {ProjectEnum::Model_4872, Function::Dimming},   {ProjectEnum::Model_4874, Function::Dimming},
+    {ProjectEnum::Model_4880, Function::Dimming},   {ProjectEnum::Model_4881, Function::Dimming},
+    {ProjectEnum::Model_0655, Function::Blind},     {ProjectEnum::Model_4851, Function::Blind},
+    {ProjectEnum::Model_4854, Function::Blind},     {ProjectEnum::Model_4855, Function::Blind},
+    {ProjectEnum::Model_4858, Function::Blind},     {ProjectEnum::Model_4865, Function::Blind},
+    {ProjectEnum::Model_4841, Function::Heating},   {ProjectEnum::Model_4842, Function::Heating},
+    {ProjectEnum::Model_4843, Function::Heating},   {ProjectEnum::Model_4846, Function::Heating},
+    {ProjectEnum::Model_4856, Function::Heating},   {ProjectEnum::Model_4864, Function::Heating},
     {ProjectEnum::Model_4832, Function::SplitUnit},
 };
 
 } // namespace
 
 ActuatorFactory::ActuatorFactory(const Actuator& actuator, int functionType, ReadCache* cache)
-    : m_actuator(actuator)
-    , m_functionType(functionType)
-    , m_cache(cache)
+    : m_actuator(actuator), m_functionType(functionType), m_cache(cache)
 {
 }
 

@@ -38,8 +38,7 @@ Function::FunctionType typeFromAttributes(const QXmlAttributes& attributes)
 } // namespace
 
 FunctionFactory::FunctionFactory(const Function& function, ReadCache* cache)
-    : m_function(function)
-    , m_cache(cache)
+    : m_function(function), m_cache(cache)
 {
 }
 
@@ -82,8 +81,8 @@ IFactory* FunctionFactory::createChild(const QString& namespaceUri, const QStrin
     const Function::FunctionType type = m_function.type();
     // Only heating zones and split units keep group references from the file; the
     // container of any other function is skipped with its references.
-    if ((type == Function::Heating || type == Function::SplitUnit)
-        && nameIs(localName, "group-refs"))
+    if ((type == Function::Heating || type == Function::SplitUnit) &&
+        nameIs(localName, "group-refs"))
         return this;
 
     if (nameIs(localName, "actuator-ref")) {

@@ -32,8 +32,8 @@ public:
      * A text that is no key gives -1. Status functions also read "address" and either
      * "onText" and "offText" or "unit"; the profile-namespace icons are read for all.
      */
-    static IFactory* forElement(QList<projects::Function>& owner,
-                                const QXmlAttributes& attributes, ReadCache* cache);
+    static IFactory* forElement(QList<projects::Function>& owner, const QXmlAttributes& attributes,
+                                ReadCache* cache);
 
     /**
      * @brief Reads one child of the `function` element (local names in any letter case).

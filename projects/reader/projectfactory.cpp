@@ -20,17 +20,16 @@ QT_WARNING_DISABLE_DEPRECATED
 using namespace projects;
 
 ProjectFactory::ProjectFactory(const Project& project, ReadCache* cache)
-    : m_project(project)
-    , m_cache(cache)
+    : m_project(project), m_cache(cache)
 {
 }
 
 IFactory* ProjectFactory::createChild(const QString& namespaceUri, const QString& localName,
                                       const QXmlAttributes& attributes)
 {
-    if (nameIs(localName, "floors") || nameIs(localName, "actuators")
-        || nameIs(localName, "devices") || nameIs(localName, "scenes")
-        || nameIs(localName, "links") || nameIs(localName, "groups"))
+    if (nameIs(localName, "floors") || nameIs(localName, "actuators") ||
+        nameIs(localName, "devices") || nameIs(localName, "scenes") || nameIs(localName, "links") ||
+        nameIs(localName, "groups"))
         return this;
     if (nameIs(localName, "device"))
         return readDevice(attributes);

@@ -67,8 +67,8 @@ void diagnose(ReaderDiagnostics* receiver, int line, const IFactory* child,
     for (const char* name : {"id", "name", "address", "type", "os", "function-ref"}) {
         const int index = attributes.index(QLatin1String(name));
         if (index >= 0)
-            detail.append(QStringLiteral("%1=\"%2\"").arg(QLatin1String(name),
-                                                          attributes.value(index)));
+            detail.append(
+                QStringLiteral("%1=\"%2\"").arg(QLatin1String(name), attributes.value(index)));
     }
     receiver->passedOver(kind, line, localName, detail.join(QLatin1Char(' ')));
 }
@@ -140,8 +140,7 @@ class ScanningSource : public QXmlInputSource
 {
 public:
     ScanningSource(QIODevice* device, ReaderDiagnostics* receiver)
-        : QXmlInputSource(device)
-        , m_receiver(receiver)
+        : QXmlInputSource(device), m_receiver(receiver)
     {
     }
 
@@ -171,13 +170,14 @@ private:
                                         : digits.toULongLong(&ok, 10);
             if (ok && code <= 0xFFFF)
                 continue;
-            const int line = m_lines + 1 + text.leftRef(match.capturedStart()).count(QLatin1Char('\n'))
-                             - tailLines;
-            m_receiver->found(Finding(
-                Finding::UnfaithfulCharacter, QString(), line,
-                QStringLiteral("the character reference %1 names a character above U+FFFF, "
-                               "which the XML parser reads as another character")
-                    .arg(match.captured())));
+            const int line = m_lines + 1 +
+                             text.leftRef(match.capturedStart()).count(QLatin1Char('\n')) -
+                             tailLines;
+            m_receiver->found(
+                Finding(Finding::UnfaithfulCharacter, QString(), line,
+                        QStringLiteral("the character reference %1 names a character above U+FFFF, "
+                                       "which the XML parser reads as another character")
+                            .arg(match.captured())));
         }
         m_lines += chunk.count(QLatin1Char('\n'));
         m_tail = text.right(24);
@@ -314,8 +314,7 @@ bool ProjectReader::startElement(const QString& namespaceUri, const QString& loc
         const int line = m_locator ? m_locator->lineNumber() : -1;
         if (child != m_currentHandler)
             diagnose(m_diagnostics, line, child, localName, attributes);
-        observe(m_diagnostics, line, m_currentHandler, child, namespaceUri, localName,
-                attributes);
+        observe(m_diagnostics, line, m_currentHandler, child, namespaceUri, localName, attributes);
     }
     m_handlerStack.push(m_currentHandler);
     m_currentHandler = child;

@@ -28,9 +28,9 @@ class PROJECTS_EXPORT ReaderDiagnostics
 public:
     /// What was passed over.
     enum Kind {
-        UnknownElement,          ///< an element no handler knows there, skipped with its subtree
-        UnknownLinkKeys,         ///< a link whose type or operating system is no known key
-        SpecialGroup,            ///< a group with a special identifier, which files never set
+        UnknownElement,           ///< an element no handler knows there, skipped with its subtree
+        UnknownLinkKeys,          ///< a link whose type or operating system is no known key
+        SpecialGroup,             ///< a group with a special identifier, which files never set
         GroupWithoutValidAddress, ///< a group whose address is negative
         SnapshotWithoutFunction, ///< a snapshot without a usable function reference (kept, invalid)
         MissingActuator          ///< a function whose actuator reference names no actuator
@@ -46,8 +46,7 @@ public:
      * @param element the element's local name
      * @param detail the identifying attributes or values, for a person to read
      */
-    virtual void passedOver(Kind kind, int line, const QString& element,
-                            const QString& detail) = 0;
+    virtual void passedOver(Kind kind, int line, const QString& element, const QString& detail) = 0;
 
     /**
      * @brief Called once for each finding in the document, in document order; an

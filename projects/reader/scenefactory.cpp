@@ -12,10 +12,7 @@ QT_WARNING_DISABLE_DEPRECATED
 
 using namespace projects;
 
-SceneFactory::SceneFactory(const Scene& scene)
-    : m_scene(scene)
-{
-}
+SceneFactory::SceneFactory(const Scene& scene) : m_scene(scene) {}
 
 IFactory* SceneFactory::forElement(const Project& project, const QXmlAttributes& attributes)
 {

@@ -40,10 +40,7 @@ int digitsValue(const QChar* text, int count)
 class DateTimeReader
 {
 public:
-    explicit DateTimeReader(ReadCache* cache)
-        : m_cache(cache)
-    {
-    }
+    explicit DateTimeReader(ReadCache* cache) : m_cache(cache) {}
 
     QDateTime read(const QString& text)
     {
@@ -51,9 +48,8 @@ public:
         if (known != m_cache->dateTimes.constEnd())
             return *known;
         const QChar* c = text.constData();
-        if (text.size() == 19 && c[4] == QLatin1Char('-') && c[7] == QLatin1Char('-')
-            && c[10] == QLatin1Char(' ') && c[13] == QLatin1Char(':')
-            && c[16] == QLatin1Char(':')) {
+        if (text.size() == 19 && c[4] == QLatin1Char('-') && c[7] == QLatin1Char('-') &&
+            c[10] == QLatin1Char(' ') && c[13] == QLatin1Char(':') && c[16] == QLatin1Char(':')) {
             const QDate date(digitsValue(c, 4), digitsValue(c + 5, 2), digitsValue(c + 8, 2));
             const int hour = digitsValue(c + 11, 2);
             const int minute = digitsValue(c + 14, 2);
@@ -91,8 +87,8 @@ private:
         const QDateTime local = QDateTime::fromMSecsSinceEpoch(msecs, Qt::LocalTime);
         if (!local.isValid())
             return NoOffset;
-        return (local.date().toJulianDay() - EpochJulianDay) * MSecsPerDay
-               + local.time().msecsSinceStartOfDay() - msecs;
+        return (local.date().toJulianDay() - EpochJulianDay) * MSecsPerDay +
+               local.time().msecsSinceStartOfDay() - msecs;
     }
 
     static constexpr qint64 EpochJulianDay = 2440588; // 1970-01-01
@@ -126,8 +122,7 @@ Simulation simulationFromAttributes(const QXmlAttributes& attributes, Function::
     const bool endOnNight = boolAttribute(attributes, QStringLiteral("endOnNight"));
     const QDateTime endTime = dateTimes.read(attributes.value(QStringLiteral("endTime")));
     const bool pauseTimeEnable = boolAttribute(attributes, QStringLiteral("pauseTimeEnable"));
-    const QDateTime pauseEndTime =
-        dateTimes.read(attributes.value(QStringLiteral("pauseEndTime")));
+    const QDateTime pauseEndTime = dateTimes.read(attributes.value(QStringLiteral("pauseEndTime")));
     const QDateTime pauseStartTime =
         dateTimes.read(attributes.value(QStringLiteral("pauseStartTime")));
     const int delayStart = intAttribute(attributes, QStringLiteral("delayStart"));
@@ -140,16 +135,13 @@ Simulation simulationFromAttributes(const QXmlAttributes& attributes, Function::
     const int simulationDatapoint = intAttribute(attributes, QStringLiteral("simulationDatapoint"));
 
     // Invalid date-times are replaced by their defaults in the constructor.
-    return Simulation(id, type, startTimeEnable, startOnNight, startTime, endTimeEnable,
-                      endOnNight, endTime, pauseTimeEnable, pauseEndTime, pauseStartTime,
-                      delayStart, delayEnd, durationStart, durationEnd, repeat, enabled,
-                      startJobId, endJobId, simulationDatapoint);
+    return Simulation(id, type, startTimeEnable, startOnNight, startTime, endTimeEnable, endOnNight,
+                      endTime, pauseTimeEnable, pauseEndTime, pauseStartTime, delayStart, delayEnd,
+                      durationStart, durationEnd, repeat, enabled, startJobId, endJobId,
+                      simulationDatapoint);
 }
 
-SimulationFactory::SimulationFactory(const Simulation& simulation)
-    : m_simulation(simulation)
-{
-}
+SimulationFactory::SimulationFactory(const Simulation& simulation) : m_simulation(simulation) {}
 
 SimulationFactory::~SimulationFactory() = default;
 

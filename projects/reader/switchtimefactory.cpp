@@ -136,15 +136,11 @@ SwitchTime switchTimeFromAttributes(const QXmlAttributes& attributes)
     return switchTime;
 }
 
-SwitchTimeFactory::SwitchTimeFactory(const SwitchTime& switchTime)
-    : m_switchTime(switchTime)
-{
-}
+SwitchTimeFactory::SwitchTimeFactory(const SwitchTime& switchTime) : m_switchTime(switchTime) {}
 
 SwitchTimeFactory::~SwitchTimeFactory() = default;
 
-IFactory* SwitchTimeFactory::forElement(QList<SwitchTime>& owner,
-                                        const QXmlAttributes& attributes)
+IFactory* SwitchTimeFactory::forElement(QList<SwitchTime>& owner, const QXmlAttributes& attributes)
 {
     const SwitchTime switchTime = switchTimeFromAttributes(attributes);
     owner.append(switchTime);
