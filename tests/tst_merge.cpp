@@ -167,5 +167,5 @@ void tst_Merge::firstOfTwoIdentifiersWins()
     QCOMPARE(markers(own), expected);
 }
 
-QTEST_MAIN(tst_Merge)
+QTEST_GUILESS_MAIN(tst_Merge)
 #include "tst_merge.moc"
