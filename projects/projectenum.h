@@ -71,6 +71,15 @@ public:
     /// Creates the carrier object; it has no parent and no data.
     ProjectEnum();
     ~ProjectEnum() override;
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    /// Same as tr(), deprecated as Qt 5's Q_OBJECT declares it; Qt 6's no longer does.
+    QT_DEPRECATED static QString trUtf8(const char* sourceText,
+                                        const char* disambiguation = nullptr, int n = -1)
+    {
+        return tr(sourceText, disambiguation, n);
+    }
+#endif
 };
 
 } // namespace projects

@@ -223,7 +223,7 @@ bool Snapshot::migrateIdsToAddresses(const QHash<QString, int>& addressToId)
         }
         // A number the device does not know any more has no address: its value is lost.
         QString address;
-        if (!firstAddressOf(addressToId, key.midRef(1).toInt(), &address))
+        if (!firstAddressOf(addressToId, QStringView(key).mid(1).toInt(), &address))
             continue;
         migrated.insert(address, d->values.value(key));
     }

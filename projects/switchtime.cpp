@@ -301,10 +301,42 @@ void SwitchTime::setAdditionalValue(int index, const QVariant& value)
     d->additionalValues.insert(index, value);
 }
 
+namespace {
+
+// QVariant::isNull() as Qt 5 answers it: Qt 6 answers false for a variant that holds a null
+// value (a null QString, an invalid QDate), and an additional value holding one is absent.
+bool isNullValue(const QVariant& value)
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    return value.isNull();
+#else
+    switch (value.userType()) {
+    case QMetaType::QString:
+        return value.toString().isNull();
+    case QMetaType::QByteArray:
+        return value.toByteArray().isNull();
+    case QMetaType::QChar:
+        return value.toChar().isNull();
+    case QMetaType::QDate:
+        return value.toDate().isNull();
+    case QMetaType::QTime:
+        return value.toTime().isNull();
+    case QMetaType::QDateTime:
+        return value.toDateTime().isNull();
+    case QMetaType::QUuid:
+        return value.toUuid().isNull();
+    default:
+        return value.isNull();
+    }
+#endif
+}
+
+} // namespace
+
 bool SwitchTime::hasAdditionalValue(int index) const
 {
     const auto it = d->additionalValues.constFind(index);
-    return it != d->additionalValues.constEnd() && !it->isNull();
+    return it != d->additionalValues.constEnd() && !isNullValue(*it);
 }
 
 const QHash<int, QVariant>& SwitchTime::additionalValues() const

@@ -209,12 +209,12 @@ QList<Finding> Validation::check(const Project& project, bool standardForm)
 
 QList<Finding> Validation::checkGroupAddress(const QString& text, const QString& location, int line)
 {
-    const QVector<QStringRef> parts = text.splitRef(QLatin1Char('/'), Qt::KeepEmptyParts);
+    const QList<QStringView> parts = QStringView(text).split(QLatin1Char('/'), Qt::KeepEmptyParts);
     int values[3] = {0, 0, 0};
     bool wellFormed = parts.size() == 3;
     for (int i = 0; wellFormed && i < 3; ++i) {
         // Plain decimal digits only: toInt() would also take signs and blanks.
-        const QStringRef part = parts.at(i);
+        const QStringView part = parts.at(i);
         wellFormed = !part.isEmpty() && part.size() <= 9 &&
                      std::all_of(part.cbegin(), part.cend(), [](QChar c) {
                          return c >= QLatin1Char('0') && c <= QLatin1Char('9');

@@ -197,7 +197,8 @@ inline QStringList pairs(const QXmlStreamAttributes& attributes)
 {
     QStringList result;
     for (const QXmlStreamAttribute& attribute : attributes)
-        result.append(attribute.qualifiedName() + QLatin1Char('=') + attribute.value());
+        result.append(attribute.qualifiedName().toString() + QLatin1Char('=') +
+                      attribute.value().toString());
     return result;
 }
 

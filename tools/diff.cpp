@@ -118,7 +118,9 @@ int diff(const QStringList& arguments)
     QByteArray bytes;
     {
         QTextStream out(&bytes);
-        out.setCodec("UTF-8");
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+        out.setCodec("UTF-8"); // Qt 6 streams write UTF-8 always
+#endif
         printText(out, differences);
     }
     return printOutput(bytes);

@@ -187,7 +187,9 @@ int reportFindings(const QString& path, const QList<projects::Finding>& findings
                    const QCommandLineParser& parser, OnError onError)
 {
     QTextStream err(stderr);
-    err.setCodec("UTF-8");
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    err.setCodec("UTF-8"); // Qt 6 streams write UTF-8 always
+#endif
     for (const projects::Finding& finding : findings)
         err << findingLine(path, finding) << '\n';
     err.flush();

@@ -87,16 +87,16 @@ QVector<Count> countsOf(const Project& project)
         for (const Room& room : floor.rooms())
             functions += room.functions().size();
     }
-    return {{"floors", "floors", project.floors().size()},
+    return {{"floors", "floors", int(project.floors().size())},
             {"rooms", "rooms", rooms},
             {"functions", "functions", functions},
-            {"actuators", "actuators", project.actuators().size()},
-            {"groups", "groups", project.groups().size()},
-            {"scenes", "scenes", project.scenes().size()},
-            {"sceneTriggers", "scene triggers", project.sceneTriggers().size()},
-            {"links", "links", project.links().size()},
-            {"automatics", "automatic programs", project.automatics().size()},
-            {"lightSensors", "light sensors", project.lightSensorNames().size()}};
+            {"actuators", "actuators", int(project.actuators().size())},
+            {"groups", "groups", int(project.groups().size())},
+            {"scenes", "scenes", int(project.scenes().size())},
+            {"sceneTriggers", "scene triggers", int(project.sceneTriggers().size())},
+            {"links", "links", int(project.links().size())},
+            {"automatics", "automatic programs", int(project.automatics().size())},
+            {"lightSensors", "light sensors", int(project.lightSensorNames().size())}};
 }
 
 // Receives a project's elements in the order info shows them; the text and the JSON
@@ -554,7 +554,9 @@ int info(const QStringList& arguments)
     QByteArray bytes;
     {
         QTextStream out(&bytes);
-        out.setCodec("UTF-8");
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+        out.setCodec("UTF-8"); // Qt 6 streams write UTF-8 always
+#endif
         TextPrinter printer(out);
         walk(project, printer);
     }

@@ -46,68 +46,80 @@ QVariant toStringList(const QString& text)
 
 } // namespace
 
-QVariant Tools::stringToVariant(const QString& text, QVariant::Type type)
+// QVariant::Type is deprecated in Qt 6 and stays the parameter type: the silence covers
+// this function, whose body names only QMetaType.
+QT_WARNING_PUSH
+QT_WARNING_DISABLE_DEPRECATED
+QVariant Tools::stringToVariant(const QString& text, QVariant::Type variantType)
 {
+    // The numbers of QVariant::Type are those of QMetaType::Type on Qt 5 and 6.
+    const int type = int(variantType);
     bool ok = false;
     switch (type) {
-    case QVariant::Invalid:
+    case QMetaType::UnknownType:
         return QVariant(text);
-    case QVariant::Int: {
+    case QMetaType::Int: {
         const int value = text.trimmed().toInt(&ok, 10);
         return valueIf(ok, value);
     }
-    case QVariant::UInt: {
+    case QMetaType::UInt: {
         const uint value = text.trimmed().toUInt(&ok, 10);
         return valueIf(ok, value);
     }
-    case QVariant::LongLong: {
+    case QMetaType::LongLong: {
         const qlonglong value = text.trimmed().toLongLong(&ok, 10);
         return valueIf(ok, value);
     }
-    case QVariant::ULongLong: {
+    case QMetaType::ULongLong: {
         const qulonglong value = text.trimmed().toULongLong(&ok, 10);
         return valueIf(ok, value);
     }
-    case QVariant::Double: {
+    case QMetaType::Double: {
         const double value = text.trimmed().toDouble(&ok);
         return valueIf(ok, value);
     }
-    case QVariant::Bool:
+    case QMetaType::Bool:
         return toBool(text);
-    case QVariant::String:
+    case QMetaType::QString:
         return QVariant(text);
-    case QVariant::ByteArray:
+    case QMetaType::QByteArray:
         return QVariant(text.toUtf8());
-    case QVariant::Char:
+    case QMetaType::QChar:
         return valueIf(text.size() == 1, text.isEmpty() ? QChar() : text.at(0));
-    case QVariant::Date: {
+    case QMetaType::QDate: {
         const QDate value = QDate::fromString(text.trimmed(), Qt::ISODate);
         return valueIf(value.isValid(), value);
     }
-    case QVariant::Time: {
+    case QMetaType::QTime: {
         const QTime value = QTime::fromString(text.trimmed(), Qt::ISODate);
         return valueIf(value.isValid(), value);
     }
-    case QVariant::DateTime: {
+    case QMetaType::QDateTime: {
         const QDateTime value = QDateTime::fromString(text.trimmed(), Qt::ISODate);
         return valueIf(value.isValid(), value);
     }
-    case QVariant::Url: {
+    case QMetaType::QUrl: {
         const QUrl value(text.trimmed(), QUrl::StrictMode);
         return valueIf(value.isValid() && !value.isEmpty(), value);
     }
-    case QVariant::Uuid: {
+    case QMetaType::QUuid: {
         const QUuid value(text.trimmed());
         return valueIf(!value.isNull(), value);
     }
-    case QVariant::StringList:
+    case QMetaType::QStringList:
         return toStringList(text);
     default:
         break;
     }
     QVariant value(text);
-    ok = value.convert(int(type));
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    ok = value.convert(type);
+#else
+    ok = value.convert(QMetaType(type));
+#endif
     return ok ? value : QVariant();
 }
+
+QT_WARNING_POP
 
 } // namespace utils

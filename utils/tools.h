@@ -34,7 +34,11 @@ public:
      * not convert to @p type, among them the null identifier text for Uuid, gives an
      * invalid QVariant (isValid() false).
      */
+    // QVariant::Type is deprecated in Qt 6 but stays this function's parameter on both.
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
     static QVariant stringToVariant(const QString& text, QVariant::Type type);
+    QT_WARNING_POP
 };
 
 } // namespace utils

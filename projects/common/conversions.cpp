@@ -121,7 +121,7 @@ bool stringToBool(const QString& text)
 
 int groupAddressFromText(const QString& text)
 {
-    const QVector<QStringRef> parts = text.splitRef(QLatin1Char('/'), Qt::KeepEmptyParts);
+    const QList<QStringView> parts = QStringView(text).split(QLatin1Char('/'), Qt::KeepEmptyParts);
     if (parts.size() != 3)
         return -1;
     const int main = parts.at(0).toInt();

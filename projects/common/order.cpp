@@ -9,7 +9,7 @@ namespace projects {
 namespace {
 
 // The part of @p key from @p position, @p size characters long, converted as
-// QStringRef::toInt does in base 10 (0 and @p ok false for a text that is no number), with
+// QString::toInt does in base 10 (0 and @p ok false for a text that is no number), with
 // a short way for plain digits: ranking runs once per datapoint of every snapshot that is
 // written, compiled or exported, and the locale-aware conversion would cost most of it.
 int decimal(const QString& key, int position, int size, bool* ok)
@@ -30,7 +30,7 @@ int decimal(const QString& key, int position, int size, bool* ok)
         }
     }
     // Signs, blanks, long or malformed texts: exactly as the reader converts numbers.
-    return key.midRef(position, size).toInt(ok, 10);
+    return QStringView(key).mid(position, size).toInt(ok, 10);
 }
 
 } // namespace

@@ -163,16 +163,16 @@ private:
             const QRegularExpressionMatch match = matches.next();
             if (match.capturedEnd() <= m_tail.size())
                 continue;
-            const QStringRef digits = match.capturedRef(1);
+            const QStringView digits = match.capturedView(1);
             bool ok = false;
             const qulonglong code = digits.startsWith(QLatin1Char('x'))
                                         ? digits.mid(1).toULongLong(&ok, 16)
                                         : digits.toULongLong(&ok, 10);
             if (ok && code <= 0xFFFF)
                 continue;
-            const int line = m_lines + 1 +
-                             text.leftRef(match.capturedStart()).count(QLatin1Char('\n')) -
-                             tailLines;
+            const int line =
+                m_lines + 1 +
+                QStringView(text).left(match.capturedStart()).count(QLatin1Char('\n')) - tailLines;
             m_receiver->found(
                 Finding(Finding::UnfaithfulCharacter, QString(), line,
                         QStringLiteral("the character reference %1 names a character above U+FFFF, "

@@ -60,24 +60,24 @@ struct ParameterText
 // reader reads as invalid again.
 ParameterText parameterText(const QVariant& value)
 {
-    switch (int(value.type())) {
-    case QVariant::Invalid:
+    switch (value.userType()) {
+    case QMetaType::UnknownType:
         return {QStringLiteral("int"), QString()};
-    case QVariant::Bool:
+    case QMetaType::Bool:
         return {QStringLiteral("bool"), trueFalseText(value.toBool())};
-    case QVariant::Double:
+    case QMetaType::Double:
         return {QStringLiteral("double"), exactNumber(value.toDouble())};
-    case QVariant::ByteArray:
+    case QMetaType::QByteArray:
         return {QStringLiteral("QByteArray"), QString::fromUtf8(value.toByteArray())};
-    case QVariant::Time:
+    case QMetaType::QTime:
         return {QStringLiteral("QTime"), value.toTime().toString(Qt::ISODateWithMs)};
-    case QVariant::DateTime:
+    case QMetaType::QDateTime:
         return {QStringLiteral("QDateTime"), value.toDateTime().toString(Qt::ISODateWithMs)};
-    case QVariant::Url:
+    case QMetaType::QUrl:
         return {QStringLiteral("QUrl"), value.toUrl().toString(QUrl::FullyEncoded)};
-    case QVariant::Uuid:
+    case QMetaType::QUuid:
         return {QStringLiteral("QUuid"), value.toUuid().toString()};
-    case QVariant::StringList:
+    case QMetaType::QStringList:
         return {QStringLiteral("QStringList"), value.toStringList().join(QLatin1Char(','))};
     default:
         return {QString::fromLatin1(value.typeName()), value.toString()};
