@@ -1,8 +1,17 @@
 # Entry points for people and CI. Everything the project needs is installed here.
+# QT=6 builds against Qt 6 instead of Qt 5.15, in a build folder of its own.
+QT ?= 5
+ifeq ($(QT),6)
+BUILD ?= build-qt6
+DEBS := cmake make g++ pkg-config qt6-base-dev qt6-5compat-dev
+else
 BUILD ?= build
-JOBS ?= $(shell nproc)
 DEBS := cmake make g++ pkg-config qtbase5-dev
+endif
+JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCASARINA_WERROR=ON
+# More options for the configure step, e.g. -DCASARINA_QT5_TOOL=... (see .ci/run).
+CMAKE_EXTRA_FLAGS ?=
 
 .PHONY: all deps configure build test demo docs install clean references
 
@@ -17,7 +26,7 @@ deps:
 	fi
 
 configure: deps
-	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DQT_MAJOR_VERSION=$(QT) $(CMAKE_EXTRA_FLAGS)
 
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)
