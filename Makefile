@@ -10,7 +10,7 @@ DEBS := cmake make g++ pkg-config qtbase5-dev
 endif
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCASARINA_WERROR=ON
-# More options for the configure step, e.g. -DCASARINA_QT5_TOOL=... (see .ci/run).
+# More options for the configure step, e.g. -DCASARINA_QT5_BUILD=... (see .ci/run).
 CMAKE_EXTRA_FLAGS ?=
 
 .PHONY: all deps configure build test demo docs install clean references
