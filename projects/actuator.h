@@ -1,6 +1,7 @@
 #ifndef PROJECTS_ACTUATOR_H
 #define PROJECTS_ACTUATOR_H
 
+#include <projects/datapoint.h>
 #include <projects/projects_export.h>
 #include <projects/common/datapointer.h>
 

@@ -120,4 +120,8 @@ PROJECTS_EXPORT QDebug operator<<(QDebug debug, const Floor& floor);
 
 Q_DECLARE_TYPEINFO(projects::Floor, Q_MOVABLE_TYPE);
 
+// Room, complete for hosts that use rooms(); included last, as room.h includes this header
+// through project.h.
+#include <projects/room.h>
+
 #endif // PROJECTS_FLOOR_H

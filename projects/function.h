@@ -3,6 +3,7 @@
 
 #include <projects/projects_export.h>
 #include <projects/project.h>
+#include <projects/switchtime.h>
 #include <projects/common/datapointer.h>
 
 #include <QHash>

@@ -186,4 +186,14 @@ PROJECTS_EXPORT QDebug operator<<(QDebug debug, const Project& project);
 Q_DECLARE_OPERATORS_FOR_FLAGS(projects::Project::SyncHints)
 Q_DECLARE_TYPEINFO(projects::Project, Q_MOVABLE_TYPE);
 
+// The classes of the lists above, complete for hosts that use them (Qt 6 containers need
+// that); included last, as their headers include this one.
+#include <projects/actuator.h>
+#include <projects/automatic.h>
+#include <projects/floor.h>
+#include <projects/group.h>
+#include <projects/link.h>
+#include <projects/scene.h>
+#include <projects/scenetrigger.h>
+
 #endif // PROJECTS_PROJECT_H

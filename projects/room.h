@@ -169,4 +169,8 @@ PROJECTS_EXPORT QDebug operator<<(QDebug debug, const Room& room);
 
 Q_DECLARE_TYPEINFO(projects::Room, Q_MOVABLE_TYPE);
 
+// Function, complete for hosts that use functions(); included last, as function.h includes
+// this header through project.h.
+#include <projects/function.h>
+
 #endif // PROJECTS_ROOM_H

@@ -4,6 +4,8 @@
 #include <projects/favorite.h>
 #include <projects/project.h>
 #include <projects/projects_export.h>
+#include <projects/snapshot.h>
+#include <projects/switchtime.h>
 #include <projects/common/datapointer.h>
 
 #include <QColor>
