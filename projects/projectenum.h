@@ -20,13 +20,13 @@ class PROJECTS_EXPORT ProjectEnum : public QObject
 public:
     /// The application ids of the device models an actuator can belong to.
     enum AppId {
-        Model_Unknown = -1, ///< not set
-        Model_0000 = 0,     ///< model 0000
-        VESK_BOX = 1,       ///< the hub device; its presence sets Project::hasVeskBox()
-        Model_0615 = 0x615, ///< model 0615
-        Model_0625 = 0x625, ///< model 0625, switching
-        Model_0675 = 0x675, ///< model 0675, dimming
-        Model_0655 = 0x655, ///< model 0655, blinds
+        Model_Unknown = -1,  ///< not set
+        Model_0000 = 0,      ///< model 0000
+        VESK_BOX = 1,        ///< the hub device; its presence sets Project::hasVeskBox()
+        Model_0615 = 0x615,  ///< model 0615
+        Model_0625 = 0x625,  ///< model 0625, switching
+        Model_0675 = 0x675,  ///< model 0675, dimming
+        Model_0655 = 0x655,  ///< model 0655, blinds
         Model_4862 = 0x4862, ///< model 4862, switching
         Model_4852 = 0x4852, ///< model 4852, switching
         Model_4824 = 0x4824, ///< model 4824, switching

@@ -39,10 +39,10 @@ inline QString dataPath(const QString& name)
 /// namespace is the project namespace; "p" and "c" are the profile and cache namespaces.
 inline QByteArray document(const QByteArray& content, const QByteArray& projectAttributes = {})
 {
-    return QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<project xmlns=\"")
-           + projects::ns::Project.latin1() + "\" xmlns:p=\"" + projects::ns::Profile.latin1()
-           + "\" xmlns:c=\"" + projects::ns::Cache.latin1() + "\" " + projectAttributes + ">"
-           + content + "</project>\n";
+    return QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<project xmlns=\"") +
+           projects::ns::Project.latin1() + "\" xmlns:p=\"" + projects::ns::Profile.latin1() +
+           "\" xmlns:c=\"" + projects::ns::Cache.latin1() + "\" " + projectAttributes + ">" +
+           content + "</project>\n";
 }
 
 /// Parses @p xml with a new ProjectReader; @p error receives parsingError().
@@ -66,8 +66,7 @@ inline projects::Project readContent(const QByteArray& content)
 
 /// Writes the document skeleton of a default project and, inside the `project` element,
 /// whatever @p body writes; returns the bytes.
-template <typename Body>
-QByteArray write(Body body, bool withVacation = true)
+template <typename Body> QByteArray write(Body body, bool withVacation = true)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -82,8 +81,7 @@ QByteArray write(Body body, bool withVacation = true)
 
 /// Writes @p object's element inside the skeleton: its `beginSerialize` with @p args, then
 /// its `endSerialize`.
-template <typename T, typename... Args>
-QByteArray writeElement(const T& object, Args... args)
+template <typename T, typename... Args> QByteArray writeElement(const T& object, Args... args)
 {
     return write([&](QXmlStreamWriter* writer) {
         object.beginSerialize(writer, args...);
@@ -100,8 +98,8 @@ inline QByteArray idText(const QUuid& id)
 /// Content of a `project` element whose one floor holds one room with @p functions.
 inline QByteArray inRoom(const QByteArray& functions)
 {
-    return "<floors><floor name=\"Ground\"><room name=\"Hall\">" + functions
-           + "</room></floor></floors>";
+    return "<floors><floor name=\"Ground\"><room name=\"Hall\">" + functions +
+           "</room></floor></floors>";
 }
 
 /// The functions of the first room of the first floor of @p project, or none.
@@ -121,8 +119,7 @@ inline projects::SwitchTime switchTimeWithTimers(const QHash<int, int>& timerIds
 }
 
 /// The integers of @p container in ascending order, for comparing hash sets and tables.
-template <typename Container>
-QList<int> sorted(const Container& container)
+template <typename Container> QList<int> sorted(const Container& container)
 {
     QList<int> list(container.cbegin(), container.cend());
     std::sort(list.begin(), list.end());

@@ -14,8 +14,7 @@ namespace {
 
 // Wraps a converted value, or gives the invalid variant when the conversion failed, so
 // that every branch below reports failure the same way.
-template <typename T>
-QVariant valueIf(bool ok, const T& value)
+template <typename T> QVariant valueIf(bool ok, const T& value)
 {
     return ok ? QVariant::fromValue(value) : QVariant();
 }

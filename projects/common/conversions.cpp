@@ -13,8 +13,7 @@ constexpr uchar NoHexDigit = 0xFF;
 struct HexTable
 {
     uchar values[256];
-    constexpr HexTable()
-        : values()
+    constexpr HexTable() : values()
     {
         for (int i = 0; i < 256; ++i)
             values[i] = NoHexDigit;
