@@ -3,6 +3,7 @@
 QT ?= 5
 ifeq ($(QT),6)
 BUILD ?= build-qt6
+BENCH_BUILD ?= build-bench-qt6
 DEBS := cmake make g++ pkg-config qt6-base-dev qt6-5compat-dev
 else
 BUILD ?= build
@@ -85,7 +86,7 @@ BENCH_ARGS ?=
 bench:
 	@$(MAKE) --no-print-directory deps DEBS="$(DEBS) libbenchmark-dev"
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DCASARINA_WERROR=ON \
-		-DCASARINA_BUILD_BENCH=ON -DBUILD_TESTING=OFF
+		-DCASARINA_BUILD_BENCH=ON -DBUILD_TESTING=OFF -DQT_MAJOR_VERSION=$(QT)
 	cmake --build $(BENCH_BUILD) -j$(JOBS) --target casarina-bench
 	$(BENCH_BUILD)/bench/casarina-bench $(BENCH_ARGS)
 
@@ -96,7 +97,8 @@ TOOL_SIZES ?= 1000 100000
 bench-tool:
 	@$(MAKE) --no-print-directory deps DEBS="$(DEBS) libbenchmark-dev"
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DCASARINA_WERROR=ON \
-		-DCASARINA_BUILD_BENCH=ON -DBUILD_TESTING=OFF -DCASARINA_BUILD_TOOLS=ON
+		-DCASARINA_BUILD_BENCH=ON -DBUILD_TESTING=OFF -DCASARINA_BUILD_TOOLS=ON \
+		-DQT_MAJOR_VERSION=$(QT)
 	cmake --build $(BENCH_BUILD) -j$(JOBS) --target casarina-bench casarina-project
 	bench/tool-scaling.sh $(BENCH_BUILD)/bench/casarina-bench \
 		$(BENCH_BUILD)/tools/casarina-project $(TOOL_SIZES)

@@ -499,7 +499,7 @@ private:
             for (int first = 0; first < functions.size(); first += 8) {
                 m_writer.writeStartElement(QStringLiteral("device"));
                 m_writer.writeAttribute(QStringLiteral("appId"), QString::number(appId));
-                const int last = std::min(functions.size(), first + 8);
+                const int last = std::min(int(functions.size()), first + 8);
                 for (int i = first; i < last; ++i)
                     writeActuator(functions.at(i));
                 m_writer.writeEndElement();
