@@ -57,9 +57,14 @@ IFactory* ProjectFactory::createChild(const QString& namespaceUri, const QString
     return new NullFactory(NullFactory::UnknownElement);
 }
 
+bool ProjectFactory::isWeatherStation(int appId)
+{
+    return appId == ProjectEnum::Model_0492 || appId == ProjectEnum::Model_4899;
+}
+
 bool ProjectFactory::underWeatherStation() const
 {
-    return m_appId == ProjectEnum::Model_0492 || m_appId == ProjectEnum::Model_4899;
+    return isWeatherStation(m_appId);
 }
 
 IFactory* ProjectFactory::readDevice(const QXmlAttributes& attributes)

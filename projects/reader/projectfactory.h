@@ -23,6 +23,10 @@ public:
     IFactory* createChild(const QString& namespaceUri, const QString& localName,
                           const QXmlAttributes& attributes) override;
 
+    /// Returns @c true if @p appId is the application id of a weather station, whose
+    /// `device` element sets the project's flag and holds the light sensors.
+    static bool isWeatherStation(int appId);
+
 private:
     IFactory* readDevice(const QXmlAttributes& attributes);
     IFactory* readSensor(const QXmlAttributes& attributes);

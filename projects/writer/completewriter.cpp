@@ -19,6 +19,7 @@
 #include <projects/common/timers_p.h>
 #include <projects/common/valuetext_p.h>
 #include <projects/reader/actuatorfactory.h>
+#include <projects/reader/projectfactory.h>
 
 #include <QLocale>
 #include <QUrl>
@@ -42,11 +43,6 @@ QString exactNumber(double value)
 QString timeText(const QTime& time)
 {
     return time.isValid() ? time.toString(Qt::TextDate) : QStringLiteral("invalid");
-}
-
-bool isWeatherStation(int appId)
-{
-    return appId == ProjectEnum::Model_0492 || appId == ProjectEnum::Model_4899;
 }
 
 struct ParameterText
@@ -253,7 +249,7 @@ void CompleteWriter::writeDevices(QXmlStreamWriter* writer, const Project& proje
         inForce = ProjectEnum::VESK_BOX;
     }
     bool sensorsWritten = !sensorsToWrite;
-    if (project.hasWeatherStation() && !hasAppId(isWeatherStation)) {
+    if (project.hasWeatherStation() && !hasAppId(ProjectFactory::isWeatherStation)) {
         writer->writeStartElement(QStringLiteral("device"));
         writer->writeAttribute(QStringLiteral("appId"), QString::number(ProjectEnum::Model_0492));
         writeSensors(writer, project.lightSensorNames());
@@ -267,13 +263,14 @@ void CompleteWriter::writeDevices(QXmlStreamWriter* writer, const Project& proje
         int end = first + 1;
         while (end < actuators.size() && actuators.at(end).appId() == appId)
             ++end;
-        const bool inDevice = appId != inForce || (!sensorsWritten && isWeatherStation(appId));
+        const bool inDevice =
+            appId != inForce || (!sensorsWritten && ProjectFactory::isWeatherStation(appId));
         if (inDevice) {
             writer->writeStartElement(QStringLiteral("device"));
             writer->writeAttribute(QStringLiteral("appId"), QString::number(appId));
             inForce = appId;
         }
-        if (!sensorsWritten && isWeatherStation(appId)) {
+        if (!sensorsWritten && ProjectFactory::isWeatherStation(appId)) {
             writeSensors(writer, project.lightSensorNames());
             sensorsWritten = true;
         }
