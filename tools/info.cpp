@@ -1,6 +1,7 @@
 // info: what a project file holds, as text or as one JSON document.
 
 #include "commands.h"
+#include "describe.h"
 #include "files.h"
 
 #include <projects/actuator.h>
@@ -24,7 +25,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QMetaEnum>
 #include <QTextStream>
 
 using namespace projects;
@@ -33,70 +33,9 @@ namespace tool {
 
 namespace {
 
-template <typename Enum> QString keyOf(int value)
-{
-    const char* key = QMetaEnum::fromType<Enum>().valueToKey(value);
-    return key ? QString::fromLatin1(key) : QString::number(value);
-}
-
-QString yesNo(bool value)
-{
-    return value ? QStringLiteral("yes") : QStringLiteral("no");
-}
-
-// A number as the JSON output has it: there, -0 is written as 0.
-QString numberText(double value)
-{
-    return QString::number(value + 0.0, 'g', 6);
-}
-
-QString valueText(const QJsonValue& value)
-{
-    if (value.isString())
-        return value.toString();
-    if (value.isBool())
-        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-    if (value.isDouble())
-        return numberText(value.toDouble());
-    if (value.isArray())
-        return QString::fromUtf8(QJsonDocument(value.toArray()).toJson(QJsonDocument::Compact));
-    if (value.isObject())
-        return QString::fromUtf8(QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact));
-    return QStringLiteral("null");
-}
-
 QString sceneColor(const Scene& scene)
 {
     return scene.color().isValid() ? scene.color().name() : QString();
-}
-
-// One figure of the project's counts.
-struct Count
-{
-    const char* key;   ///< the member of "counts" in the JSON document
-    const char* words; ///< what the text says after the number
-    int number;
-};
-
-QVector<Count> countsOf(const Project& project)
-{
-    int rooms = 0;
-    int functions = 0;
-    for (const Floor& floor : project.floors()) {
-        rooms += floor.rooms().size();
-        for (const Room& room : floor.rooms())
-            functions += room.functions().size();
-    }
-    return {{"floors", "floors", int(project.floors().size())},
-            {"rooms", "rooms", rooms},
-            {"functions", "functions", functions},
-            {"actuators", "actuators", int(project.actuators().size())},
-            {"groups", "groups", int(project.groups().size())},
-            {"scenes", "scenes", int(project.scenes().size())},
-            {"sceneTriggers", "scene triggers", int(project.sceneTriggers().size())},
-            {"links", "links", int(project.links().size())},
-            {"automatics", "automatic programs", int(project.automatics().size())},
-            {"lightSensors", "light sensors", int(project.lightSensorNames().size())}};
 }
 
 // Receives a project's elements in the order info shows them; the text and the JSON
