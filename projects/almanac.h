@@ -39,8 +39,9 @@ class PROJECTS_EXPORT Almanac
 public:
     /// Whether local clock time moves an hour forward in summer.
     enum SummerTime {
-        NoSummerTime = 0,      ///< the standard offset all year
-        EuropeanSummerTime = 1 ///< one hour more from the last Sunday of March to the last of October
+        NoSummerTime = 0, ///< the standard offset all year
+        EuropeanSummerTime =
+            1 ///< one hour more from the last Sunday of March to the last of October
     };
     Q_ENUM(SummerTime)
 

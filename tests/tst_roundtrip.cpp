@@ -449,8 +449,10 @@ QStringList differences(const Project& a, const Project& b)
 // Declared getters that the comparison leaves out, each with its reason. A class name alone
 // stands for all the getters of the class.
 const QStringList notCompared = {
-    // Not part of a project: what merges and validation hand back, and the merges' options.
+    // Not part of a project: what merges and validation hand back, the merges' options, and
+    // what a project's position means.
     QStringLiteral("DeletableItems"), QStringLiteral("Finding"), QStringLiteral("ProjectMerge"),
+    QStringLiteral("Almanac"),
     // Operations, not fields: the device timers to delete, the device JSON of the values,
     // comparisons with another object.
     QStringLiteral("Automatic::gc"), QStringLiteral("Floor::gc"), QStringLiteral("Function::gc"),

@@ -3,6 +3,7 @@
 
 #include "testutil.h"
 
+#include <projects/almanac.h>
 #include <projects/automatic.h>
 #include <projects/deletableitems.h>
 #include <projects/function.h>
@@ -215,6 +216,13 @@ private slots:
     void simulationMerge();
     void readSimulation_data();
     void readSimulation();
+
+    void sunMatchesPublishedTables_data();
+    void sunMatchesPublishedTables();
+    void polarDays_data();
+    void polarDays();
+    void fireTime_data();
+    void fireTime();
 };
 
 void tst_TimePrograms::switchTimeValues()
@@ -1040,6 +1048,105 @@ void tst_TimePrograms::readSimulation()
     QFETCH(QByteArray, type);
     QFETCH(QByteArray, simulation);
     QTEST(describe(simulationInFile(type, simulation)), "expected");
+}
+
+void tst_TimePrograms::sunMatchesPublishedTables_data()
+{
+    QTest::addColumn<QString>("row");
+    QFile file(testutil::dataPath(QStringLiteral("sun-reference.tsv")));
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        if (!line.isEmpty() && !line.startsWith(QLatin1Char('#')) && !line.startsWith("place"))
+            QTest::newRow(qPrintable(line.section(QLatin1Char('\t'), 0, 3))) << line;
+    }
+}
+
+// Published tables give local clock time; the clock's offset of the day is the time zone with
+// summer time off. Berlin's rows also show that European summer time gives that offset.
+void tst_TimePrograms::sunMatchesPublishedTables()
+{
+    QFETCH(QString, row);
+    const QStringList f = row.split(QLatin1Char('\t'));
+    const QDate date = QDate::fromString(f.at(3), Qt::ISODate);
+    const Almanac almanac(f.at(1).toDouble(), f.at(2).toDouble(), f.at(4).toInt(),
+                          Almanac::NoSummerTime);
+    QCOMPARE(almanac.daylight(date), Almanac::RisesAndSets);
+    const QTime events[] = {almanac.sunrise(date), almanac.sunset(date)};
+    for (int i = 0; i < 2; ++i) {
+        const QTime published = QTime::fromString(f.at(5 + i), QStringLiteral("HH:mm"));
+        if (published.isValid())
+            QVERIFY2(qAbs(published.secsTo(events[i])) <= 180,
+                     qPrintable(events[i].toString() + " vs " + f.at(5 + i)));
+    }
+    if (f.at(0) == QLatin1String("Berlin"))
+        QCOMPARE(Almanac(52.52, 13.41, 60).utcOffset(date), f.at(4).toInt());
+}
+
+void tst_TimePrograms::polarDays_data()
+{
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<Almanac::Daylight>("daylight");
+    QTest::newRow("Tromsø midsummer") << 69.65 << QDate(2026, 6, 21) << Almanac::PolarDay;
+    QTest::newRow("Tromsø midwinter") << 69.65 << QDate(2026, 12, 21) << Almanac::PolarNight;
+    QTest::newRow("McMurdo midsummer") << -77.85 << QDate(2026, 12, 21) << Almanac::PolarDay;
+    QTest::newRow("beyond the pole is the pole") << 123.0 << QDate(2026, 6, 21) << Almanac::PolarDay;
+    QTest::newRow("Tromsø in March") << 69.65 << QDate(2026, 3, 21) << Almanac::RisesAndSets;
+}
+
+void tst_TimePrograms::polarDays()
+{
+    QFETCH(double, latitude);
+    QFETCH(QDate, date);
+    QFETCH(Almanac::Daylight, daylight);
+    const Almanac almanac(latitude, 18.96, 60);
+    QCOMPARE(almanac.daylight(date), daylight);
+    QCOMPARE(almanac.sunrise(date).isValid(), daylight == Almanac::RisesAndSets);
+    QCOMPARE(almanac.sunset(date).isValid(), daylight == Almanac::RisesAndSets);
+    SwitchTime atSunset;
+    atSunset.setType(SwitchTime::AstroSunset);
+    atSunset.setLimit(true);
+    QCOMPARE(almanac.fireTime(atSunset, date).isValid(), daylight == Almanac::RisesAndSets);
+}
+
+// Berlin on Sunday 2026-06-21 and Monday 2026-06-22: sunrise 04:43, sunset 21:33 (CEST).
+void tst_TimePrograms::fireTime_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("days");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<bool>("limit");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("expected");
+    const QDate sunday(2026, 6, 21);
+    const QDate monday(2026, 6, 22);
+    QTest::newRow("fixed time, every day") << 1 << 254 << 30 << true << sunday << "07:15";
+    QTest::newRow("Monday to Friday on a Sunday") << 1 << 62 << 0 << false << sunday << "";
+    QTest::newRow("Monday to Friday on a Monday") << 1 << 62 << 0 << false << monday << "07:15";
+    QTest::newRow("bit 7 is Sunday") << 1 << 128 << 0 << false << sunday << "07:15";
+    QTest::newRow("bit 0 is no day") << 1 << 1 << 0 << false << monday << "";
+    QTest::newRow("sunset as it is") << 3 << 254 << 0 << false << sunday << "21:33";
+    QTest::newRow("sunset plus offset") << 3 << 254 << -20 << false << sunday << "21:13";
+    QTest::newRow("sunset held at the latest") << 3 << 254 << 0 << true << sunday << "21:00";
+    QTest::newRow("sunrise held at the earliest") << 2 << 254 << 30 << true << sunday << "06:00";
+    QTest::newRow("sunrise without limit") << 2 << 254 << 30 << false << sunday << "05:13";
+    QTest::newRow("past midnight wraps") << 3 << 254 << 180 << false << sunday << "00:33";
+    QTest::newRow("unknown type") << 0 << 254 << 0 << false << sunday << "";
+}
+
+void tst_TimePrograms::fireTime()
+{
+    QFETCH(int, type);
+    QFETCH(int, days);
+    QFETCH(int, offset);
+    QFETCH(bool, limit);
+    QFETCH(QDate, date);
+    SwitchTime switchTime(QUuid(), 1, days, QTime(7, 15), offset, QTime(6, 0), QTime(21, 0), limit,
+                          {}, {});
+    switchTime.setType(SwitchTime::SwitchTimeType(type));
+    const QTime fires = Almanac(52.52, 13.41, 60).fireTime(switchTime, date);
+    QTEST(fires.toString(QStringLiteral("HH:mm")), "expected");
 }
 
 QTEST_GUILESS_MAIN(tst_TimePrograms)
