@@ -22,6 +22,7 @@ int migrate(const QStringList& arguments);
 int merge(const QStringList& arguments);
 int check(const QStringList& arguments);
 int diff(const QStringList& arguments);
+int report(const QStringList& arguments);
 
 } // namespace tool
 

@@ -29,15 +29,18 @@ const char usage[] =
     "                      print the device JSON of every scene's snapshots\n"
     "  migrate FILE --datapoints TABLE.json\n"
     "                      move snapshot values keyed by device number to addresses\n"
+    "  report FILE [--date YYYY-MM-DD] [--summer-time eu|none]\n"
+    "                      write one HTML page on the project: summary and findings,\n"
+    "                      building, a week chart of its time programs, scenes\n"
     "  merge ADMIN.xml PROFILE.xml (--admin | --profile [--keep-own-values]\n"
     "        [--adopt-structure])\n"
     "                      reconcile an administrator's version with a user's profile\n"
     "                      and print the items to delete on the device\n"
     "\n"
-    "Commands that write a project take -o OUT; without it they write to standard output\n"
-    "(merge writes nothing without -o). An input is replaced only when -o names it. A\n"
-    "regular file is replaced once the new content is complete; a device or FIFO is\n"
-    "written into.\n"
+    "Commands that write a project or a page take -o OUT; without it they write to\n"
+    "standard output (merge writes nothing without -o). An input is replaced only when -o\n"
+    "names it. A regular file is replaced once the new content is complete; a device or\n"
+    "FIFO is written into.\n"
     "\n"
     "--verbose anywhere shows the library's traces of merges and migrations on stderr.\n"
     "FILE may be \"-\" for standard input. An input larger than 256 MiB is refused;\n"
@@ -94,6 +97,8 @@ int main(int argc, char** argv)
         return tool::migrate(arguments);
     if (command == QLatin1String("merge"))
         return tool::merge(arguments);
+    if (command == QLatin1String("report"))
+        return tool::report(arguments);
 
     QTextStream(stderr) << "casarina-project: unknown command '" << command << "'\n\n" << usage;
     return tool::UsageError;
