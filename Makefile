@@ -40,7 +40,8 @@ test: build
 # committing it.
 references: build
 	cd $(BUILD) && CASARINA_UPDATE_REFERENCES=1 ./tests/tst_tool \
-		rewriteMatchesReferences checkListsWhatIsPassedOver importBuildsTheExampleBuilding
+		rewriteMatchesReferences checkListsWhatIsPassedOver importBuildsTheExampleBuilding \
+		reportMatchesReferences
 
 # A short tour of the tool on the example house.
 TOOL = $(BUILD)/tools/casarina-project

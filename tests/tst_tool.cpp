@@ -122,6 +122,10 @@ private slots:
     void exportScenesInKeyOrder_data();
     void exportScenesInKeyOrder();
     void migrateTakesTheLowestAddress();
+    void reportMatchesReferences_data();
+    void reportMatchesReferences();
+    void reportSaysWhereTheSunDoesNotSet_data();
+    void reportSaysWhereTheSunDoesNotSet();
 };
 
 void tst_Tool::usageErrors_data()
@@ -159,6 +163,15 @@ void tst_Tool::usageErrors_data()
         << QStringList{"merge", "a.xml", "b.xml", "--admin", "-o", ""} << emptyOutput;
     QTest::newRow("merge -o -") << QStringList{"merge", "a.xml", "b.xml", "--admin", "-o", "-"}
                                 << QByteArray("would mix the merged project into it");
+    QTest::newRow("report on a day that does not exist")
+        << QStringList{"report", "a.xml", "--date", "2026-02-30"}
+        << QByteArray("--date takes a day as YYYY-MM-DD");
+    QTest::newRow("report with a date in another form")
+        << QStringList{"report", "a.xml", "--date", "21.06.2026"}
+        << QByteArray("--date takes a day as YYYY-MM-DD");
+    QTest::newRow("report with unknown summer time")
+        << QStringList{"report", "a.xml", "--summer-time", "us"}
+        << QByteArray("--summer-time takes eu or none, not 'us'");
     QTest::newRow("input limit that is no size")
         << QStringList{"info", "--max-input-size", "2X", "a.xml"}
         << QByteArray("--max-input-size takes a number of bytes");
@@ -800,6 +813,7 @@ void tst_Tool::sameBytesInEveryRun_data()
     QTest::newRow("house: export-scenes --compiled")
         << QStringList{"export-scenes", house, "--datapoints", houseTable, "--compiled"};
     QTest::newRow("house: migrate") << QStringList{"migrate", house, "--datapoints", houseTable};
+    QTest::newRow("house: report") << QStringList{"report", house, "--date", "2026-06-21"};
     QTest::newRow("house: merge --admin")
         << QStringList{"merge", admin, profile, "--admin", "-o", "OUT"};
     QTest::newRow("house: merge --profile --keep-own-values")
@@ -915,6 +929,127 @@ void tst_Tool::migrateTakesTheLowestAddress()
     // and the number key's value wins over the address key's. 12 is 1/1/1; 99 is unknown.
     QCOMPARE(datapoints.join(' '), QStringLiteral("0/7/255=5 1/1/1=9 1/2/0=8 1/2/9=3 1/2/10=4 "
                                                   "1/2/100=7 2/0/0=2 1/10/0=1"));
+}
+
+namespace {
+
+// The x of the mark in the week strip of @p owner on @p day whose time (its title's start)
+// is @p time, or -1 when there is none.
+double markX(const QByteArray& html, const QString& owner, const QString& day, const QString& time)
+{
+    QXmlStreamReader reader(html);
+    QString strip;
+    while (reader.readNextStartElement() || !reader.atEnd()) {
+        if (!reader.isStartElement())
+            continue;
+        const QXmlStreamAttributes attributes = reader.attributes();
+        if (reader.name() == QLatin1String("figure"))
+            strip = attributes.value(QLatin1String("data-owner")).toString();
+        if (reader.name() != QLatin1String("g") || strip != owner ||
+            attributes.value(QLatin1String("data-day")) != day)
+            continue;
+        reader.readNextStartElement();
+        const QString title = reader.readElementText();
+        reader.readNextStartElement();
+        if (title.startsWith(time + QLatin1Char(' ')))
+            return reader.attributes().value(QLatin1String("x1")).toDouble();
+    }
+    return -1;
+}
+
+} // namespace
+
+void tst_Tool::reportMatchesReferences_data()
+{
+    // The input goes to standard input; the imported house comes from the configuration
+    // JSON. An empty reference is only checked for its marks.
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("reference");
+    QTest::addColumn<QString>("owner");
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<QString>("time");     // HH:MM of a switch time of the owner's on that day
+    QTest::addColumn<double>("tolerance"); // in minutes
+
+    const QString examples = QStringLiteral(CASARINA_EXAMPLES "/");
+    const QByteArray imported = run({QStringLiteral("import"), QStringLiteral("--building"),
+                                     examples + "house-building.json", QStringLiteral("--groups"),
+                                     examples + "house-groups.json", QStringLiteral("--scenes"),
+                                     examples + "house-scenes.json", QStringLiteral("--functions"),
+                                     examples + "house-functions.json"})
+                                    .out;
+    const QStringList week{"--date", "2026-06-21"};
+    // The ceiling light of the cellar's hobby room: 06:30 every day, sunset -15 min on
+    // working days (a fixed 22:00 in the project file).
+    const QString light = QStringLiteral("_2e71b50c50302354021f465090b5fb6f");
+    QTest::newRow("house: fixed time on the marked day")
+        << readFile(example()) << week << "house-report.html" << light << "2026-06-21"
+        << "06:30" << 0.0;
+    // Sunset on Friday 19 June at 48.37 N, 8.80 E is at 21:29 summer time, as published
+    // tables give it to the minute; the switch time is 15 minutes before.
+    QTest::newRow("imported house: sunset -15 min")
+        << imported << week << "house-import-report.html" << light << "2026-06-19"
+        << "21:14" << 1.0;
+    QTest::newRow("imported house without summer time: an hour earlier")
+        << imported << QStringList{"--date", "2026-06-21", "--summer-time", "none"} << QString()
+        << light << "2026-06-19"
+        << "20:14" << 1.0;
+}
+
+void tst_Tool::reportMatchesReferences()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, options);
+    QFETCH(QString, reference);
+    QFETCH(QString, owner);
+    QFETCH(QString, day);
+    QFETCH(QString, time);
+    QFETCH(double, tolerance);
+    const Run result =
+        run(QStringList{QStringLiteral("report"), QStringLiteral("-")} + options, input);
+    QCOMPARE(result.status, 0);
+    if (!reference.isEmpty())
+        compareWithReference(result.out, reference);
+    // A strip is 672 units wide for 24 hours, from x = 76.
+    const int minute =
+        QTime::fromString(time, QStringLiteral("HH:mm")).msecsSinceStartOfDay() / 60000;
+    const double x = markX(result.out, owner, day, time);
+    QVERIFY2(qAbs(x - (76 + minute * 672.0 / 1440)) <= tolerance * 672 / 1440 + 0.005,
+             qPrintable(QString::number(x)));
+}
+
+void tst_Tool::reportSaysWhereTheSunDoesNotSet_data()
+{
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QByteArray>("note");
+    QTest::newRow("midsummer at 78 N") << "2026-06-21" << QByteArray("polar day: no sunset");
+    QTest::newRow("midwinter at 78 N") << "2026-12-21" << QByteArray("polar night: no sunrise");
+}
+
+void tst_Tool::reportSaysWhereTheSunDoesNotSet()
+{
+    QFETCH(QString, date);
+    QFETCH(QByteArray, note);
+    // A name with markup in it shows as text.
+    const QByteArray project = testutil::document(
+        "<floors><floor id=\"_1\" name=\"Hus\"><room id=\"_2\" name=\"Stue\">"
+        "<function id=\"_3\" type=\"1\" name=\"Lamp &lt;b&gt; &amp; &quot;x&quot;\">"
+        "<p:switchTime id=\"_4\" value=\"1\" days=\"254\" start=\"22:00:00\" "
+        "cp:kind=\"AstroSunset\"/></function></room></floor></floors>",
+        "xmlns:cp=\"" + QByteArray(projects::ns::Complete.latin1()) +
+            "\" latitude=\"78.22\" longitude=\"15.65\" timezone=\"60\"");
+    const Run result = run(
+        {QStringLiteral("report"), QStringLiteral("-"), QStringLiteral("--date"), date}, project);
+    QCOMPARE(result.status, 0);
+    QXmlStreamReader reader(result.out);
+    while (!reader.atEnd())
+        reader.readNext();
+    QVERIFY2(!reader.hasError(), qPrintable(reader.errorString()));
+    QVERIFY(result.out.contains("Lamp &lt;b&gt; &amp; &quot;x&quot;"));
+    // No mark, and each of the seven rows of the strip says why.
+    QVERIFY(!result.out.contains("class=\"mark"));
+    QCOMPARE(result.out.count("<text class=\"polar\""), 7);
+    QVERIFY(result.out.contains(note));
 }
 
 QTEST_GUILESS_MAIN(tst_Tool)

@@ -480,13 +480,14 @@ public:
             for (const Room& room : floor.rooms()) {
                 for (const Function& function : room.functions()) {
                     if (!m_functionNames.contains(function.id()))
-                        m_functionNames.insert(function.id(), function.name());
+                        m_functionNames.insert(function.id(), QStringLiteral("%1 (%2)").arg(
+                                                                  function.name(), room.name()));
                 }
             }
         }
         for (const SceneTrigger& trigger : project.sceneTriggers()) {
-            if (!m_triggerNames.contains(trigger.id()))
-                m_triggerNames.insert(trigger.id(), trigger.name());
+            if (!m_triggers.contains(trigger.id()))
+                m_triggers.insert(trigger.id(), trigger);
         }
     }
 
@@ -520,7 +521,7 @@ private:
     QHash<QUuid, Actuator> m_actuators;
     QHash<QUuid, QString> m_groupNames;
     QHash<QUuid, QString> m_functionNames;
-    QHash<QUuid, QString> m_triggerNames;
+    QHash<QUuid, SceneTrigger> m_triggers;
     HtmlWriter m_html;
 };
 
@@ -800,8 +801,17 @@ void Page::scene(const Scene& scene)
     m_html.close();
 
     QStringList triggers;
-    for (const QString& id : sortedIdentifiers(scene.triggers()))
-        triggers.append(m_triggerNames.value(stringToUuid(id), id + QStringLiteral(" (missing)")));
+    for (const QString& id : sortedIdentifiers(scene.triggers())) {
+        const SceneTrigger trigger = m_triggers.value(stringToUuid(id));
+        if (trigger.id().isNull())
+            triggers.append(id + QStringLiteral(" (missing)"));
+        else if (trigger.jobId() >= 0)
+            triggers.append(QStringLiteral("%1 (job %2)")
+                                .arg(trigger.name().isEmpty() ? id : trigger.name())
+                                .arg(trigger.jobId()));
+        else
+            triggers.append(trigger.name().isEmpty() ? id : trigger.name());
+    }
     if (scene.triggeredByPanic())
         triggers.append(QStringLiteral("panic"));
     if (scene.triggeredByCentralOff())
