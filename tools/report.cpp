@@ -112,6 +112,11 @@ QString dateText(const QDate& date)
         .arg(QLatin1String(monthNames[date.month() - 1]));
 }
 
+QString orDash(const QString& text)
+{
+    return text.isEmpty() ? QStringLiteral("–") : text;
+}
+
 QString coordinate(double value)
 {
     return QString::number(value, 'f', 2);
@@ -633,9 +638,10 @@ void Page::attributes()
     table({QStringLiteral("Attribute"), QStringLiteral("Value")});
     row({QStringLiteral("Owner"), m_project.owner()});
     row({QStringLiteral("Installer"), m_project.installer()});
-    row({QStringLiteral("Versions"),
-         QStringLiteral("created with %1, modified with %2")
-             .arg(m_project.creationVersion(), m_project.modificationVersion())});
+    if (!m_project.creationVersion().isEmpty() || !m_project.modificationVersion().isEmpty())
+        row({QStringLiteral("Versions"), QStringLiteral("created with %1, modified with %2")
+                                             .arg(orDash(m_project.creationVersion()),
+                                                  orDash(m_project.modificationVersion()))});
     row({QStringLiteral("Position"),
          QStringLiteral("latitude %1, longitude %2")
              .arg(numberText(m_project.latitude()), numberText(m_project.longitude()))});
