@@ -1010,11 +1010,11 @@ void tst_Tool::reportMatchesReferences()
     QCOMPARE(result.status, 0);
     if (!reference.isEmpty())
         compareWithReference(result.out, reference);
-    // A strip is 672 units wide for 24 hours, from x = 76.
+    // A strip is 672 units wide for 24 hours, from x = 88.
     const int minute =
         QTime::fromString(time, QStringLiteral("HH:mm")).msecsSinceStartOfDay() / 60000;
     const double x = markX(result.out, owner, day, time);
-    QVERIFY2(qAbs(x - (76 + minute * 672.0 / 1440)) <= tolerance * 672 / 1440 + 0.005,
+    QVERIFY2(qAbs(x - (88 + minute * 672.0 / 1440)) <= tolerance * 672 / 1440 + 0.005,
              qPrintable(QString::number(x)));
 }
 

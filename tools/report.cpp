@@ -36,7 +36,7 @@ namespace {
 
 // The geometry of a week strip in SVG units: day labels on the left, hour labels above,
 // one row of rowHeight per day and 28 units per hour.
-const int chartLeft = 76;
+const int chartLeft = 88;
 const int chartTop = 20;
 const int chartWidth = 672;
 const int rowHeight = 24;
@@ -84,8 +84,8 @@ svg .hour { fill: var(--muted); font-size: 11px; }
 svg .band { fill: #f0a23b; fill-opacity: .35; }
 svg .mark line { stroke: var(--accent); stroke-width: 2; }
 svg .mark.astro line { stroke: #b5561b; }
-svg .mark text { fill: var(--ink); font-size: 11px; }
-svg .polar { fill: var(--muted); font-style: italic; }
+svg .mark text { fill: var(--ink); font-size: 11px; paint-order: stroke; stroke: #fff; stroke-width: 2px; stroke-opacity: .8; }
+svg .polar { fill: var(--muted); font-style: italic; font-size: 11px; }
 .legend span { margin-right: 1rem; white-space: nowrap; }
 .legend i { display: inline-block; width: 1.6em; height: .8em; vertical-align: -.05em; margin-right: .3em; }
 @media (max-width: 40rem) { body { padding: .5rem; font-size: 14px; } th, td { padding: .2rem .3rem; } }
@@ -259,6 +259,8 @@ struct Mark
 {
     int minute;
     const SwitchTime* switchTime;
+    int line;      ///< of labels: 0 the upper (or only) one, 1 the lower
+    double labelX; ///< where the label starts
 };
 
 // Writes the strips: the background every strip shares is made once.
@@ -276,8 +278,10 @@ private:
     QString background() const;
     void bands(const Simulation& simulation, int row, QStringList* notes);
     void band(int from, int to, int row, const QString& title);
-    void marks(const QList<SwitchTime>& switchTimes, int row, QStringList* notes);
-    void mark(const Mark& mark, int row, int lane);
+    QVector<QPair<double, double>> marks(const QList<SwitchTime>& switchTimes, int row,
+                                         QStringList* notes);
+    void note(const QStringList& notes, int row, const QVector<QPair<double, double>>& taken);
+    void mark(const Mark& mark, int row, int baseline);
 
     HtmlWriter& m_html;
     const Week& m_week;
@@ -358,13 +362,10 @@ void WeekChart::strip(const Owner& owner)
         QStringList notes;
         if (owner.simulation.enabled())
             bands(owner.simulation, row, &notes);
-        marks(owner.switchTimes, row, &notes);
+        const QVector<QPair<double, double>> taken = marks(owner.switchTimes, row, &notes);
         notes.removeDuplicates();
         if (!notes.isEmpty())
-            m_html.element("text", notes.join(QStringLiteral("; ")),
-                           {{"class", "polar"},
-                            {"x", QString::number(chartLeft + 4)},
-                            {"y", QString::number(chartTop + row * rowHeight + 16)}});
+            note(notes, row, taken);
     }
     m_html.close(); // svg
     m_html.close(); // div
@@ -408,34 +409,42 @@ void WeekChart::band(int from, int to, int row, const QString& title)
     m_html.close();
 }
 
-void WeekChart::marks(const QList<SwitchTime>& switchTimes, int row, QStringList* notes)
+QVector<QPair<double, double>> WeekChart::marks(const QList<SwitchTime>& switchTimes, int row,
+                                                QStringList* notes)
 {
     const QDate day = m_week.day(row);
     QVector<Mark> marks;
     for (const SwitchTime& switchTime : switchTimes) {
         const QTime time = m_week.almanac.fireTime(switchTime, day);
         if (time.isValid())
-            marks.append({minuteOf(time), &switchTime});
+            marks.append({minuteOf(time), &switchTime, 0, 0});
         else if (isAstronomical(switchTime) && Almanac::appliesOn(switchTime, day))
             notes->append(polarText(m_week, day));
     }
     std::stable_sort(marks.begin(), marks.end(),
                      [](const Mark& a, const Mark& b) { return a.minute < b.minute; });
-    // Labels go to the right of their marks, on the upper line of the row, or on the lower
-    // one where the upper is taken.
-    double laneEnd[2] = {0, 0};
-    for (const Mark& mark : qAsConst(marks)) {
+    // Labels go to the right of their marks, in the middle of the row. Where labels would
+    // overlap, the row has an upper and a lower line of them, and a label that finds both
+    // taken moves right to where the earlier line ends.
+    double lineEnd[2] = {0, 0};
+    QVector<QPair<double, double>> taken;
+    for (Mark& mark : marks) {
         const double x = xOf(mark.minute);
-        const int lane = x >= laneEnd[0]            ? 0
-                         : x >= laneEnd[1]          ? 1
-                         : laneEnd[0] <= laneEnd[1] ? 0
-                                                    : 1;
-        laneEnd[lane] = x + 4 + numberText(mark.switchTime->value()).size() * labelCharWidth;
-        this->mark(mark, row, lane);
+        mark.line = x >= lineEnd[0] ? 0 : x >= lineEnd[1] ? 1 : lineEnd[0] <= lineEnd[1] ? 0 : 1;
+        mark.labelX = qMax(x + 3, lineEnd[mark.line]);
+        lineEnd[mark.line] =
+            mark.labelX + 4 + numberText(mark.switchTime->value()).size() * labelCharWidth;
+        taken.append({x, lineEnd[mark.line]});
     }
+    const bool crowded =
+        std::any_of(marks.cbegin(), marks.cend(), [](const Mark& mark) { return mark.line == 1; });
+    // From right to left, so that no mark is drawn across the label of one before it.
+    for (auto it = marks.crbegin(); it != marks.crend(); ++it)
+        mark(*it, row, !crowded ? 16 : it->line == 0 ? 11 : 21);
+    return taken;
 }
 
-void WeekChart::mark(const Mark& mark, int row, int lane)
+void WeekChart::mark(const Mark& mark, int row, int baseline)
 {
     const SwitchTime& switchTime = *mark.switchTime;
     const QString x = coordinate(xOf(mark.minute));
@@ -457,9 +466,28 @@ void WeekChart::mark(const Mark& mark, int row, int lane)
                           {"x2", x},
                           {"y2", QString::number(top + rowHeight - 2)}});
     m_html.element("text", numberText(switchTime.value()),
-                   {{"x", coordinate(xOf(mark.minute) + 3)},
-                    {"y", QString::number(top + (lane == 0 ? 10 : 20))}});
+                   {{"x", coordinate(mark.labelX)}, {"y", QString::number(top + baseline)}});
     m_html.close();
+}
+
+// Writes @p notes into the first stretch of the row that marks and labels leave free
+// (@p taken, from left to right), or at its start when none is wide enough.
+void WeekChart::note(const QStringList& notes, int row, const QVector<QPair<double, double>>& taken)
+{
+    const QString text = notes.join(QStringLiteral("; "));
+    const double width = text.size() * labelCharWidth;
+    double x = chartLeft + 4;
+    for (const auto& span : taken) {
+        if (span.first - 4 - x >= width)
+            break;
+        x = qMax(x, span.second + 4);
+    }
+    if (x + width > chartLeft + chartWidth)
+        x = chartLeft + 4;
+    m_html.element("text", text,
+                   {{"class", "polar"},
+                    {"x", coordinate(x)},
+                    {"y", QString::number(chartTop + row * rowHeight + 16)}});
 }
 
 // The whole page, section by section.
