@@ -790,8 +790,8 @@ void Page::week()
     const QPair<const char*, const char*> legend[] = {
         {"background:#1f6fb2", "fixed time"},
         {"background:#b5561b", "sunrise or sunset"},
-        {"background:#f0a23b;opacity:.5", "presence simulation"},
-        {"background:#34508a;opacity:.2", "night"}};
+        {"background:#f0a23b;opacity:.35", "presence simulation"},
+        {"background:#34508a;opacity:.13", "night"}};
     for (const auto& entry : legend) {
         m_html.open("span");
         m_html.element("i", QString(), {{"style", QLatin1String(entry.first)}});
