@@ -5,6 +5,7 @@
 #include "describe.h"
 #include "files.h"
 #include "html.h"
+#include "weekchart.h"
 
 #include <projects/almanac.h>
 #include <projects/floor.h>
@@ -34,28 +35,17 @@ namespace tool {
 
 namespace {
 
-// The geometry of a week strip in SVG units: day labels on the left, hour labels above,
-// one row of rowHeight per day and 28 units per hour.
-const int chartLeft = 88;
-const int chartTop = 20;
-const int chartWidth = 672;
-const int rowHeight = 24;
-const int chartRight = 24;
-const int svgWidth = chartLeft + chartWidth + chartRight;
-const int svgHeight = chartTop + 7 * rowHeight + 4;
-const int minutesPerDay = 24 * 60;
-// The width of one character of a label, for keeping labels apart.
-const int labelCharWidth = 7;
-
-const char* const dayNames[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
-const char* const monthNames[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                  "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-
 const char style[] = R"(
-:root { color-scheme: light; --ink: #1d2733; --muted: #5b6776; --line: #d5dbe3; --accent: #1f6fb2; }
+:root {
+  color-scheme: light; --ink: #1d2733; --muted: #5b6776; --line: #d5dbe3; --accent: #1f6fb2;
+}
 * { box-sizing: border-box; }
-body { margin: 0 auto; max-width: 62rem; padding: 1rem; font: 15px/1.45 system-ui, "Segoe UI", Roboto, "DejaVu Sans", sans-serif; color: var(--ink); }
-h1 { font-size: 1.6rem; margin: 0 0 .2rem; } h2 { font-size: 1.3rem; margin: 2rem 0 .6rem; border-bottom: 2px solid var(--line); }
+body {
+  margin: 0 auto; max-width: 62rem; padding: 1rem;
+  font: 15px/1.45 system-ui, "Segoe UI", Roboto, "DejaVu Sans", sans-serif; color: var(--ink);
+}
+h1 { font-size: 1.6rem; margin: 0 0 .2rem; }
+h2 { font-size: 1.3rem; margin: 2rem 0 .6rem; border-bottom: 2px solid var(--line); }
 h3 { font-size: 1.1rem; margin: 1.2rem 0 .4rem; } h4 { font-size: 1rem; margin: .8rem 0 .3rem; }
 .meta, .note, figcaption .where { color: var(--muted); }
 nav { margin: .6rem 0; } nav a { margin-right: 1rem; }
@@ -66,11 +56,17 @@ table.functions { table-layout: fixed; min-width: 36rem; }
 table.functions th:nth-child(1) { width: 19%; } table.functions th:nth-child(2) { width: 17%; }
 table.functions th:nth-child(3) { width: 22%; } table.functions th:nth-child(4) { width: 11%; }
 table.functions th:nth-child(5) { width: 16%; }
-th, td { text-align: left; vertical-align: top; padding: .25rem .5rem; border-bottom: 1px solid var(--line); overflow-wrap: break-word; }
+th, td {
+  text-align: left; vertical-align: top; padding: .25rem .5rem;
+  border-bottom: 1px solid var(--line); overflow-wrap: break-word;
+}
 th { background: #f1f4f8; }
 td.number { text-align: right; }
 .error td:nth-child(2) { color: #a4161a; } .warning td:nth-child(2) { color: #8a5a00; }
-.swatch { display: inline-block; width: .9em; height: .9em; border: 1px solid var(--muted); vertical-align: -.1em; margin-right: .3em; }
+.swatch {
+  display: inline-block; width: .9em; height: .9em; border: 1px solid var(--muted);
+  vertical-align: -.1em; margin-right: .3em;
+}
 figure.strip { margin: 0 0 1rem; break-inside: avoid; }
 figcaption { font-weight: 600; margin-bottom: .2rem; }
 figcaption .kind { font-weight: 400; color: var(--muted); margin-right: .4em; }
@@ -84,11 +80,18 @@ svg .hour { fill: var(--muted); font-size: 11px; }
 svg .band { fill: #f0a23b; fill-opacity: .35; }
 svg .mark line { stroke: var(--accent); stroke-width: 2; }
 svg .mark.astro line { stroke: #b5561b; }
-svg .mark text { fill: var(--ink); font-size: 11px; paint-order: stroke; stroke: #fff; stroke-width: 2px; stroke-opacity: .8; }
+svg .mark text {
+  fill: var(--ink); font-size: 11px; paint-order: stroke; stroke: #fff; stroke-width: 2px;
+  stroke-opacity: .8;
+}
 svg .polar { fill: var(--muted); font-style: italic; font-size: 11px; }
 .legend span { margin-right: 1rem; white-space: nowrap; }
-.legend i { display: inline-block; width: 1.6em; height: .8em; vertical-align: -.05em; margin-right: .3em; }
-@media (max-width: 40rem) { body { padding: .5rem; font-size: 14px; } th, td { padding: .2rem .3rem; } }
+.legend i {
+  display: inline-block; width: 1.6em; height: .8em; vertical-align: -.05em;
+  margin-right: .3em;
+}
+@media (max-width: 40rem) { body { padding: .5rem; font-size: 14px; }
+th, td { padding: .2rem .3rem; }
 @media print {
   @page { size: A4; margin: 12mm; }
   body { max-width: none; padding: 0; font-size: 10pt; }
@@ -99,123 +102,10 @@ svg .polar { fill: var(--muted); font-style: italic; font-size: 11px; }
 }
 )";
 
-QString clockText(const QTime& time)
-{
-    return time.toString(QStringLiteral("HH:mm"));
-}
-
-QString dateText(const QDate& date)
-{
-    return QStringLiteral("%1 %2 %3")
-        .arg(QLatin1String(dayNames[date.dayOfWeek() - 1]))
-        .arg(date.day())
-        .arg(QLatin1String(monthNames[date.month() - 1]));
-}
-
 QString orDash(const QString& text)
 {
     return text.isEmpty() ? QStringLiteral("–") : text;
 }
-
-QString coordinate(double value)
-{
-    return QString::number(value, 'f', 2);
-}
-
-double xOf(int minute)
-{
-    return chartLeft + double(minute) * chartWidth / minutesPerDay;
-}
-
-int minuteOf(const QTime& time)
-{
-    return time.msecsSinceStartOfDay() / 60000;
-}
-
-// The weekdays of a switch time: bit 1 is Monday up to bit 7 for Sunday.
-QString daysText(int days)
-{
-    switch (days & 254) {
-    case 254:
-        return QStringLiteral("every day");
-    case 62:
-        return QStringLiteral("Mon–Fri");
-    case 0:
-        return QStringLiteral("no day");
-    }
-    QStringList names;
-    for (int day = 1; day <= 7; ++day) {
-        if (days & (1 << day))
-            names.append(QLatin1String(dayNames[day - 1]));
-    }
-    return names.join(QStringLiteral(", "));
-}
-
-bool isAstronomical(const SwitchTime& switchTime)
-{
-    return switchTime.type() == SwitchTime::AstroSunrise ||
-           switchTime.type() == SwitchTime::AstroSunset;
-}
-
-// When a switch time fires, in words: "06:30", "sunset −15 min, held within 18:00–23:00".
-QString ruleText(const SwitchTime& switchTime)
-{
-    if (switchTime.type() == SwitchTime::Time)
-        return switchTime.start().isValid() ? clockText(switchTime.start())
-                                            : QStringLiteral("no valid time");
-    if (!isAstronomical(switchTime))
-        return QStringLiteral("of unknown type %1").arg(int(switchTime.type()));
-    QString rule = switchTime.type() == SwitchTime::AstroSunrise ? QStringLiteral("sunrise")
-                                                                 : QStringLiteral("sunset");
-    if (switchTime.offset() > 0)
-        rule += QStringLiteral(" +%1 min").arg(switchTime.offset());
-    else if (switchTime.offset() < 0)
-        rule += QStringLiteral(" −%1 min").arg(-switchTime.offset());
-    if (switchTime.limit())
-        rule += QStringLiteral(", held within %1–%2")
-                    .arg(clockText(switchTime.minStart()), clockText(switchTime.maxEnd()));
-    return rule;
-}
-
-// The week the chart shows: Monday to Sunday around the report's date.
-struct Week
-{
-    Week(const QDate& date, const Almanac& almanac)
-        : date(date), monday(date.addDays(1 - date.dayOfWeek())), almanac(almanac)
-    {
-    }
-    QDate day(int index) const { return monday.addDays(index); }
-
-    QDate date;
-    QDate monday;
-    Almanac almanac;
-};
-
-// Why a row has no sunrise or sunset, or an empty text when it has both.
-QString polarText(const Week& week, const QDate& day)
-{
-    switch (week.almanac.daylight(day)) {
-    case Almanac::PolarDay:
-        return QStringLiteral("polar day: no sunset or sunrise");
-    case Almanac::PolarNight:
-        return QStringLiteral("polar night: no sunrise or sunset");
-    case Almanac::RisesAndSets:
-        break;
-    }
-    return QString();
-}
-
-// An owner of switch times, as its strip names it.
-struct Owner
-{
-    QString kind;
-    QString name;
-    QString where;
-    QString id;
-    QList<SwitchTime> switchTimes;
-    Simulation simulation; ///< drawn as bands when enabled
-    QString anchor;        ///< the strip's HTML identifier
-};
 
 QVector<Owner> ownersOf(const Project& project)
 {
@@ -252,242 +142,6 @@ QVector<Owner> ownersOf(const Project& project)
                 Simulation());
     });
     return owners;
-}
-
-// One switch time placed in a day's row.
-struct Mark
-{
-    int minute;
-    const SwitchTime* switchTime;
-    int line;      ///< of labels: 0 the upper (or only) one, 1 the lower
-    double labelX; ///< where the label starts
-};
-
-// Writes the strips: the background every strip shares is made once.
-class WeekChart
-{
-public:
-    WeekChart(HtmlWriter& html, const Week& week) : m_html(html), m_week(week)
-    {
-        m_background = background();
-    }
-
-    void strip(const Owner& owner);
-
-private:
-    QString background() const;
-    void bands(const Simulation& simulation, int row, QStringList* notes);
-    void band(int from, int to, int row, const QString& title);
-    QVector<QPair<double, double>> marks(const QList<SwitchTime>& switchTimes, int row,
-                                         QStringList* notes);
-    void note(const QStringList& notes, int row, const QVector<QPair<double, double>>& taken);
-    void mark(const Mark& mark, int row, int baseline);
-
-    HtmlWriter& m_html;
-    const Week& m_week;
-    QString m_background;
-};
-
-QString WeekChart::background() const
-{
-    HtmlWriter svg;
-    QString grid;
-    for (int hour = 0; hour <= 24; ++hour)
-        grid += QStringLiteral("M%1 %2v%3")
-                    .arg(coordinate(xOf(hour * 60)))
-                    .arg(chartTop)
-                    .arg(7 * rowHeight);
-    for (int row = 0; row <= 7; ++row)
-        grid += QStringLiteral("M%1 %2h%3")
-                    .arg(chartLeft)
-                    .arg(chartTop + row * rowHeight)
-                    .arg(chartWidth);
-    QString night;
-    for (int row = 0; row < 7; ++row) {
-        const QDate day = m_week.day(row);
-        const int top = chartTop + row * rowHeight;
-        const auto shade = [&night, top](int from, int to) {
-            night += QStringLiteral("M%1 %2H%3v%4H%1z")
-                         .arg(coordinate(xOf(from)))
-                         .arg(top)
-                         .arg(coordinate(xOf(to)))
-                         .arg(rowHeight);
-        };
-        if (m_week.almanac.daylight(day) == Almanac::PolarNight) {
-            shade(0, minutesPerDay);
-        } else if (m_week.almanac.daylight(day) == Almanac::RisesAndSets) {
-            shade(0, minuteOf(m_week.almanac.sunrise(day)));
-            shade(minuteOf(m_week.almanac.sunset(day)), minutesPerDay);
-        }
-        if (day == m_week.date)
-            svg.empty("rect", {{"class", "today"},
-                               {"x", QString::number(chartLeft)},
-                               {"y", QString::number(top)},
-                               {"width", QString::number(chartWidth)},
-                               {"height", QString::number(rowHeight)}});
-        svg.element("text", dateText(day),
-                    {{"class", day == m_week.date ? "day today-label" : "day"},
-                     {"x", "4"},
-                     {"y", QString::number(top + 16)}});
-    }
-    if (!night.isEmpty())
-        svg.empty("path", {{"class", "night"}, {"d", night}});
-    svg.empty("path", {{"class", "grid"}, {"d", grid}});
-    for (int hour = 0; hour <= 24; hour += 3)
-        svg.element("text", QStringLiteral("%1").arg(hour, 2, 10, QLatin1Char('0')),
-                    {{"class", "hour"},
-                     {"x", coordinate(xOf(hour * 60))},
-                     {"y", "13"},
-                     {"text-anchor", "middle"}});
-    return QString::fromUtf8(svg.toUtf8());
-}
-
-void WeekChart::strip(const Owner& owner)
-{
-    m_html.open("figure", {{"class", "strip"}, {"id", owner.anchor}, {"data-owner", owner.id}});
-    m_html.open("figcaption");
-    m_html.element("span", owner.kind, {{"class", "kind"}});
-    m_html.text(owner.name);
-    if (!owner.where.isEmpty())
-        m_html.element("span", QStringLiteral(" · ") + owner.where, {{"class", "where"}});
-    m_html.close();
-    m_html.open("div", {{"class", "scroll"}});
-    m_html.open("svg", {{"xmlns", "http://www.w3.org/2000/svg"},
-                        {"class", "week"},
-                        {"viewBox", QStringLiteral("0 0 %1 %2").arg(svgWidth).arg(svgHeight)},
-                        {"role", "img"},
-                        {"aria-label", owner.kind + QLatin1Char(' ') + owner.name}});
-    m_html.raw(m_background);
-    for (int row = 0; row < 7; ++row) {
-        QStringList notes;
-        if (owner.simulation.enabled())
-            bands(owner.simulation, row, &notes);
-        const QVector<QPair<double, double>> taken = marks(owner.switchTimes, row, &notes);
-        notes.removeDuplicates();
-        if (!notes.isEmpty())
-            note(notes, row, taken);
-    }
-    m_html.close(); // svg
-    m_html.close(); // div
-    m_html.close(); // figure
-}
-
-// A presence simulation runs from its start to its end time every day, from sunset or until
-// sunrise where its "on night" flags say so; one that ends before it starts runs past
-// midnight, which the day's row shows as two bands.
-void WeekChart::bands(const Simulation& simulation, int row, QStringList* notes)
-{
-    const QDate day = m_week.day(row);
-    const QTime start =
-        simulation.startOnNight() ? m_week.almanac.sunset(day) : simulation.startTime().time();
-    const QTime end =
-        simulation.endOnNight() ? m_week.almanac.sunrise(day) : simulation.endTime().time();
-    if (!start.isValid() || !end.isValid()) {
-        notes->append(polarText(m_week, day));
-        return;
-    }
-    const QString title =
-        QStringLiteral("presence simulation %1–%2").arg(clockText(start), clockText(end));
-    const int from = minuteOf(start);
-    const int to = minuteOf(end);
-    if (from < to) {
-        band(from, to, row, title);
-    } else {
-        band(from, minutesPerDay, row, title);
-        band(0, to, row, title);
-    }
-}
-
-void WeekChart::band(int from, int to, int row, const QString& title)
-{
-    m_html.open("rect", {{"class", "band"},
-                         {"x", coordinate(xOf(from))},
-                         {"y", QString::number(chartTop + row * rowHeight + 2)},
-                         {"width", coordinate(xOf(to) - xOf(from))},
-                         {"height", QString::number(rowHeight - 4)}});
-    m_html.element("title", title);
-    m_html.close();
-}
-
-QVector<QPair<double, double>> WeekChart::marks(const QList<SwitchTime>& switchTimes, int row,
-                                                QStringList* notes)
-{
-    const QDate day = m_week.day(row);
-    QVector<Mark> marks;
-    for (const SwitchTime& switchTime : switchTimes) {
-        const QTime time = m_week.almanac.fireTime(switchTime, day);
-        if (time.isValid())
-            marks.append({minuteOf(time), &switchTime, 0, 0});
-        else if (isAstronomical(switchTime) && Almanac::appliesOn(switchTime, day))
-            notes->append(polarText(m_week, day));
-    }
-    std::stable_sort(marks.begin(), marks.end(),
-                     [](const Mark& a, const Mark& b) { return a.minute < b.minute; });
-    // Labels go to the right of their marks, in the middle of the row. Where labels would
-    // overlap, the row has an upper and a lower line of them, and a label that finds both
-    // taken moves right to where the earlier line ends.
-    double lineEnd[2] = {0, 0};
-    QVector<QPair<double, double>> taken;
-    for (Mark& mark : marks) {
-        const double x = xOf(mark.minute);
-        mark.line = x >= lineEnd[0] ? 0 : x >= lineEnd[1] ? 1 : lineEnd[0] <= lineEnd[1] ? 0 : 1;
-        mark.labelX = qMax(x + 3, lineEnd[mark.line]);
-        lineEnd[mark.line] =
-            mark.labelX + 4 + numberText(mark.switchTime->value()).size() * labelCharWidth;
-        taken.append({x, lineEnd[mark.line]});
-    }
-    const bool crowded =
-        std::any_of(marks.cbegin(), marks.cend(), [](const Mark& mark) { return mark.line == 1; });
-    // From right to left, so that no mark is drawn across the label of one before it.
-    for (auto it = marks.crbegin(); it != marks.crend(); ++it)
-        mark(*it, row, !crowded ? 16 : it->line == 0 ? 11 : 21);
-    return taken;
-}
-
-void WeekChart::mark(const Mark& mark, int row, int baseline)
-{
-    const SwitchTime& switchTime = *mark.switchTime;
-    const QString x = coordinate(xOf(mark.minute));
-    const int top = chartTop + row * rowHeight;
-    const QString title =
-        QStringLiteral("%1 · value %2 · %3 · %4")
-            .arg(QStringLiteral("%1:%2")
-                     .arg(mark.minute / 60, 2, 10, QLatin1Char('0'))
-                     .arg(mark.minute % 60, 2, 10, QLatin1Char('0')),
-                 numberText(switchTime.value()),
-                 switchTime.type() == SwitchTime::Time ? QStringLiteral("fixed time")
-                                                       : ruleText(switchTime),
-                 daysText(switchTime.days()));
-    m_html.open("g", {{"class", isAstronomical(switchTime) ? "mark astro" : "mark"},
-                      {"data-day", m_week.day(row).toString(Qt::ISODate)}});
-    m_html.element("title", title);
-    m_html.empty("line", {{"x1", x},
-                          {"y1", QString::number(top + 2)},
-                          {"x2", x},
-                          {"y2", QString::number(top + rowHeight - 2)}});
-    m_html.element("text", numberText(switchTime.value()),
-                   {{"x", coordinate(mark.labelX)}, {"y", QString::number(top + baseline)}});
-    m_html.close();
-}
-
-// Writes @p notes into the first stretch of the row that marks and labels leave free
-// (@p taken, from left to right), or at its start when none is wide enough.
-void WeekChart::note(const QStringList& notes, int row, const QVector<QPair<double, double>>& taken)
-{
-    const QString text = notes.join(QStringLiteral("; "));
-    const double width = text.size() * labelCharWidth;
-    double x = chartLeft + 4;
-    for (const auto& span : taken) {
-        if (span.first - 4 - x >= width)
-            break;
-        x = qMax(x, span.second + 4);
-    }
-    if (x + width > chartLeft + chartWidth)
-        x = chartLeft + 4;
-    m_html.element("text", text,
-                   {{"class", "polar"},
-                    {"x", coordinate(x)},
-                    {"y", QString::number(chartTop + row * rowHeight + 16)}});
 }
 
 // The whole page, section by section.
