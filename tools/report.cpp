@@ -51,7 +51,7 @@ h3 { font-size: 1.1rem; margin: 1.2rem 0 .4rem; } h4 { font-size: 1rem; margin: 
 nav { margin: .6rem 0; } nav a { margin-right: 1rem; }
 a { color: var(--accent); }
 .table { overflow-x: auto; }
-table { border-collapse: collapse; width: 100%; font-size: .9rem; }
+table { border-collapse: collapse; width: 100%; font-size: .9em; }
 table.functions { table-layout: fixed; min-width: 36rem; }
 table.functions th:nth-child(1) { width: 19%; } table.functions th:nth-child(2) { width: 17%; }
 table.functions th:nth-child(3) { width: 22%; } table.functions th:nth-child(4) { width: 11%; }
@@ -90,14 +90,18 @@ svg .polar { fill: var(--muted); font-style: italic; font-size: 11px; }
   display: inline-block; width: 1.6em; height: .8em; vertical-align: -.05em;
   margin-right: .3em;
 }
-@media (max-width: 40rem) { body { padding: .5rem; font-size: 14px; }
-th, td { padding: .2rem .3rem; }
+@media (max-width: 40rem) {
+  body { padding: .5rem; font-size: 14px; }
+  th, td { padding: .2rem .3rem; }
+}
 @media print {
   @page { size: A4; margin: 12mm; }
   body { max-width: none; padding: 0; font-size: 10pt; }
   nav { display: none; }
   .scroll, .table { overflow: visible; }
   svg.week { min-width: 0; }
+  table.functions { table-layout: auto; min-width: 0; }
+  table.functions th:nth-child(n) { width: auto; }
   h2 { break-after: avoid; } tr, article { break-inside: avoid; }
 }
 )";
@@ -148,35 +152,7 @@ QVector<Owner> ownersOf(const Project& project)
 class Page
 {
 public:
-    Page(const Project& project, const QList<Finding>& findings, const Week& week)
-        : m_project(project), m_findings(findings), m_week(week), m_owners(ownersOf(project))
-    {
-        for (const Owner& owner : qAsConst(m_owners)) {
-            if (!m_anchors.contains(owner.id))
-                m_anchors.insert(owner.id, owner.anchor);
-        }
-        for (const Actuator& actuator : project.actuators()) {
-            if (!m_actuators.contains(actuator.id()))
-                m_actuators.insert(actuator.id(), actuator);
-        }
-        for (const Group& group : project.groups()) {
-            if (!m_groupNames.contains(group.id()))
-                m_groupNames.insert(group.id(), group.name());
-        }
-        for (const Floor& floor : project.floors()) {
-            for (const Room& room : floor.rooms()) {
-                for (const Function& function : room.functions()) {
-                    if (!m_functionNames.contains(function.id()))
-                        m_functionNames.insert(function.id(), QStringLiteral("%1 (%2)").arg(
-                                                                  function.name(), room.name()));
-                }
-            }
-        }
-        for (const SceneTrigger& trigger : project.sceneTriggers()) {
-            if (!m_triggers.contains(trigger.id()))
-                m_triggers.insert(trigger.id(), trigger);
-        }
-    }
+    Page(const Project& project, const QList<Finding>& findings, const Week& week);
 
     QByteArray write();
 
@@ -202,8 +178,7 @@ private:
     const QList<Finding>& m_findings;
     const Week& m_week;
     QVector<Owner> m_owners;
-    // Lookups by identifier; where two objects share one, the first is taken, as the
-    // library's own lookups do.
+    // Lookups by identifier (keepFirst()).
     QHash<QString, QString> m_anchors; ///< the strip of each owner's identifier text
     QHash<QUuid, Actuator> m_actuators;
     QHash<QUuid, QString> m_groupNames;
@@ -211,6 +186,34 @@ private:
     QHash<QUuid, SceneTrigger> m_triggers;
     HtmlWriter m_html;
 };
+
+// Adds @p value under @p key unless the key is there: where two objects share an
+// identifier, the first is the one shown, as the library's own lookups find it.
+template <typename K, typename V> void keepFirst(QHash<K, V>& hash, const K& key, const V& value)
+{
+    if (!hash.contains(key))
+        hash.insert(key, value);
+}
+
+Page::Page(const Project& project, const QList<Finding>& findings, const Week& week)
+    : m_project(project), m_findings(findings), m_week(week), m_owners(ownersOf(project))
+{
+    for (const Owner& owner : qAsConst(m_owners))
+        keepFirst(m_anchors, owner.id, owner.anchor);
+    for (const Actuator& actuator : project.actuators())
+        keepFirst(m_actuators, actuator.id(), actuator);
+    for (const Group& group : project.groups())
+        keepFirst(m_groupNames, group.id(), group.name());
+    for (const Floor& floor : project.floors()) {
+        for (const Room& room : floor.rooms()) {
+            for (const Function& function : room.functions())
+                keepFirst(m_functionNames, function.id(),
+                          QStringLiteral("%1 (%2)").arg(function.name(), room.name()));
+        }
+    }
+    for (const SceneTrigger& trigger : project.sceneTriggers())
+        keepFirst(m_triggers, trigger.id(), trigger);
+}
 
 QByteArray Page::write()
 {
@@ -580,8 +583,8 @@ void describeOptions(QCommandLineParser& parser)
         "(fixed times, sunrise and sunset times of the week, presence simulations as "
         "bands); the scenes with their values, triggers and switch times; links and "
         "favourites. The chart shows the Monday-to-Sunday week that holds --date, which is "
-        "today (the local date) when not given; everything else depends on the file "
-        "alone. Without -o the page goes to standard output."));
+        "today (the local date) when not given; everything else depends on the file and "
+        "the options alone. Without -o the page goes to standard output."));
     parser.addHelpOption();
     parser.addOption({QStringLiteral("date"),
                       QStringLiteral("The day to mark, whose week the chart shows (default: "
