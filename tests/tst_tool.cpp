@@ -1030,9 +1030,11 @@ void tst_Tool::reportSaysWhereTheSunDoesNotSet()
 {
     QFETCH(QString, date);
     QFETCH(QByteArray, note);
-    // A name with markup in it shows as text.
+    // A name with markup in it shows as text; an error of the file shows with its line, and
+    // the page is written all the same.
     const QByteArray project = testutil::document(
-        "<floors><floor id=\"_1\" name=\"Hus\"><room id=\"_2\" name=\"Stue\">"
+        "\n<group id=\"_9\" name=\"Hall\" address=\"0x10\"/><floors><floor id=\"_1\" "
+        "name=\"Hus\"><room id=\"_2\" name=\"Stue\">"
         "<function id=\"_3\" type=\"1\" name=\"Lamp &lt;b&gt; &amp; &quot;x&quot;\">"
         "<p:switchTime id=\"_4\" value=\"1\" days=\"254\" start=\"22:00:00\" "
         "cp:kind=\"AstroSunset\"/></function></room></floor></floors>",
@@ -1046,6 +1048,7 @@ void tst_Tool::reportSaysWhereTheSunDoesNotSet()
         reader.readNext();
     QVERIFY2(!reader.hasError(), qPrintable(reader.errorString()));
     QVERIFY(result.out.contains("Lamp &lt;b&gt; &amp; &quot;x&quot;"));
+    QVERIFY(result.out.contains("<tr class=\"error\"><td class=\"number\">3</td>"));
     // No mark, and each of the seven rows of the strip says why.
     QVERIFY(!result.out.contains("class=\"mark"));
     QCOMPARE(result.out.count("<text class=\"polar\""), 7);

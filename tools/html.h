@@ -7,7 +7,6 @@
 #include <QByteArray>
 #include <QPair>
 #include <QString>
-#include <QStringList>
 #include <QVector>
 
 namespace tool {
