@@ -531,6 +531,11 @@ QByteArray writeProject(const Project& project, ProjectWriter::Form form = Proje
     ProjectWriter writer;
     writer.setForm(form);
     writer.setWithVacation(withVacation);
+    // A copy's options are its own: changing them leaves the writer's as they were.
+    ProjectWriter copy = writer;
+    copy.setForm(form == ProjectWriter::Standard ? ProjectWriter::Complete
+                                                 : ProjectWriter::Standard);
+    copy.setWithVacation(!withVacation);
     writer.write(project, &buffer);
     return bytes;
 }
