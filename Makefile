@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+# SPDX-License-Identifier: LGPL-2.1-or-later
+
 # Entry points for people and CI. Everything the project needs is installed here.
 # QT=6 builds against Qt 6 instead of Qt 5.15, in a build folder of its own.
 QT ?= 5
@@ -14,7 +17,7 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCASARINA_WERROR=ON
 # More options for the configure step, e.g. -DCASARINA_QT5_BUILD=... (see .ci/run).
 CMAKE_EXTRA_FLAGS ?=
 
-.PHONY: all deps configure build test demo docs install clean references
+.PHONY: all deps configure build test demo docs install clean references reuse-lint spdx-headers
 
 all: build
 
@@ -69,6 +72,17 @@ docs:
 	doxygen docs/Doxyfile
 	@if [ -s build-docs/warnings.log ]; then cat build-docs/warnings.log; exit 1; fi
 	@echo "API reference: build-docs/html/index.html"
+
+# Licences: every file names its own, in an SPDX header or, for files that cannot carry
+# one or whose bytes the tests compare, in .reuse/dep5; the texts are in LICENSES/.
+# `make spdx-headers` gives every file that lacks a header the one its path calls for
+# (scripts/spdx-headers.py says which); `make reuse-lint` checks the whole tree.
+reuse-lint:
+	@$(MAKE) --no-print-directory deps DEBS="reuse"
+	reuse lint
+
+spdx-headers:
+	scripts/spdx-headers.py
 
 PREFIX ?= /usr/local
 install: build

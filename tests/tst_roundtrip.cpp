@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // Whole documents: read, write with ProjectWriter, read again. In the complete form every
 // getter of every object of the project gives back what it gave before.
 
