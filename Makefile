@@ -172,3 +172,45 @@ fuzz-replay: fuzz-build
 
 fuzz-minimize: fuzz-build
 	fuzz/minimize.sh $(FUZZ_BUILD) $(TARGETS)
+
+# The binary interface of the installed libraries of both Qt flavours against the baselines
+# in abi/ (scripts/abi-check.sh, with libabigail's abidw and abidiff): a change that breaks
+# hosts fails unless the SOVERSION was raised in the same change; additions are reported.
+# Each flavour is built with debug information in a folder of its own (ABI_BUILD_QT5,
+# ABI_BUILD_QT6: CI passes its test builds, which are of the same build type).
+# `make abi-baseline` records the baselines anew: after raising the SOVERSION, and when
+# releasing, to take in the additions.
+.PHONY: abi-check abi-baseline abi-build
+ABI_BUILD_QT5 ?= build-abi
+ABI_BUILD_QT6 ?= build-abi-qt6
+ABI_CMAKE_FLAGS ?= -DBUILD_TESTING=OFF -DCASARINA_BUILD_TOOLS=OFF
+ABI_MODE ?= check
+abi-check:
+	@$(MAKE) --no-print-directory abi-build QT=5 BUILD=$(ABI_BUILD_QT5) ABI_MODE=check
+	@$(MAKE) --no-print-directory abi-build QT=6 BUILD=$(ABI_BUILD_QT6) ABI_MODE=check
+
+abi-baseline:
+	@$(MAKE) --no-print-directory abi-build QT=5 BUILD=$(ABI_BUILD_QT5) ABI_MODE=baseline
+	@$(MAKE) --no-print-directory abi-build QT=6 BUILD=$(ABI_BUILD_QT6) ABI_MODE=baseline
+
+abi-build:
+	@$(MAKE) --no-print-directory deps DEBS="$(DEBS) abigail-tools"
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQT_MAJOR_VERSION=$(QT) \
+		$(ABI_CMAKE_FLAGS) >/dev/null
+	cmake --build $(BUILD) -j$(JOBS)
+	scripts/abi-check.sh $(ABI_MODE) $(BUILD)
+
+# A source tarball of the committed tree (HEAD; changes not committed are not in it), in
+# dist/. `make dist-test` unpacks it in a scratch folder and runs `make test` there, to show
+# that it builds and passes without the repository.
+VERSION := $(shell awk '$$1 ~ /^project/ && $$2 == "VERSION" { print $$3; exit }' CMakeLists.txt)
+DIST := dist/casarina-projects-$(VERSION).tar.xz
+.PHONY: dist dist-test
+dist:
+	@mkdir -p dist
+	git archive --format=tar --prefix=casarina-projects-$(VERSION)/ HEAD | xz -9 -T1 > $(DIST).tmp
+	@mv $(DIST).tmp $(DIST)
+	@echo "Source tarball: $(DIST) ($$(git rev-parse --short HEAD))"
+
+dist-test: dist
+	scripts/dist-test.sh $(DIST) $(JOBS)
