@@ -4,9 +4,9 @@
 
 # Compares the binary interface of the libraries of a build with the baselines in abi/, or
 # records new baselines. The build is installed into a staging prefix inside the build
-# folder, and only the installed headers count as the interface: types that no installed
-# header defines, the source and build paths and the locations are left out, so that two
-# builds of one tree, in any folder, describe the same interface.
+# folder, and only the headers it installs count as the interface: types that none of them
+# defines are left out, and so are the locations and the source and build folders, so that
+# two builds of one tree, in any folder, describe the same interface.
 #
 # Usage: abi-check.sh check|baseline BUILD_DIR
 #   check     fails on a change that breaks hosts built against the baseline (a removed or
@@ -24,7 +24,21 @@ fi
 staging=$build/abi-staging
 rm -rf "$staging"
 cmake --install "$build" --prefix "$staging" >/dev/null
-headers=$staging/include/casarina-qt$qt
+build=$(cd "$build" && pwd)
+# The debug information names the headers where the compiler read them: in the source tree,
+# or in the build folder for the generated export headers.
+headers=()
+while read -r installed; do
+    header=${installed#"$staging/include/casarina-qt$qt/"}
+    if [ -f "$root/$header" ]; then
+        headers+=(--header-file "$root/$header")
+    elif [ -f "$build/include/$header" ]; then
+        headers+=(--header-file "$build/include/$header")
+    else
+        echo "abi-check: no source for the installed header $header" >&2
+        exit 1
+    fi
+done < <(find "$staging/include/casarina-qt$qt" -name '*.h' | sort)
 mkdir -p "$build/abi"
 
 status=0
@@ -35,8 +49,10 @@ for name in libCasarina-projects$suffix libCasarina-utils$suffix; do
         exit 1
     fi
     current=$build/abi/$name.abi
-    abidw --headers-dir "$headers" --drop-private-types --no-corpus-path --no-comp-dir-path \
+    abidw "${headers[@]}" --drop-private-types --no-corpus-path --no-comp-dir-path \
         --no-show-locs --type-id-style hash --out-file "$current" "$(readlink -f "$library")"
+    # The paths of the translation units, relative to the build or the source folder.
+    sed -i -e "s#path='$build/#path='#" -e "s#path='$root/#path='#" "$current"
     baseline=$root/abi/$name.abi
     if [ "$mode" = baseline ]; then
         mkdir -p "$root/abi"
