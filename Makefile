@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+# SPDX-License-Identifier: LGPL-2.1-or-later
+
 # Entry points for people and CI. Everything the project needs is installed here.
 # QT=6 builds against Qt 6 instead of Qt 5.15, in a build folder of its own.
 QT ?= 5
@@ -14,7 +17,7 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCASARINA_WERROR=ON
 # More options for the configure step, e.g. -DCASARINA_QT5_BUILD=... (see .ci/run).
 CMAKE_EXTRA_FLAGS ?=
 
-.PHONY: all deps configure build test demo docs install clean references
+.PHONY: all deps configure build test demo docs install clean references reuse-lint spdx-headers
 
 all: build
 
@@ -79,6 +82,17 @@ docs:
 	doxygen docs/Doxyfile
 	@if [ -s build-docs/warnings.log ]; then cat build-docs/warnings.log; exit 1; fi
 	@echo "API reference: build-docs/html/index.html"
+
+# Licences: every file names its own, in an SPDX header or, for files that cannot carry
+# one or whose bytes the tests compare, in .reuse/dep5; the texts are in LICENSES/.
+# `make spdx-headers` gives every file that lacks a header the one its path calls for
+# (scripts/spdx-headers.py says which); `make reuse-lint` checks the whole tree.
+reuse-lint:
+	@$(MAKE) --no-print-directory deps DEBS="reuse"
+	reuse lint
+
+spdx-headers:
+	scripts/spdx-headers.py
 
 PREFIX ?= /usr/local
 install: build
@@ -168,3 +182,45 @@ fuzz-replay: fuzz-build
 
 fuzz-minimize: fuzz-build
 	fuzz/minimize.sh $(FUZZ_BUILD) $(TARGETS)
+
+# The binary interface of the installed libraries of both Qt flavours against the baselines
+# in abi/ (scripts/abi-check.sh, with libabigail's abidw and abidiff): a change that breaks
+# hosts fails unless the SOVERSION was raised in the same change; additions are reported.
+# Each flavour is built with debug information in a folder of its own (ABI_BUILD_QT5,
+# ABI_BUILD_QT6: CI passes its test builds, which are of the same build type).
+# `make abi-baseline` records the baselines anew: after raising the SOVERSION, and when
+# releasing, to take in the additions.
+.PHONY: abi-check abi-baseline abi-build
+ABI_BUILD_QT5 ?= build-abi
+ABI_BUILD_QT6 ?= build-abi-qt6
+ABI_CMAKE_FLAGS ?= -DBUILD_TESTING=OFF -DCASARINA_BUILD_TOOLS=OFF
+ABI_MODE ?= check
+abi-check:
+	@$(MAKE) --no-print-directory abi-build QT=5 BUILD=$(ABI_BUILD_QT5) ABI_MODE=check
+	@$(MAKE) --no-print-directory abi-build QT=6 BUILD=$(ABI_BUILD_QT6) ABI_MODE=check
+
+abi-baseline:
+	@$(MAKE) --no-print-directory abi-build QT=5 BUILD=$(ABI_BUILD_QT5) ABI_MODE=baseline
+	@$(MAKE) --no-print-directory abi-build QT=6 BUILD=$(ABI_BUILD_QT6) ABI_MODE=baseline
+
+abi-build:
+	@$(MAKE) --no-print-directory deps DEBS="$(DEBS) abigail-tools"
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQT_MAJOR_VERSION=$(QT) \
+		$(ABI_CMAKE_FLAGS) >/dev/null
+	cmake --build $(BUILD) -j$(JOBS)
+	scripts/abi-check.sh $(ABI_MODE) $(BUILD)
+
+# A source tarball of the committed tree (HEAD; changes not committed are not in it), in
+# dist/. `make dist-test` unpacks it in a scratch folder and runs `make test` there, to show
+# that it builds and passes without the repository.
+VERSION := $(shell awk '$$1 ~ /^project/ && $$2 == "VERSION" { print $$3; exit }' CMakeLists.txt)
+DIST := dist/casarina-projects-$(VERSION).tar.xz
+.PHONY: dist dist-test
+dist:
+	@mkdir -p dist
+	git archive --format=tar --prefix=casarina-projects-$(VERSION)/ HEAD | xz -9 -T1 > $(DIST).tmp
+	@mv $(DIST).tmp $(DIST)
+	@echo "Source tarball: $(DIST) ($$(git rev-parse --short HEAD))"
+
+dist-test: dist
+	scripts/dist-test.sh $(DIST) $(JOBS)

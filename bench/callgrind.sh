@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+# SPDX-License-Identifier: LGPL-2.1-or-later
+
 # Instruction counts of the measured operations under callgrind: repeatable where times on
 # a shared machine are not. Counts only the operation itself (the inputs are generated and
 # read with the instrumentation off).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // casarina-bench: times the library's reading, writing, JSON import, merges and scene
 // compilation on synthetic installations, each beside a baseline that does the same input
 // or output work with Qt alone, and measures the memory a parsed project holds.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+# SPDX-License-Identifier: LGPL-2.1-or-later
+
 # Times casarina-project's commands on generated installations of two sizes and compares
 # the time per function: a command that grows faster than its input shows a ratio above 1.
 #

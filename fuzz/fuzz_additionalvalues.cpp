@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // The additional values of a switch time: the fuzzer's bytes are the decoded blob, which
 // the harness hex-encodes into the "additionalValues" attribute of a switch time in an
 // otherwise fixed document. Whatever the reader accepts must come back unchanged after a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // The project file reader on whole documents. Whatever it reads must write out as a
 // document that it reads again without an error.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // Room JSON import: each object of the input (or the input object itself) becomes a room
 // twice, the two imports are merged and synced, and the result must write out as a
 // document that the reader reads again without an error.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // Scene::fromJson: the input array (or the input object as a one-element array) is
 // imported with a fixed table of function addresses; the scenes are merged, synced and
 // compiled, and must write out as a document that the reader reads again without an

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // The value texts of snapshot datapoints. Each line of the input is one datapoint: its
 // value text, optionally preceded by an address text and a tab (otherwise the address is
 // taken in turn from a few that select each display type). The harness writes the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // SwitchTime JSON import: each object of the input (or the input object itself) becomes a
 // switch time of an automatic program; the program must write out as a document that the
 // reader reads again without an error, with every valid switch time in it.

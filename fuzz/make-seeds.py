@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+# SPDX-License-Identifier: LGPL-2.1-or-later
+
 """Builds the seed corpora of the fuzz targets from the test documents and examples.
 
 Run from the repository root: python3 fuzz/make-seeds.py. It writes

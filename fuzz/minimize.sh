@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+# SPDX-License-Identifier: LGPL-2.1-or-later
+
 # Folds what the campaign found into the committed corpora, keeping only inputs that reach
 # an edge the others do not (libFuzzer's merge on edges alone: hit counts and value
 # profiles would keep several times as many), so that fuzz/corpus stays small and still

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+# SPDX-License-Identifier: LGPL-2.1-or-later
+
 # Runs every target once over its committed corpus and its kept failures, without
 # fuzzing: a regression test of everything the campaign has found.
 #

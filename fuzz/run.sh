@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+# SPDX-License-Identifier: LGPL-2.1-or-later
+
 # Runs fuzz targets one after the other, each for SECONDS of wall time in one process.
 #
 #   fuzz/run.sh <build dir> <seconds> [target...]      (default: every target)

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+# SPDX-License-Identifier: LGPL-2.1-or-later
+
 """Sums up a fuzz campaign from the logs and campaign.tsv that fuzz/run.sh writes.
 
     fuzz/summary.py <build dir> [target=minutes ...]

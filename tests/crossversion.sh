@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+# SPDX-License-Identifier: LGPL-2.1-or-later
+
 # Files written by the tool of one Qt flavour read the same with the other's: both tools
 # rewrite each input to the same bytes, and each rewrites the other's output unchanged.
 # Usage: crossversion.sh QT5_TOOL QT6_TOOL FILE...

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // Floors and rooms: their values, the `floor` and `room` elements and their readers, JSON
 // import, merging, sync and garbage collection.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // The record of the items to delete on the device: collecting, combining, clearing,
 // applying removed triggers to scenes, and its log lines.
 

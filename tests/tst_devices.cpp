@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // Groups, actuators and datapoints: their values, the group address plan, the `group` and
 // `actuator` elements and their readers, group JSON import, merging, sync and gc.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // The short cuts that reading, writing and merging take for speed give the results of the
 // general routines they stand in for: identifier texts, name and flag comparisons, numbers
 // read without QString::toInt, the simulation date-times (also where daylight saving skips

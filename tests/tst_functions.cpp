@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // Functions: their values, the `function` element with its children, its reader, the
 // split-unit step after reading, JSON import, merging, sync and gc.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // Damaged and crafted input from outside the host: every case ends in a defined outcome
 // (a parsing error with its warning, or a project with what could be read), within bounded
 // memory, and never takes the process down. The test runs without any GUI application.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // Links and favourites: the `link` element written and read, its enumeration keys, the
 // sharing of both data blocks and the detaching sync.
 

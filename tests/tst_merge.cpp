@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // Whole-project merges: which of two objects with one identifier the merged project takes.
 // What the merges take and what they list for the device is checked on the example house
 // by the tool's tests.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // Whole documents: read, write with ProjectWriter, read again. In the complete form every
 // getter of every object of the project gives back what it gave before.
 
@@ -533,6 +536,11 @@ QByteArray writeProject(const Project& project, ProjectWriter::Form form = Proje
     ProjectWriter writer;
     writer.setForm(form);
     writer.setWithVacation(withVacation);
+    // A copy's options are its own: changing them leaves the writer's as they were.
+    ProjectWriter copy = writer;
+    copy.setForm(form == ProjectWriter::Standard ? ProjectWriter::Complete
+                                                 : ProjectWriter::Standard);
+    copy.setWithVacation(!withVacation);
     writer.write(project, &buffer);
     return bytes;
 }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // Scenes, scene triggers and snapshots: the elements written and read, the value texts,
 // device export, migration, JSON import, merging and sync.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // Handles copied and released on many threads at once: the reference counts are atomic,
 // so every block is freed exactly once, by whichever thread drops the last handle, and
 // no count is lost on the way. And one project written, compiled and exported on many

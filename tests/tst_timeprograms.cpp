@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // Time programs: switch times with their element, binary additional values and JSON form,
 // automatic programs, and presence simulations.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // Validation: what the reader observes with lines, checks on a project and on configuration
 // JSON. Findings are compared as "Kind@line location" texts, in the order they come.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // casarina-project: the command-line tool for project files.
 //
 // Exit statuses: 0 success, 1 malformed input, 2 usage error, 3 input that cannot be read

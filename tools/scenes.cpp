@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // export-scenes and migrate: the device JSON of scenes, and number keys moved to addresses.
 
 #include "commands.h"

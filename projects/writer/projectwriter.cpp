@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 #include "projectwriter.h"
 
 #include "completewriter_p.h"
@@ -19,9 +22,17 @@
 
 #include <QHash>
 #include <QIODevice>
+#include <QSharedData>
 #include <QXmlStreamWriter>
 
 namespace projects {
+
+class Q_DECL_HIDDEN ProjectWriter::Private : public QSharedData
+{
+public:
+    Form form = Standard;
+    bool withVacation = true;
+};
 
 namespace {
 
@@ -170,26 +181,32 @@ private:
 
 } // namespace
 
-ProjectWriter::ProjectWriter() = default;
+ProjectWriter::ProjectWriter() : d(new Private) {}
+
+ProjectWriter::ProjectWriter(const ProjectWriter& other) = default;
+ProjectWriter::ProjectWriter(ProjectWriter&& other) noexcept = default;
+ProjectWriter::~ProjectWriter() = default;
+ProjectWriter& ProjectWriter::operator=(const ProjectWriter& other) = default;
+ProjectWriter& ProjectWriter::operator=(ProjectWriter&& other) noexcept = default;
 
 ProjectWriter::Form ProjectWriter::form() const
 {
-    return m_form;
+    return d->form;
 }
 
 void ProjectWriter::setForm(Form form)
 {
-    m_form = form;
+    d->form = form;
 }
 
 bool ProjectWriter::withVacation() const
 {
-    return m_withVacation;
+    return d->withVacation;
 }
 
 void ProjectWriter::setWithVacation(bool withVacation)
 {
-    m_withVacation = withVacation;
+    d->withVacation = withVacation;
 }
 
 bool ProjectWriter::write(const Project& project, QIODevice* device) const
@@ -201,7 +218,7 @@ bool ProjectWriter::write(const Project& project, QIODevice* device) const
 
 void ProjectWriter::write(const Project& project, QXmlStreamWriter* writer) const
 {
-    Walk(writer, m_form == Complete, m_withVacation).write(project);
+    Walk(writer, d->form == Complete, d->withVacation).write(project);
 }
 
 } // namespace projects

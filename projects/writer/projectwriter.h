@@ -1,9 +1,12 @@
+// SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 #ifndef PROJECTS_WRITER_PROJECTWRITER_H
 #define PROJECTS_WRITER_PROJECTWRITER_H
 
 #include <projects/projects_export.h>
 
-#include <QtGlobal>
+#include <QSharedDataPointer>
 
 QT_BEGIN_NAMESPACE
 class QIODevice;
@@ -40,7 +43,9 @@ class Project;
  * timers by day, snapshot values by group address number), so that the same project
  * always gives the same bytes.
  *
- * The writer holds no data of the project; it is cheap to create.
+ * The writer holds no data of the project; it is cheap to create. Its options are the
+ * object's own: copies are independent, and a setter changes only the object it is called
+ * on.
  */
 class PROJECTS_EXPORT ProjectWriter
 {
@@ -65,6 +70,17 @@ public:
     /// Creates a writer of the standard form that writes the run-on-vacation attributes
     /// (withVacation() true).
     ProjectWriter();
+    /// Copies @p other's options.
+    ProjectWriter(const ProjectWriter& other);
+    /// Takes over @p other's options; @p other may then only be assigned or destroyed.
+    ProjectWriter(ProjectWriter&& other) noexcept;
+    ~ProjectWriter();
+    /// Copies @p other's options.
+    ProjectWriter& operator=(const ProjectWriter& other);
+    /// Takes over @p other's options; @p other may then only be assigned or destroyed.
+    ProjectWriter& operator=(ProjectWriter&& other) noexcept;
+    /// Swaps the options of this writer and @p other.
+    void swap(ProjectWriter& other) noexcept { d.swap(other.d); }
 
     /// Returns the form of the documents written. @see setForm()
     Form form() const;
@@ -89,10 +105,12 @@ public:
     void write(const Project& project, QXmlStreamWriter* writer) const;
 
 private:
-    Form m_form = Standard;
-    bool m_withVacation = true;
+    class Private;
+    QSharedDataPointer<Private> d;
 };
 
 } // namespace projects
+
+Q_DECLARE_TYPEINFO(projects::ProjectWriter, Q_MOVABLE_TYPE);
 
 #endif // PROJECTS_WRITER_PROJECTWRITER_H

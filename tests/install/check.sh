@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+# SPDX-License-Identifier: LGPL-2.1-or-later
+
 # Installs the build tree into a scratch prefix, builds a separate host project against
 # the installed package and runs it on a project file. Given the build folder of the other
 # Qt flavour too, installs both into the one prefix, checks that no file of one is a file
