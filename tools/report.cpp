@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+// SPDX-License-Identifier: LGPL-2.1-or-later
+
 // report: one self-contained HTML page on a project: its summary and findings, the building,
 // a week chart of every time program and the scenes.
 

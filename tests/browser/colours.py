@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+# SPDX-License-Identifier: LGPL-2.1-or-later
+
 """Exits 1 when a PNG screenshot is blank: fewer than 16 colours, or under 2% of its pixels
 other than the most common colour. Reads 8-bit RGB or RGBA PNGs, as Chromium writes them,
 with the standard library alone."""

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
+# SPDX-License-Identifier: LGPL-2.1-or-later
+
 # The example reports in headless Chromium: the page the browser builds has the report's
 # sections, and as many week strips and marks as the file; a screenshot at desktop and at
 # phone width is not blank. Usage: report.sh TOOL [OUTPUT_DIR] (screenshots are kept there).
