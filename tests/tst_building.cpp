@@ -3,17 +3,6 @@
 
 #include "testutil.h"
 
-#include <projects/deletableitems.h>
-#include <projects/floor.h>
-#include <projects/function.h>
-#include <projects/project.h>
-#include <projects/room.h>
-#include <projects/switchtime.h>
-
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QtTest>
-
 using namespace projects;
 using testutil::idText;
 
@@ -71,9 +60,7 @@ class tst_Building : public QObject
 {
     Q_OBJECT
 private slots:
-    void sharingAndValidity();
 
-    void writeFloor();
     void writeRoom_data();
     void writeRoom();
     void readRoom_data();
@@ -92,7 +79,6 @@ private slots:
     void floorMergeAdminSettings();
     void roomMergeProfile_data();
     void roomMergeProfile();
-    void roomMergeProfileSharing();
     void roomMergeProfileColours_data();
     void roomMergeProfileColours();
     void floorMergeProfile_data();
@@ -100,52 +86,6 @@ private slots:
     void roomSync_data();
     void roomSync();
 };
-
-void tst_Building::sharingAndValidity()
-{
-    Floor floor(floorId, "Ground");
-    const Floor floorCopy = floor;
-    floor.setName("Cellar");
-    floor.rooms().append(Room(roomId, "Hall", QString()));
-    QCOMPARE(describe(floorCopy), QString("Cellar[2863311530=Hall:]"));
-
-    Room room(roomId, "Hall", "hall.png");
-    const Room copy = room;
-    room.setName("Entrance");
-    room.setIcon("door.png");
-    room.functions().append(Function());
-    // setColor is const and still writes through the shared block.
-    copy.setColor(QColor("#010203"));
-    QCOMPARE(describe(copy), QString("Entrance:0"));
-    QCOMPARE(copy.icon(), QString("door.png"));
-    QCOMPARE(room.color(), QColor("#010203"));
-
-    QVERIFY(floor.isValid() && room.isValid());
-    QVERIFY(!Floor().isValid() && !Room().isValid());
-    QVERIFY(!Floor(QUuid(), "Ground").isValid());
-    QVERIFY(!Room(QUuid(), "Hall", QString()).isValid());
-}
-
-void tst_Building::writeFloor()
-{
-    const Floor floor(floorId, "Ground floor");
-    const Room room(roomId, "Hall", QString());
-    const QByteArray xml = testutil::write([&](QXmlStreamWriter* w) {
-        floor.beginSerialize(w);
-        room.beginSerialize(w);
-        w->writeEmptyElement("marker");
-        room.endSerialize(w);
-        room.beginSerialize(w);
-        room.endSerialize(w);
-        floor.endSerialize(w);
-    });
-    // Unprefixed: in the project namespace, like the document element; the rooms inside.
-    QCOMPARE(testutil::childNames(xml, "project"), QStringList{"floor"});
-    QCOMPARE(testutil::attributesOf(xml, "floor"),
-             (QStringList{"id=" + uuidToString(floorId), "name=Ground floor"}));
-    QCOMPARE(testutil::childNames(xml, "floor"), (QStringList{"room", "room"}));
-    QCOMPARE(testutil::childNames(xml, "room"), QStringList{"marker"});
-}
 
 void tst_Building::writeRoom_data()
 {
@@ -466,29 +406,6 @@ void tst_Building::roomMergeProfile()
     QTEST(items.timers(), "timers");
     QCOMPARE(describe(other), otherBefore);
     QCOMPARE(other.functions().first().name(), QString("other"));
-}
-
-void tst_Building::roomMergeProfileSharing()
-{
-    Room room(roomId, "Hall", QString());
-    const Function ownMatch = functionWithTimer(2, 102, "own");
-    room.functions() << ownMatch;
-    Room other(roomId, "Bath", QString());
-    const Function otherMatch = functionWithTimer(2, 102, "other");
-    other.functions() << otherMatch << functionWithTimer(3, 103, "other");
-
-    room.mergeProfile(other, true, true);
-    QCOMPARE(room.functions().size(), 2);
-    // The matched function stays this room's own object ...
-    Function(room.functions().at(0)).setOnIcon("mine.png");
-    QVERIFY(otherMatch.onIcon().isEmpty());
-    QCOMPARE(ownMatch.onIcon(), QString("mine.png"));
-    // ... while the appended one is other's object, shared from now on.
-    Function(other.functions().at(1)).setName("renamed");
-    QCOMPARE(room.functions().at(1).name(), QString("renamed"));
-    // The lists themselves are not shared.
-    other.functions().append(functionWithTimer(4, 104));
-    QCOMPARE(room.functions().size(), 2);
 }
 
 void tst_Building::roomMergeProfileColours_data()

@@ -3,22 +3,6 @@
 
 #include "testutil.h"
 
-#include <projects/actuator.h>
-#include <projects/datapoint.h>
-#include <projects/deletableitems.h>
-#include <projects/group.h>
-#include <projects/project.h>
-#include <projects/projectenum.h>
-#include <projects/switchtime.h>
-
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QMetaEnum>
-#include <QtTest>
-
-#include <climits>
-
 using namespace projects;
 using testutil::idText;
 
@@ -114,7 +98,6 @@ private slots:
     void groupValues();
     void specialIdentifiers_data();
     void specialIdentifiers();
-    void groupIdentityAndSharing();
 
     void writeGroup_data();
     void writeGroup();
@@ -122,9 +105,6 @@ private slots:
     void readGroups();
     void groupRoundTrip();
 
-    void actuatorValues();
-    void groupAddressText_data();
-    void groupAddressText();
     void writeActuator_data();
     void writeActuator();
     void writtenDatapointOrder_data();
@@ -256,28 +236,6 @@ void tst_Devices::specialIdentifiers()
     QTEST(Group::isSpecialGroup(id), "special");
 }
 
-void tst_Devices::groupIdentityAndSharing()
-{
-    const Group first(uuidToString(someId), "Hall", Group::Switch, 5, 1);
-    const Group twin(uuidToString(someId), "Hall", Group::Switch, 5, 1);
-    QVERIFY(!(first == twin));
-    QVERIFY(first != twin);
-    Group assigned = twin;
-    QVERIFY(assigned == twin && !(assigned != twin));
-    assigned = first;
-    QVERIFY(assigned == first && assigned != twin);
-
-    Group copy = assigned;
-    copy.setAddress(10744);
-    copy.setRunOnVacation(false);
-    copy.setName("Mine");
-    copy.registeredFunctions().insert(someId);
-    copy.switchTimes().append(SwitchTime());
-    // The address does not retype a group.
-    QCOMPARE(describe(first), QString("some Mine 10744 Switch 1 1"));
-    QCOMPARE(first.registeredFunctions(), QSet<QUuid>{someId});
-}
-
 void tst_Devices::writeGroup_data()
 {
     QTest::addColumn<bool>("withVacation");
@@ -392,51 +350,6 @@ void tst_Devices::groupRoundTrip()
     QCOMPARE(testutil::attributesOf(testutil::writeElement(read, false), "group"),
              (QStringList{"name=Küche", "address=10700", "id=" + uuidToString(someId),
                           "p:name=Meine Küche"}));
-}
-
-void tst_Devices::actuatorValues()
-{
-    QCOMPARE(describe(Actuator()), QString("null||||-1|-1"));
-    QVERIFY(Actuator().datapoints().isEmpty() && Actuator().parameters().isEmpty());
-    QCOMPARE(describe(Actuator(someId, "Lamp", "on.png", "off.png")),
-             uuidToString(someId) + "|Lamp|on.png|off.png|-1|-1");
-
-    const Datapoint none;
-    QVERIFY(none.id().isNull() && none.role().isEmpty() && none.address() == 0);
-    // The constructor reads the braced or plain text form, not the file form.
-    QCOMPARE(Datapoint(someId.toString(), "switch", 7).id(), someId);
-    QCOMPARE(Datapoint(someId.toString(QUuid::WithoutBraces), "", 7).id(), someId);
-    QCOMPARE(Datapoint(uuidToString(someId), "", 7).id(), QUuid());
-
-    Actuator actuator(someId, "Lamp", QString(), QString());
-    Actuator copy = actuator;
-    copy.setAppId(ProjectEnum::Model_4832);
-    copy.setUseCase(3);
-    copy.setParameter("delay", 5);
-    copy.setParameter("delay", 6);
-    copy.datapoints().insert("switch", Datapoint());
-    QCOMPARE(describe(actuator), uuidToString(someId) + "|Lamp|||3|18482");
-    QCOMPARE(describe(actuator.parameters()), QString("delay=int:6"));
-    QCOMPARE(actuator.datapoints().keys(), QStringList{"switch"});
-}
-
-void tst_Devices::groupAddressText_data()
-{
-    QTest::addColumn<int>("address");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("0") << 0 << "0/0/0";
-    QTest::newRow("2305") << 2305 << "1/1/1";
-    QTest::newRow("main group 17 is not negative") << 34816 << "17/0/0";
-    QTest::newRow("highest address") << 65535 << "31/7/255";
-    QTest::newRow("bits above 16 are dropped") << 65536 + 2305 << "1/1/1";
-    QTest::newRow("-1 gives its low 16 bits") << -1 << "31/7/255";
-}
-
-void tst_Devices::groupAddressText()
-{
-    QFETCH(int, address);
-    QTEST(Datapoint(QString(), QString(), address).groupAddress(), "text");
 }
 
 void tst_Devices::writeActuator_data()

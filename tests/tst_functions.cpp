@@ -3,18 +3,6 @@
 
 #include "testutil.h"
 
-#include <projects/deletableitems.h>
-#include <projects/function.h>
-#include <projects/group.h>
-#include <projects/project.h>
-#include <projects/simulation.h>
-#include <projects/switchtime.h>
-
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QMetaEnum>
-#include <QtTest>
-
 using namespace projects;
 using testutil::idText;
 
@@ -95,12 +83,10 @@ class tst_Functions : public QObject
 {
     Q_OBJECT
 private slots:
-    void values();
     void functionTypeFromGroupType();
 
     void writeAttributes_data();
     void writeAttributes();
-    void writeReferences();
     void readType_data();
     void readType();
     void readAttributes_data();
@@ -123,47 +109,6 @@ private slots:
     void sync();
     void gc();
 };
-
-void tst_Functions::values()
-{
-    const Function none;
-    QVERIFY(!none.isValid() && !none.hasActuator() && !none.isInGroup());
-    QCOMPARE(describe(none), QString("||||||-|0|-1|1|0"));
-    QVERIFY(none.switchTimes().isEmpty());
-    QCOMPARE(none.simulation().type(), Function::Unknown);
-
-    // The constructor types the simulation; setType leaves it alone.
-    Function function(functionId, "Light", Function::Blind, false);
-    QVERIFY(function.isValid());
-    QCOMPARE(describe(function), QString("Light||||||-|3|-1|0|0"));
-    QCOMPARE(function.simulation().type(), Function::Blind);
-    function.setType(Function::Dimming);
-    QCOMPARE(function.simulation().type(), Function::Blind);
-
-    // Copies share every change.
-    const Function copy = function;
-    function.setName("Lamp");
-    function.setActuatorRef(actuatorId);
-    function.addCachedDatapoint("role", 3);
-    function.switchTimes().append(SwitchTime());
-    const Simulation simulation;
-    function.setSimulation(simulation);
-    QCOMPARE(describe(copy), QString("Lamp||||||act|2|-1|0|3"));
-    QCOMPARE(copy.switchTimes().size(), 1);
-    QVERIFY(copy.simulation() == simulation);
-
-    // Group references keep duplicates in insertion order.
-    function.addGroupRef(groupA);
-    function.addGroupRef(groupB);
-    function.addGroupRef(groupA);
-    QCOMPARE(copy.groupRefs(), (QList<QUuid>{groupA, groupB, groupA}));
-    QVERIFY(copy.isInGroup());
-
-    // Cached datapoints: the later entry wins, roles are case-sensitive, absent gives 0.
-    function.addCachedDatapoint("role", 9);
-    QCOMPARE(copy.cachedDatapoint("role"), 9);
-    QCOMPARE(copy.cachedDatapoint("Role"), 0);
-}
 
 void tst_Functions::functionTypeFromGroupType()
 {
@@ -229,27 +174,6 @@ void tst_Functions::writeAttributes()
     QStringList attributes = testutil::attributesOf(xml, "function");
     QCOMPARE(attributes.takeFirst(), "id=" + uuidToString(functionId));
     QTEST(attributes.join(' '), "expected");
-}
-
-void tst_Functions::writeReferences()
-{
-    Function function(functionId, "Heat", Function::Heating, true);
-    function.setActuatorRef(actuatorId);
-    function.addGroupRef(groupB);
-    function.addGroupRef(groupA);
-    function.addGroupRef(groupB);
-    const QByteArray xml = testutil::writeElement(function, QString(), true);
-
-    QCOMPARE(testutil::childNames(xml, "function"), (QStringList{"actuator-ref", "group-refs"}));
-    QCOMPARE(testutil::attributesOf(xml, "actuator-ref"),
-             QStringList{"ref=" + uuidToString(actuatorId)});
-    QCOMPARE(testutil::childNames(xml, "group-refs"),
-             (QStringList{"group-ref", "group-ref", "group-ref"}));
-    QStringList refs;
-    for (const auto& attributes : testutil::elements(xml, "group-ref"))
-        refs.append(testutil::pairs(attributes).join(' '));
-    QCOMPARE(refs, (QStringList{"ref=" + uuidToString(groupB), "ref=" + uuidToString(groupA),
-                                "ref=" + uuidToString(groupB)}));
 }
 
 void tst_Functions::readType_data()

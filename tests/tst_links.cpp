@@ -3,10 +3,6 @@
 
 #include "testutil.h"
 
-#include <projects/link.h>
-
-#include <QtTest>
-
 using namespace projects;
 
 namespace {
@@ -39,21 +35,12 @@ class tst_Links : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void defaults();
     void writtenAttributes();
     void readLink_data();
     void readLink();
     void valueWithoutKeyIsWrittenEmptyAndDropped();
-    void copiesShareBothBlocks();
     void syncDetachesFromCopies();
 };
-
-void tst_Links::defaults()
-{
-    QCOMPARE(describe(Link()), uuidToString(QUuid()) + "|||-|0|||0");
-    QVERIFY(Link(linkId, "n", "i", true, Link::App, "u", Link::Apple).appName().isEmpty());
-    QCOMPARE(Link::getCurrentOSName(), Link::Microsoft);
-}
 
 void tst_Links::writtenAttributes()
 {
@@ -120,19 +107,6 @@ void tst_Links::valueWithoutKeyIsWrittenEmptyAndDropped()
         writeLink(Link(linkId, "Odd", QString(), false, Link::LinkType(5), QString(), Link::Apple));
     QCOMPARE(testutil::value(testutil::elements(xml, "link").value(0), "type"), QString(""));
     QVERIFY(testutil::read(xml).links().isEmpty());
-}
-
-void tst_Links::copiesShareBothBlocks()
-{
-    Link link(linkId, "Shop", QString(), false, Link::WebLink, "https://a.example", Link::Android);
-    const Link copy = link;
-    Link assigned;
-    assigned = link;
-    link.setName("Store");
-    assigned.setUrl("https://b.example");
-    QCOMPARE(describe(copy), describe(link));
-    QCOMPARE(describe(assigned), describe(link));
-    QCOMPARE(link.url(), QString("https://b.example"));
 }
 
 void tst_Links::syncDetachesFromCopies()

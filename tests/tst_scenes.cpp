@@ -3,18 +3,6 @@
 
 #include "testutil.h"
 
-#include <projects/common/conversions.h>
-#include <projects/project.h>
-#include <projects/scene.h>
-#include <projects/scenetrigger.h>
-#include <projects/snapshot.h>
-#include <projects/switchtime.h>
-
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QtTest>
-
 using namespace projects;
 
 using testutil::idText;
@@ -118,7 +106,6 @@ class tst_Scenes : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void defaultsAndSharing();
     void writtenScene_data();
     void writtenScene();
     void readSceneAttributes_data();
@@ -128,7 +115,6 @@ private Q_SLOTS:
     void childNamesAnyCase();
     void sceneTriggers_data();
     void sceneTriggers();
-    void writtenSceneTrigger();
 
     void valueTextRoundTrip_data();
     void valueTextRoundTrip();
@@ -160,36 +146,6 @@ private Q_SLOTS:
     void sync_data();
     void sync();
 };
-
-void tst_Scenes::defaultsAndSharing()
-{
-    QCOMPARE(describe(Scene()), QString("invalid global triggers: timer -1"));
-    QCOMPARE(SceneTrigger().number(), -1);
-    QCOMPARE(SceneTrigger().jobId(), -1);
-    QVERIFY(!Snapshot().isValid());
-
-    Scene scene(sceneId, "Night", QString(), QColor(), false, true, false);
-    const Scene copy = scene;
-    Scene assigned;
-    assigned = scene;
-    scene.setName("Late");
-    scene.triggers().insert(triggerA);
-    assigned.snapshots().append(Snapshot(functionId, {}));
-    for (const Scene& other : {copy, assigned}) {
-        QCOMPARE(other.name(), QString("Late"));
-        QCOMPARE(describe(other), QString("invalid global triggers:A timer -1"));
-        QCOMPARE(other.snapshots().size(), 1);
-    }
-    // A value added through one snapshot handle is seen through the scene's entry.
-    Snapshot snapshot = scene.snapshots().first();
-    snapshot.addDatapoint("1/1/1", 1);
-    QCOMPARE(copy.snapshots().first().values().value("1/1/1"), QJsonValue(1));
-
-    SceneTrigger trigger(triggerA, "Door", 3, -1);
-    const SceneTrigger triggerCopy = trigger;
-    trigger.setJobId(12);
-    QCOMPARE(triggerCopy.jobId(), 12);
-}
 
 void tst_Scenes::writtenScene_data()
 {
@@ -375,25 +331,6 @@ void tst_Scenes::sceneTriggers()
             << QString("%1 %2 %3").arg(trigger.name()).arg(trigger.number()).arg(trigger.jobId());
     }
     QTEST(triggers.join("; "), "expected");
-}
-
-void tst_Scenes::writtenSceneTrigger()
-{
-    const QByteArray xml = testutil::write([](QXmlStreamWriter* writer) {
-        SceneTrigger(triggerA, "Door", 4, -1).serialize(writer);
-        SceneTrigger(triggerB, "Hall", 5, 9).serialize(writer);
-    });
-    QCOMPARE(testutil::childNames(xml, "project"),
-             (QStringList{"p:sceneTrigger", "p:sceneTrigger"}));
-    const auto attributes = testutil::elements(xml, "sceneTrigger");
-    QCOMPARE(testutil::names(attributes.first()), (QStringList{"id", "jobId"}));
-    QCOMPARE(testutil::value(attributes.first(), "jobId"), QString("-1"));
-
-    const Project project = testutil::read(xml);
-    QCOMPARE(project.sceneTriggers().size(), 2);
-    QCOMPARE(project.sceneTriggers().at(1).id(), triggerB);
-    QCOMPARE(project.sceneTriggers().at(1).jobId(), 9);
-    QCOMPARE(project.sceneTriggers().at(1).number(), -1);
 }
 
 void tst_Scenes::valueTextRoundTrip_data()
