@@ -63,10 +63,6 @@ private slots:
 
     void writeRoom_data();
     void writeRoom();
-    void readRoom_data();
-    void readRoom();
-    void readFloors_data();
-    void readFloors();
 
     void floorFromJson_data();
     void floorFromJson();
@@ -132,81 +128,6 @@ void tst_Building::writeRoom()
     QFETCH(Room, room);
     QTEST(writtenRoom(room) + " | " + room.name() + ' ' + room.icon() + ' ' + room.color().name(),
           "expected");
-}
-
-void tst_Building::readRoom_data()
-{
-    QTest::addColumn<QByteArray>("attributes");
-    QTest::addColumn<bool>("valid");
-    QTest::addColumn<QString>("expected"); // written attributes | name colour
-
-    const QByteArray id = "id=\"" + idText(roomId) + "\" ";
-    QTest::newRow("installer's and profile values")
-        << id + "name=\"Hall\" icon=\"hall.png\" color=\"#a0b0c0\" p:name=\"Entrance\" "
-                "p:icon=\"door.png\" p:color=\"#0a0b0c\""
-        << true
-        << "name=Hall icon=hall.png color=#a0b0c0 p:name=Entrance p:icon=door.png "
-           "p:color=#0a0b0c | Entrance #0a0b0c";
-    QTest::newRow("unprefixed colour restores the installer's colour")
-        << id + "name=\"Hall\" icon=\"\" color=\"#a0b0c0\"" << true
-        << "name=Hall icon= color=#a0b0c0 | Hall #a0b0c0";
-    QTest::newRow("profile white is read but not written")
-        << id + "name=\"Hall\" color=\"#a0b0c0\" p:color=\"#FFFFFF\"" << true
-        << "name=Hall icon= color=#a0b0c0 | Hall #ffffff";
-    QTest::newRow("unqualified attributes are the installer's")
-        << id + "name=\"Hall\"" << true << "name=Hall icon= | Hall #ffffff";
-    QTest::newRow("malformed id gives an invalid room")
-        << QByteArray("id=\"_12\" name=\"Hall\"") << false << "name=Hall icon= | Hall #ffffff";
-}
-
-void tst_Building::readRoom()
-{
-    QFETCH(QByteArray, attributes);
-    QFETCH(bool, valid);
-    // A room element in capitals and another namespace is a room too.
-    const Project project = testutil::readContent(
-        "<floor name=\"Ground\"><x:ROOM xmlns:x=\"urn:other\" " + attributes + "/></floor>");
-    QCOMPARE(project.floors().size(), 1);
-    QCOMPARE(project.floors().first().rooms().size(), 1);
-    const Room read = project.floors().first().rooms().first();
-    QCOMPARE(read.id(), valid ? roomId : QUuid());
-    QTEST(writtenRoom(read) + " | " + read.name() + ' ' + read.color().name(), "expected");
-}
-
-void tst_Building::readFloors_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("expected");
-
-    const QByteArray floor = "<floor id=\"" + idText(floorId) + "\" name=\"Ground\">";
-    const QByteArray room = "<room id=\"" + idText(roomId) + "\" name=\"Hall\"/>";
-    const QByteArray otherRoom = "<room id=\"" + idText(otherRoomId) + "\" name=\"Bath\"/>";
-
-    QTest::newRow("floor inside its container")
-        << "<floors>" + floor + room + otherRoom + "</floor></floors>"
-        << "Ground[2863311530=Hall: 19088743=Bath:]";
-    QTest::newRow("floors without container keep file order")
-        << floor + room + "</floor><floor name=\"First\">" + otherRoom + "</floor>"
-        << "Ground[2863311530=Hall:] First[19088743=Bath:]";
-    QTest::newRow("rooms inside unknown children of a floor are skipped")
-        << floor + "<wing>" + room + "</wing>" + otherRoom + "</floor>"
-        << "Ground[19088743=Bath:]";
-    QTest::newRow("a room inside a room is skipped")
-        << floor + "<room id=\"" + idText(roomId) + "\" name=\"Hall\">" + otherRoom +
-               "</room></floor>"
-        << "Ground[2863311530=Hall:]";
-    QTest::newRow("floor element in capitals")
-        << QByteArray("<FLOOR name=\"Ground\"><Room name=\"Hall\"/></FLOOR>") << "Ground[0=Hall:]";
-}
-
-void tst_Building::readFloors()
-{
-    QFETCH(QByteArray, content);
-    QStringList floors;
-    const Project project = testutil::readContent(content);
-    for (const Floor& floor : project.floors())
-        floors.append(describe(floor));
-    QTEST(floors.join(' '), "expected");
 }
 
 void tst_Building::floorFromJson_data()

@@ -49,38 +49,6 @@ QString describe(const QList<Group>& groups)
     return lines.join("; ");
 }
 
-// The parameters as sorted "name=type:value" lines, so that a value of the wrong type
-// does not pass for the right one (QVariant's == converts between types).
-QString describe(const QHash<QString, QVariant>& parameters)
-{
-    QStringList lines;
-    for (auto it = parameters.cbegin(); it != parameters.cend(); ++it)
-        lines.append(it.key() + '=' + it.value().typeName() + ':' + it.value().toString());
-    lines.sort();
-    return lines.join(' ');
-}
-
-// The datapoints as sorted "key role braced-id group-address" lines.
-QString describe(const QHash<QString, Datapoint>& datapoints)
-{
-    QStringList lines;
-    for (auto it = datapoints.cbegin(); it != datapoints.cend(); ++it)
-        lines.append(QStringList{it.key(), it.value().role(), it.value().id().toString(),
-                                 it.value().groupAddress()}
-                         .join(' '));
-    lines.sort();
-    return lines.join("; ");
-}
-
-QString describe(const Actuator& actuator)
-{
-    QStringList parts;
-    parts << (actuator.isNull() ? "null" : uuidToString(actuator.id())) << actuator.name()
-          << actuator.onIcon() << actuator.offIcon() << QString::number(actuator.useCase())
-          << QString::number(actuator.appId());
-    return parts.join('|');
-}
-
 QByteArray groupElement(const QUuid& id, const QByteArray& attributes)
 {
     return "<group id=\"" + idText(id) + "\" " + attributes + "/>";
@@ -101,7 +69,6 @@ private slots:
 
     void writeGroup_data();
     void writeGroup();
-    void readGroups_data();
     void readGroups();
     void groupRoundTrip();
 
@@ -111,10 +78,6 @@ private slots:
     void writtenDatapointOrder();
     void actuatorAppId_data();
     void actuatorAppId();
-    void readDatapoints_data();
-    void readDatapoints();
-    void readParameters_data();
-    void readParameters();
 
     void groupsFromJson_data();
     void groupsFromJson();
@@ -282,56 +245,11 @@ void tst_Devices::writeGroup()
           "expected");
 }
 
-void tst_Devices::readGroups_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("type follows the address, also for special addresses")
-        << groupElement(someId, "name=\"Alarm\" address=\"10744\"")
-        << "some Alarm 10744 Panik -1 vacation special 0";
-    QTest::newRow("in a container, in capitals")
-        << "<groups><GROUP id=\"" + idText(someId) + "\" name=\"Hall\" address=\"12288\"/></groups>"
-        << "some Hall 12288 Heating -1 vacation 0";
-    QTest::newRow("missing address reads 0 and switching")
-        << groupElement(someId, "name=\"Hall\"") << "some Hall 0 Switch -1 vacation 0";
-    QTest::newRow("address text reads 0")
-        << groupElement(someId, "name=\"Hall\" address=\"5/1/248\"")
-        << "some Hall 0 Switch -1 vacation 0";
-    QTest::newRow("profile name from the profile namespace only")
-        << groupElement(someId, "name=\"Hall\" p:name=\"Mine\" address=\"1\"") +
-               groupElement(otherId, "name=\"Hall\" c:name=\"Mine\" address=\"1\"")
-        << "some Mine 1 Switch -1 vacation 0; other Hall 1 Switch -1 vacation 0";
-    QTest::newRow("central group is ignored whatever its address")
-        << groupElement(centralId, "address=\"2305\"") + groupElement(someId, "address=\"1\"")
-        << "some  1 Switch -1 vacation 0";
-    QTest::newRow("sun protection and heating/cooling groups are ignored")
-        << groupElement(QUuid(QLatin1String(Group::sonnenschutz_1Id)), "address=\"10956\"") +
-               groupElement(QUuid(QLatin1String(Group::heizenKuhlen)), "address=\"10247\"")
-        << "";
-    QTest::newRow("negative address is dropped; file order is kept")
-        << groupElement(otherId, "address=\"-5\"") + groupElement(otherId, "address=\"2\"") +
-               "<groups>" + groupElement(someId, "address=\"0\"") + "</groups>"
-        << "other  2 Switch -1 vacation 0; some  0 Switch -1 vacation 0";
-    QTest::newRow("group inside an unknown element is not read")
-        << "<extra>" + groupElement(someId, "address=\"1\"") + "</extra>"
-        << "";
-    QTest::newRow("switch times in any case and namespace, not deeper")
-        << "<group id=\"" + idText(someId) +
-               "\" address=\"1\"><switchTime/><SWITCHTIME/><extra><switchTime/></extra>"
-               "<p:switchTime/></group><group id=\"" +
-               idText(QUuid(QLatin1String(Group::panikGroupId))) +
-               "\" address=\"1\"><switchTime/></group>"
-        << "some  1 Switch -1 vacation 3";
-}
-
 void tst_Devices::readGroups()
 {
-    QFETCH(QByteArray, content);
-    bool error = true;
-    const Project project = testutil::read(testutil::document(content), &error);
-    QVERIFY(!error);
-    QTEST(describe(project.groups()), "expected");
+    // The type follows the address, which the written group does not show.
+    const Project project = testutil::readContent(groupElement(someId, "address=\"10744\""));
+    QCOMPARE(describe(project.groups()), QString("some  10744 Panik -1 vacation special 0"));
 }
 
 void tst_Devices::groupRoundTrip()
@@ -449,117 +367,6 @@ void tst_Devices::actuatorAppId()
     QT_WARNING_DISABLE_DEPRECATED
     QCOMPARE(ProjectEnum::trUtf8("Model_0625"), ProjectEnum::tr("Model_0625"));
     QT_WARNING_POP
-}
-
-void tst_Devices::readDatapoints_data()
-{
-    QTest::addColumn<QByteArray>("children");
-    QTest::addColumn<QString>("expected");
-
-    const auto datapoint = [](const QUuid& id, const char* role, const char* address) {
-        return "<datapoint id=\"" + idText(id) + "\" role=\"" + role + "\" address=\"" + address +
-               "\"/>";
-    };
-    const QString some = " " + someId.toString() + " ";
-    const QString other = " " + otherId.toString() + " ";
-    QTest::newRow("one datapoint, in capitals and another namespace")
-        << "<c:DATAPOINT id=\"" + idText(someId) + "\" role=\"switch\" address=\"2305\"/>"
-        << "switch switch" + some + "1/1/1";
-    QTest::newRow("same role twice keeps the second")
-        << datapoint(someId, "switch", "1") + datapoint(otherId, "switch", "2")
-        << "switch switch" + other + "0/0/2";
-    QTest::newRow("roles differing in letter case are two datapoints")
-        << datapoint(someId, "switch", "1") + datapoint(otherId, "Switch", "2")
-        << "Switch Switch" + other + "0/0/2; switch switch" + some + "0/0/1";
-    QTest::newRow("address missing or no number reads 0")
-        << datapoint(someId, "a", "") + datapoint(otherId, "b", "1/1/1")
-        << "a a" + some + "0/0/0; b b" + other + "0/0/0";
-    QTest::newRow("missing id gives the null id")
-        << QByteArray("<datapoint role=\"switch\" address=\"1\"/>")
-        << "switch switch " + QUuid().toString() + " 0/0/1";
-    QTest::newRow("datapoints below an unknown child or a datapoint are not read")
-        << "<extra>" + datapoint(someId, "x", "1") + "</extra>" +
-               datapoint(someId, "a", "1").replace("/>", ">") + datapoint(otherId, "b", "2") +
-               "</datapoint>"
-        << "a a" + some + "0/0/1";
-}
-
-void tst_Devices::readDatapoints()
-{
-    QFETCH(QByteArray, children);
-    const Project project = testutil::readContent("<actuator>" + children + "</actuator>");
-    QCOMPARE(project.actuators().size(), 1);
-    QTEST(describe(project.actuators().first().datapoints()), "expected");
-}
-
-void tst_Devices::readParameters_data()
-{
-    QTest::addColumn<int>("appId");
-    QTest::addColumn<QByteArray>("children");
-    QTest::addColumn<QString>("expected"); // use case | parameters
-
-    // The actuator element carries a useCase attribute, which the reader never reads, and
-    // no onIcon, which reads empty.
-
-    // "name:type=value" words, the type being optional.
-    const auto parameters = [](const QString& words) {
-        QByteArray xml;
-        for (const QString& word : words.split(' ')) {
-            const QString type = word.section('=', 0, 0).section(':', 1);
-            xml += "<parameter name=\"" + word.section(':', 0, 0).section('=', 0, 0).toUtf8() +
-                   (type.isEmpty() ? "" : "\" type=\"" + type.toUtf8()) + "\" value=\"" +
-                   word.section('=', 1).toUtf8() + "\"/>";
-        }
-        return xml;
-    };
-    const int dimmer = ProjectEnum::Model_0675;
-    const int blind = ProjectEnum::Model_4851;
-    const int switcher = ProjectEnum::Model_0625;
-    QTest::newRow("dimmer: farbsteuerung in any letter case is the use case")
-        << dimmer << parameters("FarbSteuerung:int=3") << "3 |";
-    QTest::newRow("dimmer: other parameters are ignored")
-        << dimmer << parameters("useCase:int=3 delay:int=4") << "-1 |";
-    QTest::newRow("dimmer: use case value that is no number reads 0")
-        << dimmer << parameters("farbsteuerung=rgb") << "0 |";
-    QTest::newRow("blind: useCase in any letter case is the use case")
-        << blind << parameters("USECASE:int=5") << "5 |";
-    QTest::newRow("blind: farbsteuerung is ignored")
-        << blind << parameters("farbsteuerung:int=5") << "-1 |";
-    QTest::newRow("switch: farbsteuerung and useCase stay typed parameters")
-        << switcher << parameters("farbsteuerung:int=3 useCase:int=4")
-        << "-1 | farbsteuerung=int:3 useCase=int:4";
-    QTest::newRow("heating: typed parameters by Qt type name")
-        << int(ProjectEnum::Model_4864)
-        << parameters("eco:bool=yes label:QString=Bad offset:double=0.5")
-        << "-1 | eco=bool:true label=QString:Bad offset=double:0.5";
-    QTest::newRow("split unit: parameters are typed")
-        << int(ProjectEnum::Model_4832) << parameters("mode:uint=2") << "-1 | mode=uint:2";
-    QTest::newRow("no device: unknown type name keeps the text")
-        << -1 << parameters("mode:NoSuchType=2") << "-1 | mode=QString:2";
-    QTest::newRow("no device: unconvertible text is stored as it comes")
-        << -1 << parameters("mode:int=two") << "-1 | mode=:";
-    QTest::newRow("the same name twice keeps the second; none below unknown children")
-        << switcher
-        << parameters("delay:int=1") + "<PARAMETER name=\"delay\" type=\"int\" value=\"2\"/>" +
-               "<extra>" + parameters("x:int=1") + "</extra>"
-        << "-1 | delay=int:2";
-}
-
-void tst_Devices::readParameters()
-{
-    QFETCH(int, appId);
-    QFETCH(QByteArray, children);
-
-    const Project project = testutil::readContent(
-        "<device appId=\"" + QByteArray::number(appId) + "\"><actuator id=\"" + idText(someId) +
-        "\" name=\"Lamp\" offIcon=\"off\" useCase=\"4\">" + children + "</actuator></device>");
-    QCOMPARE(project.actuators().size(), 1);
-    const Actuator actuator = project.actuators().first();
-    QCOMPARE(describe(actuator), uuidToString(someId) + "|Lamp||off|" +
-                                     QString::number(actuator.useCase()) + '|' +
-                                     QString::number(appId));
-    QTEST((QString::number(actuator.useCase()) + " | " + describe(actuator.parameters())).trimmed(),
-          "expected");
 }
 
 void tst_Devices::groupsFromJson_data()

@@ -38,14 +38,6 @@ QList<Function> readFunctions(const QByteArray& functions, const QByteArray& bef
         testutil::readContent(before + testutil::inRoom(functions) + after));
 }
 
-// The only function read from a `function` element with @p attributes and @p children.
-Function readFunction(const QByteArray& attributes, const QByteArray& children = {})
-{
-    const QList<Function> functions = readFunctions("<function id=\"" + idText(functionId) + "\" " +
-                                                    attributes + ">" + children + "</function>");
-    return functions.size() == 1 ? functions.first() : Function();
-}
-
 // The values a reader, merge or sync may change:
 // name|onIcon|offIcon|onText|offText|unit|actuator|type|address|vacation|role|groups
 QString describe(const Function& f)
@@ -87,13 +79,6 @@ private slots:
 
     void writeAttributes_data();
     void writeAttributes();
-    void readType_data();
-    void readType();
-    void readAttributes_data();
-    void readAttributes();
-    void readGroupRefs_data();
-    void readGroupRefs();
-    void readChildren();
     void splitUnits_data();
     void splitUnits();
     void fromJson_data();
@@ -174,128 +159,6 @@ void tst_Functions::writeAttributes()
     QStringList attributes = testutil::attributesOf(xml, "function");
     QCOMPARE(attributes.takeFirst(), "id=" + uuidToString(functionId));
     QTEST(attributes.join(' '), "expected");
-}
-
-void tst_Functions::readType_data()
-{
-    QTest::addColumn<QByteArray>("attributes");
-    QTest::addColumn<int>("expected");
-
-    QTest::newRow("key name") << QByteArray("type=\"Heating\"") << int(Function::Heating);
-    QTest::newRow("last key") << QByteArray("type=\"Scene\"") << int(Function::Scene);
-    QTest::newRow("key in other letter case is no key") << QByteArray("type=\"heating\"") << -1;
-    QTest::newRow("missing type") << QByteArray() << -1;
-    QTest::newRow("class-qualified key is no key")
-        << QByteArray("type=\"projects::Function::Switch\"") << -1;
-    QTest::newRow("older status form, state")
-        << QByteArray("type=\"Status\" statusType=\"1\"") << int(Function::StateStatus);
-    QTest::newRow("older status form, other number")
-        << QByteArray("type=\"Status\" statusType=\"3\"") << int(Function::Unknown);
-    QTest::newRow("older status form without number")
-        << QByteArray("type=\"Status\"") << int(Function::Unknown);
-    QTest::newRow("older status form in other letter case is no key")
-        << QByteArray("type=\"status\" statusType=\"2\"") << -1;
-}
-
-void tst_Functions::readType()
-{
-    QFETCH(QByteArray, attributes);
-    const Function function = readFunction(attributes);
-    QVERIFY(function.isValid());
-    QTEST(int(function.type()), "expected");
-    QTEST(int(function.simulation().type()), "expected");
-}
-
-void tst_Functions::readAttributes_data()
-{
-    QTest::addColumn<QByteArray>("attributes");
-    QTest::addColumn<QString>("expected");
-
-    const QByteArray status = " address=\"2305\" onText=\"open\" offText=\"closed\" unit=\"K\"";
-    QTest::newRow("missing vacation flag reads as false")
-        << QByteArray("type=\"Switch\" name=\"Light\"") << "Light||||||-|1|-1|0|0";
-    QTest::newRow("vacation flag in capitals")
-        << QByteArray("type=\"Switch\" runOnVacation=\"YES\"") << "||||||-|1|-1|1|0";
-    QTest::newRow("icons from the profile namespace only")
-        << QByteArray("type=\"Switch\" p:onIcon=\"on.png\" p:offIcon=\"off.png\" onIcon=\"x\"")
-        << "|on.png|off.png||||-|1|-1|0|0";
-    QTest::newRow("unprefixed icons are not profile icons")
-        << QByteArray("type=\"Switch\" onIcon=\"on.png\"") << "||||||-|1|-1|0|0";
-    QTest::newRow("state status reads address and texts")
-        << "type=\"StateStatus\"" + status << "|||open|closed||-|5|2305|0|0";
-    QTest::newRow("temperature status reads address and unit")
-        << "type=\"TemperatureStatus\"" + status << "|||||K|-|6|2305|0|0";
-    QTest::newRow("older temperature form reads address and unit")
-        << "type=\"Status\" statusType=\"2\"" + status << "|||||K|-|6|2305|0|0";
-    QTest::newRow("status without address reads 0")
-        << QByteArray("type=\"StateStatus\"") << "||||||-|5|0|0|0";
-    QTest::newRow("status values of a switch are ignored")
-        << "type=\"Switch\"" + status << "||||||-|1|-1|0|0";
-}
-
-void tst_Functions::readAttributes()
-{
-    QFETCH(QByteArray, attributes);
-    const Function function = readFunction(attributes);
-    QCOMPARE(function.id(), functionId);
-    QTEST(describe(function), "expected");
-}
-
-void tst_Functions::readGroupRefs_data()
-{
-    QTest::addColumn<QByteArray>("type");
-    QTest::addColumn<QByteArray>("children");
-    QTest::addColumn<QString>("expected");
-
-    const QByteArray refs = "<group-refs><group-ref ref=\"" + idText(groupB) +
-                            "\"/><group-ref ref=\"" + idText(groupA) + "\"/></group-refs>";
-    QTest::newRow("heating keeps its groups in file order")
-        << QByteArray("Heating") << refs << "B|A";
-    QTest::newRow("split unit keeps its groups") << QByteArray("SplitUnit") << refs << "B|A";
-    QTest::newRow("blind ignores the container") << QByteArray("Blind") << refs << "";
-    QTest::newRow("switch ignores the container") << QByteArray("Switch") << refs << "";
-    QTest::newRow("special group is dropped; names in any case")
-        << QByteArray("Heating")
-        << "<Group-Refs><group-ref ref=\"" + idText(QUuid(QLatin1String(Group::centralGroupId))) +
-               "\"/><GROUP-REF ref=\"" + idText(groupA) + "\"/></Group-Refs>"
-        << "A";
-}
-
-void tst_Functions::readGroupRefs()
-{
-    QFETCH(QByteArray, type);
-    QFETCH(QByteArray, children);
-    const Function function = readFunction("type=\"" + type + "\"", children);
-    QVERIFY(function.isValid());
-    QTEST(describe(function).section('|', 11), "expected");
-}
-
-void tst_Functions::readChildren()
-{
-    const QList<Function> functions = readFunctions(
-        "<function id=\"" + idText(functionId) + "\" type=\"Dimming\"><ACTUATOR-REF ref=\"" +
-        idText(actuatorId) + "\"><function id=\"_1\"/></ACTUATOR-REF>" +
-        "<c:datapoint role=\"role\" datapoint=\"7\"/><datapoint role=\"status\" datapoint=\"8\"/>" +
-        "<c:Datapoint role=\"dim\" datapoint=\"x\"/><unknown><switchTime/></unknown>" +
-        "<p:switchTime id=\"" + idText(groupA) + "\" days=\"6\"><p:timer day=\"1\" id=\"11\"/>" +
-        "</p:switchTime><SwitchTime id=\"_x\"/><p:simulation id=\"4\" enabled=\"true\">" +
-        "<p:timer day=\"2\" id=\"12\"/></p:simulation></function>" + "<function id=\"" +
-        idText(groupA) + "\" type=\"Blind\"/>");
-    QCOMPARE(functions.size(), 2);
-    const Function function = functions.first();
-    QCOMPARE(describe(function), QString("||||||act|2|-1|0|7"));
-    QCOMPARE(function.cachedDatapoint("status"), 0);
-    QCOMPARE(function.cachedDatapoint("dim"), 0);
-    // An invalid switch time is kept as read; the simulation has the function's type.
-    QCOMPARE(function.switchTimes().size(), 2);
-    QCOMPARE(function.switchTimes().at(0).id(), groupA);
-    QCOMPARE(function.switchTimes().at(0).timerIds(), (QHash<int, int>{{1, 11}}));
-    QVERIFY(!function.switchTimes().at(1).isValid());
-    const Simulation simulation = function.simulation();
-    QVERIFY(simulation.id() == 4 && simulation.enabled());
-    QCOMPARE(simulation.type(), Function::Dimming);
-    QCOMPARE(simulation.timerIds(), (QHash<int, int>{{2, 12}}));
-    QCOMPARE(functions.at(1).id(), groupA);
 }
 
 void tst_Functions::splitUnits_data()

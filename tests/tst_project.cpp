@@ -36,9 +36,6 @@ private slots:
     void position();
     void deviceFlagsAndSensors_data();
     void deviceFlagsAndSensors();
-    void containersAreOptionalAndNest_data();
-    void containersAreOptionalAndNest();
-    void unknownElementsAreSkippedWithSubtree();
     void actuatorByRef();
 
     void diagnostics_data();
@@ -338,51 +335,6 @@ void tst_Project::deviceFlagsAndSensors()
     for (int number : qAsConst(numbers))
         sensors.append(QStringLiteral("%1=%2").arg(number).arg(project.lightSensorNames()[number]));
     QTEST(sensors.join(QLatin1Char(';')), "sensors");
-}
-
-void tst_Project::containersAreOptionalAndNest_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QStringList>("floors");
-
-    const QByteArray a = "<floor id=\"_0123456789abcdef0123456789abcdef\" name=\"A\"/>";
-    const QByteArray b = "<floor id=\"_fedcba9876543210fedcba9876543210\" name=\"B\"/>";
-    QTest::newRow("directly below project") << a + b << QStringList{"A", "B"};
-    QTest::newRow("inside floors") << "<floors>" + a + b + "</floors>" << QStringList{"A", "B"};
-    QTest::newRow("inside nested containers")
-        << "<floors><groups><devices>" + a + "</devices></groups></floors>" + b
-        << QStringList{"A", "B"};
-    QTest::newRow("inside a device")
-        << "<device appId=\"1\">" + a + "</device>" << QStringList{"A"};
-    QTest::newRow("container names in capitals")
-        << "<FLOORS><Devices>" + a + "</Devices></FLOORS>" << QStringList{"A"};
-    QTest::newRow("container in another namespace")
-        << "<x:floors xmlns:x=\"urn:other\">" + a + "</x:floors>" << QStringList{"A"};
-}
-
-void tst_Project::containersAreOptionalAndNest()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(QStringList, floors);
-    bool error = true;
-    const Project project = testutil::read(testutil::document(content), &error);
-    QVERIFY(!error);
-    QStringList names;
-    for (const Floor& floor : project.floors())
-        names.append(floor.name());
-    QCOMPARE(names, floors);
-}
-
-void tst_Project::unknownElementsAreSkippedWithSubtree()
-{
-    const Project project = testutil::readContent(
-        "<notes><floor id=\"_0123456789abcdef0123456789abcdef\" name=\"hidden\"/>"
-        "<floors><floor id=\"_0123456789abcdef0123456789abcdef\" name=\"deeper\"/></floors>"
-        "</notes>"
-        "text is ignored"
-        "<floor id=\"_0123456789abcdef0123456789abcdef\" name=\"seen\">some text</floor>");
-    QCOMPARE(project.floors().size(), 1);
-    QCOMPARE(project.floors().first().name(), QStringLiteral("seen"));
 }
 
 void tst_Project::actuatorByRef()

@@ -16,23 +16,6 @@ const QUuid functionId("{11111111-2222-4333-8444-555555555555}");
 const QUuid triggerA("{a0a0a0a0-0000-4000-8000-00000000000a}");
 const QUuid triggerB("{b0b0b0b0-0000-4000-8000-00000000000b}");
 
-// The single user scene of a document whose scene element holds @p children.
-Scene readScene(const QByteArray& children, const QByteArray& attributes = QByteArray())
-{
-    const Project project =
-        testutil::readContent("<scenes><p:scene id=\"" + idText(sceneId) + "\" " + attributes +
-                              ">" + children + "</p:scene></scenes>");
-    return project.scenes().size() == 1 ? project.scenes().first() : Scene();
-}
-
-// The values of the single snapshot of a scene whose snapshot holds @p datapoints.
-Values readValues(const QByteArray& datapoints)
-{
-    const Scene scene = readScene("<snapshot function-ref=\"" + idText(functionId) + "\">" +
-                                  datapoints + "</snapshot>");
-    return scene.snapshots().size() == 1 ? scene.snapshots().first().values() : Values();
-}
-
 QByteArray writeScene(const Scene& scene, bool withVacation)
 {
     return testutil::write(
@@ -108,20 +91,9 @@ class tst_Scenes : public QObject
 private Q_SLOTS:
     void writtenScene_data();
     void writtenScene();
-    void readSceneAttributes_data();
-    void readSceneAttributes();
-    void readTriggers_data();
-    void readTriggers();
-    void childNamesAnyCase();
-    void sceneTriggers_data();
-    void sceneTriggers();
 
     void valueTextRoundTrip_data();
     void valueTextRoundTrip();
-    void readValueText_data();
-    void readValueText();
-    void datapointKey_data();
-    void datapointKey();
     void writtenSnapshot();
     void datapointOrder_data();
     void datapointOrder();
@@ -201,138 +173,6 @@ void tst_Scenes::writtenScene()
     QCOMPARE(read.snapshots().first().values(), (Values{{"1/2/3", 1}}));
 }
 
-void tst_Scenes::readSceneAttributes_data()
-{
-    QTest::addColumn<QByteArray>("attributes");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("nothing given: white, and not global unlike a new scene")
-        << QByteArray() << "#ffffff triggers: timer -1";
-    QTest::newRow("allowed colour in upper case")
-        << QByteArray("color=\"#F6AA2B\"") << "#f6aa2b triggers: timer -1";
-    QTest::newRow("allowed colour in lower case")
-        << QByteArray("color=\"#afafaf\"") << "#afafaf triggers: timer -1";
-    QTest::newRow("other colour reads as white")
-        << QByteArray("color=\"#123456\"") << "#ffffff triggers: timer -1";
-    QTest::newRow("named colour reads as white")
-        << QByteArray("color=\"red\"") << "#ffffff triggers: timer -1";
-    QTest::newRow("profile flags in any letter case")
-        << QByteArray("p:favorite=\"TRUE\" p:global=\"Yes\" runOnVacation=\"1\"")
-        << "#ffffff favorite global vacation triggers: timer -1";
-    QTest::newRow("unqualified favourite and global are not read")
-        << QByteArray("favorite=\"yes\" global=\"yes\"") << "#ffffff triggers: timer -1";
-    QTest::newRow("qualified colour and runOnVacation are not read")
-        << QByteArray("p:color=\"#4B91E6\" p:runOnVacation=\"yes\"")
-        << "#ffffff triggers: timer -1";
-}
-
-void tst_Scenes::readSceneAttributes()
-{
-    QFETCH(QByteArray, attributes);
-    const Scene scene = readScene(QByteArray(), attributes);
-    QCOMPARE(scene.id(), sceneId);
-    QTEST(describe(scene), "expected");
-}
-
-void tst_Scenes::readTriggers_data()
-{
-    QTest::addColumn<QByteArray>("children");
-    QTest::addColumn<QString>("expected");
-
-    const QByteArray a = idText(triggerA);
-    const QByteArray b = idText(triggerB);
-    QTest::newRow("scene reference ignores the event attributes")
-        << "<trigger scene-ref=\"" + a + "\" panic=\"yes\" timer=\"5\"/>"
-        << "triggers:A timer -1";
-    QTest::newRow("panic TRUE and timer 0 give no timer")
-        << QByteArray("<trigger panic=\"TRUE\" timer=\"0\"/>") << "triggers: panic timer -1";
-    QTest::newRow("timer 7") << QByteArray("<trigger timer=\"7\"/>") << "triggers: timer 7";
-    QTest::newRow("timer that is no number gives no timer")
-        << QByteArray("<trigger timer=\"x7\" centralOff=\"1\"/>")
-        << "triggers: centralOff timer -1";
-    QTest::newRow("later event trigger overrides all three fields")
-        << QByteArray("<trigger panic=\"yes\" timer=\"3\"/><trigger centralOff=\"yes\"/>")
-        << "triggers: centralOff timer -1";
-    QTest::newRow("scene reference leaves earlier events alone")
-        << "<trigger panic=\"yes\"/><trigger scene-ref=\"" + b + "\"/>"
-        << "triggers:B panic timer -1";
-    QTest::newRow("same reference twice is one entry, any case and namespace")
-        << "<trigger scene-ref=\"" + a + "\"/><TRIGGER scene-ref=\"" + a +
-               "\"/><c:trigger scene-ref=\"" + b + "\"/>"
-        << "triggers:A,B timer -1";
-    QTest::newRow("empty scene reference is an event trigger")
-        << QByteArray("<trigger scene-ref=\"\" panic=\"1\"/>") << "triggers: panic timer -1";
-    QTest::newRow("trigger inside an unknown child is skipped")
-        << "<extra><trigger panic=\"yes\" scene-ref=\"" + a + "\"/></extra>"
-        << "triggers: timer -1";
-}
-
-void tst_Scenes::readTriggers()
-{
-    QFETCH(QByteArray, children);
-    const Scene scene = readScene(children);
-    QCOMPARE(scene.id(), sceneId);
-    QTEST(describe(scene).section(' ', 1), "expected");
-}
-
-void tst_Scenes::childNamesAnyCase()
-{
-    const QByteArray id = idText(QUuid::createUuid());
-    const Scene scene =
-        readScene("<SWITCHTIME id=\"" + id + "\"/><p:switchtime id=\"" + id +
-                  "\"/><SnapShot function-ref=\"" + idText(functionId) +
-                  "\"><DataPoint address=\"1/1/1\" value=\"1\"/><x address=\"2/2/2\" value=\"2\"/>"
-                  "</SnapShot><snapshots><snapshot/></snapshots>");
-    QCOMPARE(scene.switchTimes().size(), 2);
-    QCOMPARE(scene.snapshots().size(), 1);
-    QCOMPARE(scene.snapshots().first().values().keys(), QStringList{"1/1/1"});
-
-    // A snapshot without function reference is still appended, as an invalid one.
-    const Scene withInvalid = readScene("<snapshot><datapoint address=\"1/1/1\" value=\"1\"/>"
-                                        "</snapshot>");
-    QCOMPARE(withInvalid.snapshots().size(), 1);
-    QVERIFY(!withInvalid.snapshots().first().isValid());
-    QCOMPARE(withInvalid.snapshots().first().values().size(), 1);
-}
-
-void tst_Scenes::sceneTriggers_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<int>("scenes");
-    QTest::addColumn<QString>("expected"); // "name number jobId" per trigger
-
-    const QByteArray id = "id=\"" + idText(triggerA) + "\"";
-    QTest::newRow("scene in the project namespace is a trigger")
-        << "<scenes><scene " + id + " name=\"Door\" number=\"4\"/></scenes>" << 0 << "Door 4 -1";
-    QTest::newRow("scene in the legacy namespace is a trigger")
-        << "<scene xmlns=\"" + QByteArray(ns::Legacy.latin1()) + "\" " + id + " name=\"Hall\"/>"
-        << 0 << "Hall 0 -1";
-    QTest::newRow("legacy trigger content is skipped")
-        << "<SCENE " + id + " number=\"x\"><trigger panic=\"yes\"/></SCENE>" << 0 << " 0 -1";
-    QTest::newRow("profile sceneTrigger carries the job, not name and number")
-        << "<p:sceneTrigger " + id + " jobId=\"12\" name=\"n\" number=\"3\"/>" << 0 << " -1 12";
-    QTest::newRow("profile sceneTrigger without job reads 0")
-        << "<p:SCENETRIGGER " + id + "/>" << 0 << " -1 0";
-    QTest::newRow("sceneTrigger outside the profile namespace is skipped")
-        << "<sceneTrigger " + id + " jobId=\"12\"/>" << 0 << "";
-    QTest::newRow("profile scene is a user scene, not a trigger")
-        << "<p:scene " + id + "/>" << 1 << "";
-}
-
-void tst_Scenes::sceneTriggers()
-{
-    QFETCH(QByteArray, content);
-    const Project project = testutil::readContent(content);
-    QTEST(int(project.scenes().size()), "scenes");
-    QStringList triggers;
-    for (const SceneTrigger& trigger : project.sceneTriggers()) {
-        QCOMPARE(trigger.id(), triggerA);
-        triggers
-            << QString("%1 %2 %3").arg(trigger.name()).arg(trigger.number()).arg(trigger.jobId());
-    }
-    QTEST(triggers.join("; "), "expected");
-}
-
 void tst_Scenes::valueTextRoundTrip_data()
 {
     QTest::addColumn<QJsonValue>("value");
@@ -376,66 +216,6 @@ void tst_Scenes::valueTextRoundTrip()
     QVERIFY(values.contains("2/2/0"));
     QCOMPARE(values.value("2/2/0").type(), readBack.type());
     QCOMPARE(values.value("2/2/0"), readBack);
-}
-
-void tst_Scenes::readValueText_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QJsonValue>("value");
-
-    const QJsonValue null(QJsonValue::Null);
-    QTest::newRow("NULL in upper case") << "NULL" << null;
-    QTest::newRow("UNDEFINED in upper case") << "UNDEFINED" << QJsonValue(QJsonValue::Undefined);
-    QTest::newRow("True in mixed case") << "True" << QJsonValue(true);
-    QTest::newRow("exponent notation") << "1.5e3" << QJsonValue(1500);
-    QTest::newRow("hash keeps a keyword a string") << "#null" << QJsonValue("null");
-    QTest::newRow("hash keeps JSON text a string") << "#[1]" << QJsonValue("[1]");
-    QTest::newRow("bare word reads as null") << "abc" << null;
-    QTest::newRow("empty text reads as null") << "" << null;
-    QTest::newRow("JSON with spaces")
-        << "{\"a\": [true]}" << QJsonValue(QJsonObject{{"a", QJsonArray{true}}});
-    QTest::newRow("JSON string document reads as null") << "\"text\"" << null;
-}
-
-void tst_Scenes::readValueText()
-{
-    QFETCH(QString, text);
-    QFETCH(QJsonValue, value);
-
-    const Values values = readValues("<datapoint address=\"1/2/3\" value=\"" +
-                                     text.toHtmlEscaped().toUtf8() + "\"/>");
-    QVERIFY(values.contains("1/2/3"));
-    QCOMPARE(values.value("1/2/3").type(), value.type());
-    QCOMPARE(values.value("1/2/3"), value);
-}
-
-void tst_Scenes::datapointKey_data()
-{
-    QTest::addColumn<QByteArray>("datapoints");
-    QTest::addColumn<QString>("key");
-
-    QTest::newRow("address wins over id")
-        << QByteArray("<datapoint id=\"17\" address=\"1/2/3\" value=\"1\"/>") << "1/2/3";
-    QTest::newRow("id only") << QByteArray("<datapoint id=\"17\" value=\"1\"/>") << ":17";
-    QTest::newRow("empty address falls back to id")
-        << QByteArray("<datapoint address=\"\" id=\"17\" value=\"1\"/>") << ":17";
-    QTest::newRow("neither address nor id") << QByteArray("<datapoint value=\"1\"/>") << ":0";
-    QTest::newRow("id that is no number")
-        << QByteArray("<datapoint id=\"x\" value=\"1\"/>") << ":0";
-    QTest::newRow("datapoint in another namespace and case")
-        << QByteArray("<c:DATAPOINT address=\"4/0/1\" value=\"1\"/>") << "4/0/1";
-    QTest::newRow("later datapoint with the same address wins")
-        << QByteArray("<datapoint address=\"1/2/3\" value=\"#x\"/>"
-                      "<datapoint address=\"1/2/3\" value=\"1\"/>")
-        << "1/2/3";
-}
-
-void tst_Scenes::datapointKey()
-{
-    QFETCH(QByteArray, datapoints);
-    QFETCH(QString, key);
-
-    QCOMPARE(readValues(datapoints), (Values{{key, 1}}));
 }
 
 void tst_Scenes::writtenSnapshot()

@@ -32,14 +32,6 @@ SwitchTime readOneSwitchTime(const QByteArray& attributes, const QByteArray& chi
     return automatic.switchTimes().value(0, SwitchTime(QJsonObject{{"id", 0}}));
 }
 
-// The simulation of the only function, of type @p type, of a document.
-Simulation simulationInFile(const QByteArray& type, const QByteArray& simulation)
-{
-    const Project project = testutil::readContent(testutil::inRoom(
-        "<function id=\"" + idA + "\" type=\"" + type + "\">" + simulation + "</function>"));
-    return testutil::roomFunctions(project).value(0).simulation();
-}
-
 // Type name and value, since QVariant's == converts between types.
 QString describe(const QHash<int, QVariant>& values)
 {
@@ -102,24 +94,6 @@ QByteArray writtenInProgram(const SwitchTime& switchTime)
     });
 }
 
-// Every field of @p simulation; date-times of today show as "today".
-QString describe(const Simulation& s)
-{
-    const auto at = [](const QDateTime& value) {
-        return (value.date() == QDate::currentDate() ? "today " + time(value.time())
-                                                     : value.toString(Qt::ISODate))
-            .toUtf8();
-    };
-    return QString::asprintf(
-        "id=%d type=%d enabled=%d start=%d/%d/%s end=%d/%d/%s pause=%d/%s..%s delays=%d/%d "
-        "durations=%d/%d repeat=%d jobs=%d/%d datapoint=%d",
-        s.id(), int(s.type()), s.enabled(), s.startTimeEnable(), s.startOnNight(),
-        at(s.startTime()).constData(), s.endTimeEnable(), s.endOnNight(),
-        at(s.endTime()).constData(), s.pauseTimeEnable(), at(s.pauseStartTime()).constData(),
-        at(s.pauseEndTime()).constData(), s.delayStart(), s.delayEnd(), s.durationStart(),
-        s.durationEnd(), s.repeat(), s.startJobId(), s.endJobId(), s.simulationDatapoint());
-}
-
 Simulation simulationOfType(Function::FunctionType type)
 {
     const QDateTime base(QDate(2024, 5, 6), QTime(12, 0));
@@ -169,10 +143,6 @@ private slots:
     void notEqual_data();
     void notEqual();
     void print();
-    void readSwitchTime_data();
-    void readSwitchTime();
-    void readTimers_data();
-    void readTimers();
     void writeSwitchTime_data();
     void writeSwitchTime();
     void switchTimeRoundTrip();
@@ -187,8 +157,6 @@ private slots:
     void switchTimeJson_data();
     void switchTimeJson();
 
-    void readAutomatic_data();
-    void readAutomatic();
     void writeAutomatic();
     void automaticUuid();
     void automaticGc();
@@ -202,8 +170,6 @@ private slots:
     void simulationEquals();
     void simulationMerge_data();
     void simulationMerge();
-    void readSimulation_data();
-    void readSimulation();
 
     void sunMatchesPublishedTables_data();
     void sunMatchesPublishedTables();
@@ -294,79 +260,6 @@ void tst_TimePrograms::print()
                           start + ", VALUE = 1.23457e+06, DAYS = 3, START = , LIMIT = 0, "
                                   "TIMER_IDS =  QHash()"}));
     QCOMPARE(log.types(), (QList<QtMsgType>{QtDebugMsg, QtDebugMsg}));
-}
-
-void tst_TimePrograms::readSwitchTime_data()
-{
-    QTest::addColumn<QByteArray>("elements");
-    QTest::addColumn<QString>("expected"); // of every switch time read
-
-    const auto element = [](const QByteArray& attributes) {
-        return "<p:switchTime id=\"" + idA + "\" " + attributes + "/>";
-    };
-    const QString defaults = "0 0 invalid 1 0 06:00:00-17:00:00";
-    QTest::newRow("only an id, or qualified attributes, give the read defaults")
-        << element("") + element("p:days=\"5\" p:limit=\"true\"") << defaults;
-    QTest::newRow("limit True or 1, empty or non-numeric texts read as defaults")
-        << element("limit=\"True\"") + element("limit=\"1\"") +
-               element("offset=\"\" minStart=\"\" maxEnd=\"\"") +
-               element("value=\"abc\" days=\"0x10\" offset=\"ten\"")
-        << defaults;
-    QTest::newRow("all attributes are read")
-        << element("value=\"12.5\" days=\"62\" start=\"07:30:00\" offset=\"-15\" "
-                   "minStart=\"05:45:00\" maxEnd=\"21:00:00\" limit=\"true\"")
-        << "12.5 62 07:30:00 1 -15 05:45:00-21:00:00 limit";
-    QTest::newRow("unreadable times are invalid, not defaults")
-        << element("start=\"7h\" minStart=\"x\" maxEnd=\"25:00:00\"")
-        << "0 0 invalid 1 0 invalid-invalid";
-    QTest::newRow("malformed id is still appended, invalid")
-        << QByteArray("<p:switchTime id=\"_123\" days=\"7\"/>")
-        << "invalid 0 7 invalid 1 0 06:00:00-17:00:00";
-    QTest::newRow("element name in capitals without namespace")
-        << "<SWITCHTIME id=\"" + idA + "\" days=\"1\"/>"
-        << "0 1 invalid 1 0 06:00:00-17:00:00";
-}
-
-void tst_TimePrograms::readSwitchTime()
-{
-    QFETCH(QByteArray, elements);
-    const Automatic automatic = readProgram(elements);
-    QVERIFY(!automatic.switchTimes().isEmpty());
-    for (const SwitchTime& switchTime : automatic.switchTimes()) {
-        if (switchTime.isValid())
-            QCOMPARE(switchTime.id(), uuidA);
-        QTEST(describe(switchTime), "expected");
-    }
-}
-
-void tst_TimePrograms::readTimers_data()
-{
-    QTest::addColumn<QByteArray>("children");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("one timer per day")
-        << QByteArray("<p:timer day=\"1\" id=\"11\"/><p:timer day=\"2\" id=\"12\"/>")
-        << "1:11,2:12";
-    QTest::newRow("a later timer of the same day replaces the earlier")
-        << QByteArray("<p:timer day=\"3\" id=\"30\"/><p:timer day=\"3\" id=\"31\"/>") << "3:31";
-    QTest::newRow("TIMER and Timer in any namespace are read")
-        << QByteArray("<TIMER day=\"4\" id=\"40\"/><c:Timer day=\"5\" id=\"50\"/>") << "4:40,5:50";
-    QTest::newRow("timers below a timer or another child are ignored")
-        << QByteArray("<p:timer day=\"1\" id=\"11\"><p:timer day=\"2\" id=\"12\"/></p:timer>"
-                      "<p:days><p:timer day=\"3\" id=\"13\"/></p:days>")
-        << "1:11";
-    QTest::newRow("missing attributes read as 0") << QByteArray("<p:timer/>") << "0:0";
-}
-
-void tst_TimePrograms::readTimers()
-{
-    QFETCH(QByteArray, children);
-    // Switch times and simulations read their timers alike.
-    QTEST(describe(readOneSwitchTime("id=\"" + idA + "\"", children).timerIds()), "expected");
-    QTEST(
-        describe(
-            simulationInFile("Switch", "<p:simulation>" + children + "</p:simulation>").timerIds()),
-        "expected");
 }
 
 void tst_TimePrograms::writeSwitchTime_data()
@@ -670,54 +563,6 @@ void tst_TimePrograms::switchTimeJson()
     QTEST(describe(switchTime), "expected");
 }
 
-void tst_TimePrograms::readAutomatic_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("expected"); // "key vacation switch-time-ids" per program
-
-    QTest::newRow("runOnVacation True reads as true")
-        << QByteArray("<p:automatic id=\"x\" runOnVacation=\"True\"/>") << "x 1";
-    QTest::newRow("runOnVacation 1 reads as true")
-        << QByteArray("<p:automatic id=\"x\" runOnVacation=\"1\"/>") << "x 1";
-    QTest::newRow("runOnVacation no reads as false")
-        << QByteArray("<p:automatic id=\"x\" runOnVacation=\"no\"/>") << "x 0";
-    QTest::newRow("a missing id is the empty key")
-        << QByteArray("<p:automatic runOnVacation=\"yes\"/>") << " 1";
-    QTest::newRow("the identifier text is kept as written, in a container, any case")
-        << QByteArray("<groups><p:AUTOMATIC id=\" Morning \"/></groups>") << " Morning  0";
-    QTest::newRow("an automatic element outside the profile namespace is skipped")
-        << QByteArray("<automatic id=\"x\"><switchTime id=\"_1\"/></automatic>") << "";
-    QTest::newRow("switch times in any namespace and letter case, not deeper")
-        << "<p:automatic id=\"x\"><p:switchTime id=\"" + idA + "\"/><SwitchTime id=\"" + idB +
-               "\"/><p:other id=\"" + idA + "\"/><p:list><p:switchTime/></p:list></p:automatic>"
-        << QString("x 0 " + idA + " " + idB);
-    QTest::newRow("a second program with the same id replaces the first")
-        << "<p:automatic id=\"x\" runOnVacation=\"yes\"><p:switchTime id=\"" + idA +
-               "\"/></p:automatic><p:automatic id=\"y\"/><p:automatic id=\"x\"><p:switchTime "
-               "id=\"" +
-               idB + "\"><p:timer day=\"1\" id=\"5\"/></p:switchTime></p:automatic>"
-        << QString("x 0 " + idB + "; y 0");
-}
-
-void tst_TimePrograms::readAutomatic()
-{
-    QFETCH(QByteArray, content);
-    const Project project = testutil::readContent(content);
-    QStringList programs;
-    for (const QString& key : project.automatics().keys()) {
-        const Automatic automatic = project.automatics().value(key);
-        QStringList parts{automatic.id(), QString::number(automatic.runOnVacation())};
-        QCOMPARE(automatic.id(), key);
-        for (const SwitchTime& switchTime : automatic.switchTimes())
-            parts.append(uuidToString(switchTime.id()));
-        programs.append(parts.join(' '));
-    }
-    programs.sort();
-    QTEST(programs.join("; "), "expected");
-    if (project.automatics().contains("x") && project.automatics().size() == 2)
-        QCOMPARE(project.automatics().value("x").switchTimes().at(0).timerIds().value(1), 5);
-}
-
 void tst_TimePrograms::writeAutomatic()
 {
     for (bool runOnVacation : {true, false}) {
@@ -953,44 +798,6 @@ void tst_TimePrograms::simulationMerge()
     QCOMPARE(earlierCopy.startJobId(), -1);
     other.setDurationEnd(123);
     QCOMPARE(simulation.durationEnd(), 123);
-}
-
-void tst_TimePrograms::readSimulation_data()
-{
-    QTest::addColumn<QByteArray>("type");
-    QTest::addColumn<QByteArray>("simulation");
-    QTest::addColumn<QString>("expected");
-
-    const QString defaults = "enabled=0 start=0/0/today 12:00:00 end=0/0/today 11:59:00 "
-                             "pause=0/today 23:00:00..today 05:00:00 delays=0/0 durations=0/0 "
-                             "repeat=0 jobs=0/0 datapoint=0";
-    QTest::newRow("no attributes give zeros, not the constructed -1 and 1")
-        << QByteArray("Blind") << QByteArray("<p:simulation/>") << "id=0 type=3 " + defaults;
-    QTest::newRow("every attribute is read; booleans ignore letter case")
-        << QByteArray("Dimming")
-        << QByteArray("<SIMULATION id=\"4\" enabled=\"YES\" startTimeEnable=\"1\" "
-                      "startOnNight=\"True\" startTime=\"2024-03-01 18:05:09\" "
-                      "endTimeEnable=\"yes\" endOnNight=\"on\" endTime=\"2024-03-02 07:00:00\" "
-                      "pauseTimeEnable=\"TRUE\" pauseEndTime=\"2024-03-03 05:30:00\" "
-                      "pauseStartTime=\"2024-03-04 22:00:00\" delayStart=\"5\" delayEnd=\"6\" "
-                      "durationStart=\"7\" durationEnd=\"8\" repeat=\"1\" startJobId=\"-1\" "
-                      "endJobId=\"12\" simulationDatapoint=\"99\"/>")
-        << "id=4 type=2 enabled=1 start=1/1/2024-03-01T18:05:09 end=1/0/2024-03-02T07:00:00 "
-           "pause=1/2024-03-04T22:00:00..2024-03-03T05:30:00 delays=5/6 durations=7/8 repeat=1 "
-           "jobs=-1/12 datapoint=99";
-    QTest::newRow("unreadable date-times and numbers fall back")
-        << QByteArray("Blind")
-        << QByteArray("<p:simulation id=\"x\" startTime=\"2024-13-01 10:00:00\" "
-                      "endTime=\"2024-03-02T07:00:00\" pauseEndTime=\"\" "
-                      "pauseStartTime=\"tonight\" delayStart=\"1.5\"/>")
-        << "id=0 type=3 " + defaults;
-}
-
-void tst_TimePrograms::readSimulation()
-{
-    QFETCH(QByteArray, type);
-    QFETCH(QByteArray, simulation);
-    QTEST(describe(simulationInFile(type, simulation)), "expected");
 }
 
 void tst_TimePrograms::sunMatchesPublishedTables_data()
