@@ -64,10 +64,6 @@ private slots:
     void writeRoom_data();
     void writeRoom();
 
-    void floorFromJson_data();
-    void floorFromJson();
-    void roomFromJson_data();
-    void roomFromJson();
 
     void gc();
     void roomMergeAdminSettings_data();
@@ -128,71 +124,6 @@ void tst_Building::writeRoom()
     QFETCH(Room, room);
     QTEST(writtenRoom(room) + " | " + room.name() + ' ' + room.icon() + ' ' + room.color().name(),
           "expected");
-}
-
-void tst_Building::floorFromJson_data()
-{
-    QTest::addColumn<QByteArray>("json");
-    QTest::addColumn<bool>("valid");
-    QTest::addColumn<QString>("expected");
-
-    const QByteArray id = "\"id\": \"" + idText(numberedId(1)) + "\"";
-    const QByteArray room2 = "{\"id\": \"" + idText(numberedId(2)) + "\", \"name\": \"Hall\"}";
-    const QByteArray room3 = "{\"id\": \"" + idText(numberedId(3)) + "\", \"name\": \"Bath\"}";
-
-    QTest::newRow("name and rooms in order")
-        << "{" + id + ", \"name\": \"Ground\", \"rooms\": [" + room2 + ", " + room3 + "]}" << true
-        << "Ground[2=Hall: 3=Bath:]";
-    QTest::newRow("no id: nothing is read")
-        << "{\"name\": \"Ground\", \"rooms\": [" + room2 + "]}" << false << "[]";
-    QTest::newRow("id with too few digits: nothing is read")
-        << "{\"id\": \"_0102\", \"name\": \"Ground\", \"rooms\": [" + room2 + "]}" << false << "[]";
-    QTest::newRow("room without usable id is left out")
-        << "{" + id + ", \"rooms\": [" + room2 + ", {\"name\": \"Attic\"}, " + room3 + "]}" << true
-        << "[2=Hall: 3=Bath:]";
-    QTest::newRow("array entries that are no objects are skipped")
-        << "{" + id + ", \"rooms\": [1, \"x\", null, " + room3 + "]}" << true << "[3=Bath:]";
-    QTest::newRow("rooms given as an object give no rooms")
-        << "{" + id + ", \"rooms\": " + room2 + "}" << true << "[]";
-}
-
-void tst_Building::floorFromJson()
-{
-    QFETCH(QByteArray, json);
-    const Floor floor(QJsonDocument::fromJson(json).object());
-    QTEST(floor.isValid(), "valid");
-    QTEST(describe(floor), "expected");
-}
-
-void tst_Building::roomFromJson_data()
-{
-    QTest::addColumn<QByteArray>("json");
-    QTest::addColumn<QString>("expected"); // functions | written attributes | colour
-
-    const QByteArray id = "\"id\": \"" + idText(roomId) + "\", ";
-    const QByteArray function = "{\"id\": \"" + idText(numberedId(5)) + "\"}";
-    QTest::newRow("values are both installer's and profile values")
-        << "{" + id + "\"name\": \"Hall\", \"icon\": \"hall.png\", \"color\": \"#A0B0C0\"}"
-        << "Hall: | name=Hall icon=hall.png color=#a0b0c0 | #a0b0c0";
-    QTest::newRow("no colour gives white and writes no colour")
-        << "{" + id + "\"name\": \"Hall\"}"
-        << "Hall: | name=Hall icon= | #ffffff";
-    QTest::newRow("functions without usable id are left out")
-        << "{" + id + "\"functions\": [{\"name\": \"x\"}, 3, " + function + "]}"
-        << ":5 | name= icon= | #ffffff";
-    QTest::newRow("functions given as an object are ignored")
-        << "{" + id + "\"functions\": " + function + "}"
-        << ": | name= icon= | #ffffff";
-    QTest::newRow("no id: nothing is read")
-        << "{\"name\": \"Hall\", \"color\": \"#a0b0c0\", \"functions\": [" + function + "]}"
-        << ": | name= icon= | #ffffff";
-}
-
-void tst_Building::roomFromJson()
-{
-    QFETCH(QByteArray, json);
-    const Room room(QJsonDocument::fromJson(json).object());
-    QTEST(describe(room) + " | " + writtenRoom(room) + " | " + room.color().name(), "expected");
 }
 
 void tst_Building::gc()

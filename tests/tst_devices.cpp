@@ -79,8 +79,6 @@ private slots:
     void actuatorAppId_data();
     void actuatorAppId();
 
-    void groupsFromJson_data();
-    void groupsFromJson();
     void mergeAdminSettings_data();
     void mergeAdminSettings();
     void mergeProfileIgnoresFlags();
@@ -367,52 +365,6 @@ void tst_Devices::actuatorAppId()
     QT_WARNING_DISABLE_DEPRECATED
     QCOMPARE(ProjectEnum::trUtf8("Model_0625"), ProjectEnum::tr("Model_0625"));
     QT_WARNING_POP
-}
-
-void tst_Devices::groupsFromJson_data()
-{
-    QTest::addColumn<QByteArray>("json");
-    QTest::addColumn<QString>("expected");
-
-    const QByteArray id = "\"id\":\"" + idText(someId) + "\",";
-    QTest::newRow("address 5/1/248 is panic; order, vacation and profile stay default")
-        << "[{" + id + "\"name\":\"A\",\"address\":\"5/1/248\"}]"
-        << "some A 10744 Panik -1 vacation special 0";
-    QTest::newRow("address 4/1/7 is heating")
-        << "[{" + id + "\"name\":\"H\",\"address\":\"4/1/7\"}]"
-        << "some H 8455 Heating -1 vacation 0";
-    QTest::newRow("numeric, missing or two-part addresses are skipped")
-        << "[{" + id + "\"address\":2305},{" + id + "\"name\":\"Hall\"},{" + id +
-               "\"address\":\"1/1\"}]"
-        << "";
-    QTest::newRow("entries that are no objects are skipped")
-        << "[1,\"x\",[],{" + id + "\"name\":\"Hall\",\"address\":\"0/0/1\"}]"
-        << "some Hall 1 Switch -1 vacation 0";
-    QTest::newRow("special identifiers are kept")
-        << "[{\"id\":\"" + idText(centralId) + "\",\"name\":\"Z\",\"address\":\"5/1/249\"}]"
-        << "central Z 10745 ZentralAus -1 vacation special 0";
-    QTest::newRow("identifier and name that are no strings read empty")
-        << QByteArray("[{\"id\":5,\"name\":true,\"address\":\"0/0/2\"}]")
-        << "null  2 Switch -1 vacation 0";
-    QTest::newRow("only valid switch-time objects are taken")
-        << "[{" + id + "\"address\":\"0/0/1\",\"switchtimes\":[{},{\"id\":\"_12\"},3,{\"id\":\"" +
-               idText(QUuid::createUuid()) + "\"}]}]"
-        << "some  1 Switch -1 vacation 2";
-    QTest::newRow("the switch-time key is matched exactly; no array is ignored")
-        << "[{" + id + "\"address\":\"0/0/1\",\"switchTimes\":[{}]},{" + id +
-               "\"address\":\"0/0/2\",\"switchtimes\":{}}]"
-        << "some  1 Switch -1 vacation 0; some  2 Switch -1 vacation 0";
-}
-
-void tst_Devices::groupsFromJson()
-{
-    QFETCH(QByteArray, json);
-    const QJsonDocument document = QJsonDocument::fromJson(json);
-    QVERIFY(document.isArray());
-    const QList<Group> groups = Group::fromJson(document.array());
-    QTEST(describe(groups), "expected");
-    for (const Group& group : groups)
-        QVERIFY(group.registeredFunctions().isEmpty());
 }
 
 void tst_Devices::mergeAdminSettings_data()

@@ -81,8 +81,6 @@ private slots:
     void writeAttributes();
     void splitUnits_data();
     void splitUnits();
-    void fromJson_data();
-    void fromJson();
 
     void mergeAdminSettings_data();
     void mergeAdminSettings();
@@ -201,54 +199,6 @@ void tst_Functions::splitUnits()
                       before, after);
     QCOMPARE(functions.size(), 1);
     QTEST(int(functions.first().type()), "expected");
-}
-
-void tst_Functions::fromJson_data()
-{
-    QTest::addColumn<QByteArray>("json");
-    QTest::addColumn<QString>("expected"); // validity, describe() and switch-time count
-
-    const QByteArray id = "{\"id\": \"" + idText(functionId) + "\", ";
-    const QByteArray switchTime = "{\"id\": \"" + idText(groupA) + "\", \"days\": 6}";
-    QTest::newRow("all keys")
-        << id +
-               "\"name\": \"Light\", \"icons\": {\"onIcon\": \"on.png\", \"offIcon\": "
-               "\"off.png\"}, \"switchtimes\": [" +
-               switchTime + ", {}]}"
-        << "valid Light|on.png|off.png||||-|0|-1|1|0 2";
-    QTest::newRow("name without id is not read")
-        << QByteArray("{\"name\": \"Light\", \"icons\": {\"onIcon\": \"on.png\"}}")
-        << "invalid ||||||-|0|-1|1|0 0";
-    QTest::newRow("id with too few digits stops reading")
-        << QByteArray("{\"id\": \"_0a1b2c\", \"name\": \"Light\", \"switchtimes\": [{}]}")
-        << "invalid ||||||-|0|-1|1|0 0";
-    QTest::newRow("id that is no string stops reading")
-        << QByteArray("{\"id\": 12, \"name\": \"Light\"}") << "invalid ||||||-|0|-1|1|0 0";
-    QTest::newRow("name that is no string reads empty; icons given as a string are ignored")
-        << id + "\"name\": 5, \"icons\": \"on.png\"}"
-        << "valid ||||||-|0|-1|1|0 0";
-    QTest::newRow("icons with only offIcon") << id + "\"icons\": {\"offIcon\": \"off.png\"}}"
-                                             << "valid ||off.png||||-|0|-1|1|0 0";
-    QTest::newRow("switch-time key in other letter case is not read")
-        << id + "\"switchTimes\": [" + switchTime + "]}"
-        << "valid ||||||-|0|-1|1|0 0";
-    QTest::newRow("switch times that are no objects or invalid are left out")
-        << id + "\"switchtimes\": [1, \"x\", {\"id\": \"_12\"}, " + switchTime + "]}"
-        << "valid ||||||-|0|-1|1|0 1";
-    QTest::newRow("switch times given as an object are ignored")
-        << id + "\"switchtimes\": " + switchTime + "}"
-        << "valid ||||||-|0|-1|1|0 0";
-}
-
-void tst_Functions::fromJson()
-{
-    QFETCH(QByteArray, json);
-    const Function function(QJsonDocument::fromJson(json).object());
-    if (function.isValid())
-        QCOMPARE(function.id(), functionId);
-    QTEST(QString(function.isValid() ? "valid " : "invalid ") + describe(function) + ' ' +
-              QString::number(function.switchTimes().size()),
-          "expected");
 }
 
 void tst_Functions::mergeAdminSettings_data()

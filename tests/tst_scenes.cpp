@@ -109,11 +109,7 @@ private Q_SLOTS:
     void migrate_data();
     void migrate();
 
-    void importActionValue_data();
-    void importActionValue();
     void importScenes();
-    void importSnapshotOrder_data();
-    void importSnapshotOrder();
     void mergeScene();
     void sync_data();
     void sync();
@@ -506,143 +502,18 @@ void tst_Scenes::migrate()
     QVERIFY(messages.at(1).contains("\":") && !messages.at(2).contains("\":"));
 }
 
-void tst_Scenes::importActionValue_data()
-{
-    QTest::addColumn<QJsonObject>("action");
-    QTest::addColumn<QJsonValue>("value");
-
-    const auto text = [](const char* value) { return QJsonObject{{"value", value}}; };
-    QTest::newRow("50% is 127") << text("50%") << QJsonValue(127);
-    QTest::newRow("100% is 254") << text("100%") << QJsonValue(254);
-    QTest::newRow("0% is 0") << text("0%") << QJsonValue(0);
-    QTest::newRow("1% is 2") << text("1%") << QJsonValue(2);
-    QTest::newRow("percent sign anywhere") << text("5%0") << QJsonValue(127);
-    QTest::newRow("only the first percent sign goes") << text("5%%") << QJsonValue("5%%");
-    QTest::newRow("decimal percent is not scaled") << text("12.5%") << QJsonValue(12.5);
-    QTest::newRow("decimal text") << text("21.5") << QJsonValue(21.5);
-    QTest::newRow("word stays a string") << text("on") << QJsonValue("on");
-    QTest::newRow("True with capital T stays a string") << text("True") << QJsonValue("True");
-    QTest::newRow("percent sign alone stays a string") << text("%") << QJsonValue("%");
-    QTest::newRow("null text") << text("null") << QJsonValue(QJsonValue::Null);
-    QTest::newRow("undefined text is null") << text("undefined") << QJsonValue(QJsonValue::Null);
-    QTest::newRow("true text") << text("true") << QJsonValue(true);
-    QTest::newRow("number passes") << QJsonObject{{"value", 7.5}} << QJsonValue(7.5);
-    QTest::newRow("missing value is null") << QJsonObject() << QJsonValue(QJsonValue::Null);
-}
-
-void tst_Scenes::importActionValue()
-{
-    QFETCH(QJsonObject, action);
-    QFETCH(QJsonValue, value);
-
-    action.insert("address", "1/2/3");
-    const QList<Scene> scenes =
-        Scene::fromJson({QJsonObject{{"actions", QJsonArray{action}}}}, {{"1/2/3", functionId}});
-    QCOMPARE(scenes.size(), 1);
-    QCOMPARE(scenes.first().snapshots().size(), 1);
-    const Values values = scenes.first().snapshots().first().values();
-    QVERIFY(values.contains("1/2/3"));
-    QCOMPARE(values.value("1/2/3").type(), value.type());
-    QCOMPARE(values.value("1/2/3"), value);
-}
-
 void tst_Scenes::importScenes()
 {
-    QVERIFY(Scene::fromJson(QJsonArray(), {}).isEmpty());
-    QVERIFY(Scene::fromJson(QJsonArray{1, "x", QJsonArray()}, {}).isEmpty());
-
-    const QUuid otherFunction = QUuid::createUuid();
-    const QUuid switchTimeId = QUuid::createUuid();
-    const auto action = [](const char* address, const QJsonValue& value) {
-        return QJsonObject{{"address", address}, {"value", value}};
-    };
+    // Without a function table every action is dropped; the rest is still read.
     const QJsonObject movie{
         {"id", uuidToString(sceneId)},
         {"name", "Movie"},
-        {"icon", "tv"},
-        {"color", "#123456"},
-        {"favorite", true},
-        {"actions", QJsonArray{action("1/1/1", 1), action("2/2/2", "50%"), action("1/1/2", true),
-                               action("9/9/9", 5), "no object", action("1/1/1", 2)}},
-        {"switchtimes", QJsonArray{QJsonObject{{"id", uuidToString(switchTimeId)}},
-                                   QJsonObject{{"id", "bad"}}, "no object"}}};
-    const QJsonObject noId{{"name", "No id"},
-                           {"color", "red"},
-                           {"favorite", "yes"},
-                           {"switchTimes", QJsonArray{QJsonObject()}}};
-    const QJsonArray input{movie, 7, noId, QJsonObject{{"color", "no colour"}}};
-    const QHash<QString, QUuid> functions{
-        {"1/1/1", functionId}, {"1/1/2", functionId}, {"2/2/2", otherFunction}};
-
-    const QList<Scene> result = Scene::fromJson(input, functions);
-    QCOMPARE(result.size(), 3);
-    const Scene scene = result.at(0);
-    QCOMPARE(scene.id(), sceneId);
-    QCOMPARE(full(scene), QString("Movie tv #123456 favorite global triggers: timer -1"));
+        {"actions", QJsonArray{QJsonObject{{"address", "1/1/1"}, {"value", 1}}}},
+        {"switchtimes", QJsonArray{QJsonObject{{"id", uuidToString(functionId)}}}}};
+    const Scene scene = Scene::fromJson({movie}, {}).value(0);
+    QVERIFY(scene.snapshots().isEmpty());
+    QCOMPARE(scene.name(), QString("Movie"));
     QCOMPARE(scene.switchTimes().size(), 1);
-    QCOMPARE(scene.switchTimes().first().id(), switchTimeId);
-    // One snapshot per function, holding all of its actions; the later value wins. The
-    // snapshots come in the order in which their functions first appear.
-    QCOMPARE(scene.snapshots().size(), 2);
-    QCOMPARE(scene.snapshots().at(0).functionId(), functionId);
-    QCOMPARE(scene.snapshots().at(0).values(), (Values{{"1/1/1", 2}, {"1/1/2", true}}));
-    QCOMPARE(scene.snapshots().at(1).functionId(), otherFunction);
-    QCOMPARE(scene.snapshots().at(1).values(), (Values{{"2/2/2", 127}}));
-    // Any colour QColor reads; a favourite flag that is no boolean is false.
-    QVERIFY(result.at(1).id().isNull());
-    QCOMPARE(full(result.at(1)), QString("No id  #ff0000 global triggers: timer -1"));
-    QVERIFY(result.at(1).switchTimes().isEmpty());
-    QCOMPARE(full(result.at(2)), QString("  invalid global triggers: timer -1"));
-
-    // Without the function table every action is dropped; the rest is still read.
-    const Scene withoutTable = Scene::fromJson({movie}, {}).value(0);
-    QVERIFY(withoutTable.snapshots().isEmpty());
-    QCOMPARE(withoutTable.name(), QString("Movie"));
-    QCOMPARE(withoutTable.switchTimes().size(), 1);
-}
-
-void tst_Scenes::importSnapshotOrder_data()
-{
-    QTest::addColumn<QList<int>>("actions");   // the function number of each action
-    QTest::addColumn<QList<int>>("snapshots"); // the function number of each snapshot
-
-    QTest::newRow("first appearance, not identifier order")
-        << QList<int>{5, 2, 7, 0, 3, 6, 1, 4} << QList<int>{5, 2, 7, 0, 3, 6, 1, 4};
-    QTest::newRow("later actions of a function join its snapshot")
-        << QList<int>{7, 6, 7, 5, 4, 6, 3, 2, 1, 0, 5, 9} << QList<int>{7, 6, 5, 4, 3, 2, 1, 0};
-}
-
-void tst_Scenes::importSnapshotOrder()
-{
-    QFETCH(QList<int>, actions);
-    QFETCH(QList<int>, snapshots);
-
-    // Function n owns the addresses n/0/x; 9 is no function's. Identifiers ascend with n.
-    const auto function = [](int n) {
-        return QUuid(
-            QStringLiteral("{00000000-0000-4000-8000-%1}").arg(n + 1, 12, 10, QLatin1Char('0')));
-    };
-    QHash<QString, QUuid> addressToFunction;
-    QJsonArray actionArray;
-    for (int i = 0; i < actions.size(); ++i) {
-        const QString address = QStringLiteral("%1/0/%2").arg(actions.at(i)).arg(i);
-        if (actions.at(i) != 9)
-            addressToFunction.insert(address, function(actions.at(i)));
-        actionArray.append(QJsonObject{{"address", address}, {"value", i}});
-    }
-    const QList<Scene> scenes =
-        Scene::fromJson({QJsonObject{{"actions", actionArray}}}, addressToFunction);
-    QCOMPARE(scenes.size(), 1);
-    QList<int> order;
-    int values = 0;
-    for (const Snapshot& snapshot : scenes.first().snapshots()) {
-        order.append(int(snapshot.functionId().data4[7]) - 1);
-        values += snapshot.values().size();
-        for (auto it = snapshot.values().cbegin(); it != snapshot.values().cend(); ++it)
-            QCOMPARE(addressToFunction.value(it.key()), snapshot.functionId());
-    }
-    QCOMPARE(order, snapshots);
-    QCOMPARE(values, int(actions.size() - actions.count(9)));
 }
 
 void tst_Scenes::mergeScene()
