@@ -67,15 +67,9 @@ private slots:
     void specialIdentifiers_data();
     void specialIdentifiers();
 
-    void writeGroup_data();
-    void writeGroup();
     void readGroups();
     void groupRoundTrip();
 
-    void writeActuator_data();
-    void writeActuator();
-    void writtenDatapointOrder_data();
-    void writtenDatapointOrder();
     void actuatorAppId_data();
     void actuatorAppId();
 
@@ -197,52 +191,6 @@ void tst_Devices::specialIdentifiers()
     QTEST(Group::isSpecialGroup(id), "special");
 }
 
-void tst_Devices::writeGroup_data()
-{
-    QTest::addColumn<bool>("withVacation");
-    QTest::addColumn<bool>("runOnVacation");
-    QTest::addColumn<QString>("profileName");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("without vacation and profile name")
-        << false << true << QString() << "name=Admin address=-1 id=";
-    QTest::newRow("with vacation on")
-        << true << true << QString() << "name=Admin address=-1 id= runOnVacation=true";
-    QTest::newRow("with vacation off")
-        << true << false << QString() << "name=Admin address=-1 id= runOnVacation=false";
-    QTest::newRow("profile name last, in the profile namespace")
-        << true << true << "Mine"
-        << "name=Admin address=-1 id= runOnVacation=true p:name=Mine";
-    QTest::newRow("profile name equal to administrator's is not written")
-        << false << true << "Admin"
-        << "name=Admin address=-1 id=";
-    QTest::newRow("profile name differing in letter case is written")
-        << false << true << "ADMIN"
-        << "name=Admin address=-1 id= p:name=ADMIN";
-}
-
-void tst_Devices::writeGroup()
-{
-    QFETCH(bool, withVacation);
-    QFETCH(bool, runOnVacation);
-    QFETCH(QString, profileName);
-
-    Group group(uuidToString(someId), "Admin", Group::Switch, -1, 4);
-    group.setRunOnVacation(runOnVacation);
-    group.setName(profileName);
-    group.registeredFunctions().insert(QUuid::createUuid());
-    // The element stays open for the switch times.
-    const QByteArray xml = testutil::write([&](QXmlStreamWriter* w) {
-        group.beginSerialize(w, withVacation);
-        w->writeEmptyElement("marker");
-        group.endSerialize(w);
-    });
-    QCOMPARE(testutil::childNames(xml, "project"), QStringList{"group"});
-    QCOMPARE(testutil::childNames(xml, "group"), QStringList{"marker"});
-    QTEST(testutil::attributesOf(xml, "group").join(' ').replace(uuidToString(someId), ""),
-          "expected");
-}
-
 void tst_Devices::readGroups()
 {
     // The type follows the address, which the written group does not show.
@@ -266,70 +214,6 @@ void tst_Devices::groupRoundTrip()
     QCOMPARE(testutil::attributesOf(testutil::writeElement(read, false), "group"),
              (QStringList{"name=Küche", "address=10700", "id=" + uuidToString(someId),
                           "p:name=Meine Küche"}));
-}
-
-void tst_Devices::writeActuator_data()
-{
-    QTest::addColumn<int>("useCase");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("use case not set is not written") << -1 << "name= onIcon= offIcon=";
-    QTest::newRow("use case 0 is written") << 0 << "name= onIcon= offIcon= useCase=0";
-}
-
-void tst_Devices::writeActuator()
-{
-    QFETCH(int, useCase);
-
-    // Empty name and icons are still written; app id and parameters never are.
-    Actuator actuator(someId, QString(), QString(), QString());
-    actuator.setUseCase(useCase);
-    actuator.setAppId(ProjectEnum::Model_0675);
-    actuator.setParameter("delay", 5);
-    actuator.datapoints().insert("switch", Datapoint(someId.toString(), "switch", 2305));
-    // The table's key is written as the role.
-    actuator.datapoints().insert("state", Datapoint(otherId.toString(), "other", 65535));
-    const QByteArray xml = testutil::write([&](QXmlStreamWriter* w) { actuator.serialize(w); });
-
-    QStringList attributes = testutil::attributesOf(xml, "actuator");
-    QCOMPARE(attributes.takeFirst(), "id=" + uuidToString(someId));
-    QTEST(attributes.join(' '), "expected");
-    QCOMPARE(testutil::childNames(xml, "actuator"), (QStringList{"datapoint", "datapoint"}));
-    QStringList datapoints;
-    for (const auto& element : testutil::elements(xml, "datapoint"))
-        datapoints.append(testutil::pairs(element).join(' '));
-    // By role.
-    QCOMPARE(datapoints, (QStringList{"id=" + uuidToString(otherId) + " role=state address=65535",
-                                      "id=" + uuidToString(someId) + " role=switch address=2305"}));
-}
-
-void tst_Devices::writtenDatapointOrder_data()
-{
-    QTest::addColumn<QStringList>("roles"); // in the expected order
-
-    QTest::newRow("roles by text") << QStringList{
-        "actual", "brightness", "dim", "position", "setpoint", "slat", "state", "switch", "value"};
-    QTest::newRow("by text, not by number or letter case")
-        << QStringList{"Switch", "dp1", "dp10", "dp2", "dp20", "dp3", "switch", "\u00e4"};
-}
-
-void tst_Devices::writtenDatapointOrder()
-{
-    QFETCH(QStringList, roles);
-
-    Actuator actuator(someId, "Actor", QString(), QString());
-    for (int i = roles.size() - 1; i >= 0; --i)
-        actuator.datapoints().insert(roles.at(i), Datapoint(someId.toString(), roles.at(i), i));
-    const QByteArray xml = testutil::write([&](QXmlStreamWriter* w) { actuator.serialize(w); });
-    QStringList written;
-    QStringList addresses;
-    for (const auto& element : testutil::elements(xml, "datapoint")) {
-        written.append(testutil::value(element, "role"));
-        addresses.append(testutil::value(element, "address"));
-    }
-    QCOMPARE(written, roles);
-    for (int i = 0; i < addresses.size(); ++i)
-        QCOMPARE(addresses.at(i), QString::number(i));
 }
 
 void tst_Devices::actuatorAppId_data()

@@ -38,16 +38,12 @@ private slots:
     void deviceFlagsAndSensors();
     void actuatorByRef();
 
-    void diagnostics_data();
-    void diagnostics();
     void diagnosticsChangeNothing();
 
     void fatalError_data();
     void fatalError();
     void failedParseFlagIsNeverCleared();
 
-    void skeletonIsWrittenInOrder_data();
-    void skeletonIsWrittenInOrder();
 };
 
 void tst_Project::groupAddressText_data()
@@ -350,51 +346,6 @@ void tst_Project::actuatorByRef()
     QVERIFY(project.actuatorByRef(QUuid::createUuid()).isNull());
 }
 
-void tst_Project::diagnostics_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QStringList>("items");
-
-    // Lines count from the document's first line; the project element starts on line 2.
-    QTest::newRow("unknown element reported once with its subtree")
-        << QByteArray("\n<notes><floor id=\"_00000000000000000000000000000001\"/></notes>")
-        << QStringList{"0@3:notes"};
-    QTest::newRow("known elements are not reported")
-        << QByteArray("<floors><floor id=\"_00000000000000000000000000000001\"><room>"
-                      "<function type=\"Switch\"><p:switchTime><p:timer day=\"1\" id=\"2\"/>"
-                      "</p:switchTime></function></room></floor></floors>")
-        << QStringList();
-    QTest::newRow("link with a lower-case type")
-        << QByteArray("<p:link type=\"webLink\" os=\"Android\"/>") << QStringList{"1@2:link"};
-    QTest::newRow("link with a scoped key")
-        << QByteArray("<p:link type=\"Link::App\" os=\"Android\"/>") << QStringList{"1@2:link"};
-    QTest::newRow("special and address-less groups")
-        << QByteArray("<group id=\"_e81add96cfca4174a9d7ea0a03d59200\" address=\"1\"/>\n"
-                      "<group id=\"_00000000000000000000000000000001\" address=\"-5\"/>")
-        << QStringList{"2@2:group", "3@3:group"};
-    QTest::newRow("snapshot without function reference")
-        << QByteArray("<p:scene id=\"_00000000000000000000000000000001\"><snapshot/>"
-                      "</p:scene>")
-        << QStringList{"4@2:snapshot"};
-    QTest::newRow("cache datapoint outside the cache namespace")
-        << QByteArray("<floor><room><function type=\"Switch\"><datapoint role=\"r\"/>"
-                      "</function></room></floor>")
-        << QStringList{"0@2:datapoint"};
-    QTest::newRow("function whose actuator is missing")
-        << QByteArray("<floor><room><function id=\"_00000000000000000000000000000001\">"
-                      "<actuator-ref ref=\"_00000000000000000000000000000002\"/>"
-                      "</function></room></floor>")
-        << QStringList{"5@-1:function"};
-}
-
-void tst_Project::diagnostics()
-{
-    QFETCH(QByteArray, content);
-    testutil::Collector collector;
-    testutil::readWith(testutil::document(content), &collector);
-    QTEST(collector.items, "items");
-}
-
 void tst_Project::diagnosticsChangeNothing()
 {
     const QByteArray bytes = testutil::readFile(testutil::dataPath("roundtrip.xml"));
@@ -466,65 +417,6 @@ void tst_Project::failedParseFlagIsNeverCleared()
     const Project project = reader.parse(&good);
     QCOMPARE(project.name(), QStringLiteral("fine"));
     QVERIFY(reader.parsingError());
-}
-
-void tst_Project::skeletonIsWrittenInOrder_data()
-{
-    QTest::addColumn<bool>("withVacation");
-    QTest::addColumn<QStringList>("attributes");
-    QTest::newRow("with vacation") << true
-                                   << QStringList{"name",
-                                                  "owner",
-                                                  "installer",
-                                                  "vacationActivated",
-                                                  "p:md5",
-                                                  "p:creationVersion",
-                                                  "p:modificationVersion"};
-    QTest::newRow("without vacation")
-        << false
-        << QStringList{
-               "name", "owner", "installer", "p:md5", "p:creationVersion", "p:modificationVersion"};
-}
-
-void tst_Project::skeletonIsWrittenInOrder()
-{
-    QFETCH(bool, withVacation);
-    QFETCH(QStringList, attributes);
-
-    Project project(QStringLiteral("Haus"));
-    project.setVacation(true);
-    project.setLatitude(1.0);
-    project.setHasWeatherStation(true);
-    project.lightSensorNames().insert(1, QStringLiteral("east"));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QXmlStreamWriter writer(&buffer);
-    project.beginSerialize(&writer, withVacation);
-    project.endSerialize(&writer);
-
-    QVERIFY(bytes.startsWith("<?xml version=\"1.0\""));
-    QXmlStreamReader reader(bytes);
-    while (reader.readNext() != QXmlStreamReader::StartElement && !reader.atEnd()) {
-    }
-    QCOMPARE(reader.name().toString(), QStringLiteral("project"));
-    QCOMPARE(reader.namespaceUri().toString(), QString(ns::Project));
-    const QXmlStreamNamespaceDeclarations declarations = reader.namespaceDeclarations();
-    QCOMPARE(declarations.size(), 3);
-    QCOMPARE(declarations.at(0).prefix().toString(), QString());
-    QCOMPARE(declarations.at(0).namespaceUri().toString(), QString(ns::Project));
-    QCOMPARE(declarations.at(1).prefix().toString(), QStringLiteral("p"));
-    QCOMPARE(declarations.at(1).namespaceUri().toString(), QString(ns::Profile));
-    QCOMPARE(declarations.at(2).prefix().toString(), QStringLiteral("c"));
-    QCOMPARE(declarations.at(2).namespaceUri().toString(), QString(ns::Cache));
-    QCOMPARE(testutil::names(reader.attributes()), attributes);
-    if (withVacation)
-        QCOMPARE(testutil::value(reader.attributes(), QStringLiteral("vacationActivated")),
-                 QStringLiteral("true"));
-    // Empty texts are written as empty attributes; the position is never written.
-    QCOMPARE(testutil::value(reader.attributes(), QStringLiteral("owner")), QString(""));
-    QVERIFY(!bytes.contains("latitude"));
-    QVERIFY(!bytes.contains("sensor"));
 }
 
 QTEST_GUILESS_MAIN(tst_Project)

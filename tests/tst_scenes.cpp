@@ -89,8 +89,6 @@ class tst_Scenes : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void writtenScene_data();
-    void writtenScene();
 
     void valueTextRoundTrip_data();
     void valueTextRoundTrip();
@@ -114,60 +112,6 @@ private Q_SLOTS:
     void sync_data();
     void sync();
 };
-
-void tst_Scenes::writtenScene_data()
-{
-    QTest::addColumn<QColor>("color");
-    QTest::addColumn<bool>("withVacation");
-    QTest::addColumn<QString>("names");
-    QTest::addColumn<QString>("children");
-
-    QTest::newRow("with vacation")
-        << QColor("#4B91E6") << true << "id name icon color p:favorite p:global runOnVacation"
-        << "p:switchTime p:switchTime snapshot";
-    QTest::newRow("invalid colour is not written")
-        << QColor() << true << "id name icon p:favorite p:global runOnVacation"
-        << "p:switchTime p:switchTime snapshot";
-    QTest::newRow("without vacation: no runOnVacation, no switch times")
-        << QColor("#fd704b") << false << "id name icon color p:favorite p:global"
-        << "snapshot";
-}
-
-void tst_Scenes::writtenScene()
-{
-    QFETCH(QColor, color);
-    QFETCH(bool, withVacation);
-
-    Scene scene(sceneId, "Away", QString(), color, true, false, true);
-    scene.switchTimes() << SwitchTime() << SwitchTime();
-    scene.snapshots().append(Snapshot(functionId, {{"1/2/3", 1}}));
-    // Triggers and event flags are read from files but never written.
-    scene.triggers().insert(triggerA);
-    scene.setTriggeredByPanic(true);
-
-    const QByteArray xml = writeScene(scene, withVacation);
-    const auto attributes = testutil::elements(xml, "scene").value(0);
-    QTEST(testutil::names(attributes).join(' '), "names");
-    QCOMPARE(testutil::childNames(xml, "project"), QStringList{"p:scene"});
-    QTEST(testutil::childNames(xml, "scene").join(' '), "children");
-    QCOMPARE(testutil::value(attributes, "color"), color.isValid() ? color.name() : QString());
-    QCOMPARE(testutil::value(attributes, "p:favorite"), QString("yes"));
-    QCOMPARE(testutil::value(attributes, "p:global"), QString("no"));
-    QCOMPARE(testutil::value(attributes, "runOnVacation"), withVacation ? "yes" : QString());
-
-    const Project project = testutil::read(xml);
-    QCOMPARE(project.scenes().size(), 1);
-    const Scene read = project.scenes().first();
-    QCOMPARE(read.id(), sceneId);
-    QCOMPARE(read.name(), QString("Away"));
-    QCOMPARE(describe(read), (color.isValid() ? color.name() : QString("#ffffff")) +
-                                 (withVacation ? " favorite vacation" : " favorite") +
-                                 " triggers: timer -1");
-    QCOMPARE(read.switchTimes().size(), withVacation ? 2 : 0);
-    QCOMPARE(read.snapshots().size(), 1);
-    QCOMPARE(read.snapshots().first().functionId(), functionId);
-    QCOMPARE(read.snapshots().first().values(), (Values{{"1/2/3", 1}}));
-}
 
 void tst_Scenes::valueTextRoundTrip_data()
 {

@@ -157,7 +157,6 @@ private slots:
     void switchTimeJson_data();
     void switchTimeJson();
 
-    void writeAutomatic();
     void automaticUuid();
     void automaticGc();
     void automaticMerge_data();
@@ -165,7 +164,6 @@ private slots:
     void automaticSync_data();
     void automaticSync();
 
-    void writeSimulation();
     void simulationEquals_data();
     void simulationEquals();
     void simulationMerge_data();
@@ -529,28 +527,6 @@ void tst_TimePrograms::switchTimeJson()
     QTEST(describe(switchTime), "expected");
 }
 
-void tst_TimePrograms::writeAutomatic()
-{
-    for (bool runOnVacation : {true, false}) {
-        Automatic automatic("Evening <1>", runOnVacation);
-        automatic.switchTimes() << SwitchTime() << SwitchTime();
-        const QByteArray xml = testutil::write([&](QXmlStreamWriter* writer) {
-            automatic.beginSerialize(writer);
-            for (const SwitchTime& switchTime : automatic.switchTimes()) {
-                switchTime.beginSerialize(writer);
-                switchTime.endSerialize(writer);
-            }
-            automatic.endSerialize(writer);
-        });
-        QCOMPARE(testutil::childNames(xml, "project"), QStringList{"p:automatic"});
-        QCOMPARE(testutil::childNames(xml, "automatic"),
-                 (QStringList{"p:switchTime", "p:switchTime"}));
-        QCOMPARE(testutil::attributesOf(xml, "automatic"),
-                 (QStringList{"id=Evening <1>",
-                              runOnVacation ? "runOnVacation=yes" : "runOnVacation=no"}));
-    }
-}
-
 void tst_TimePrograms::automaticUuid()
 {
     // Version-3 UUIDs of the texts under the null namespace, computed independently.
@@ -663,34 +639,6 @@ void tst_TimePrograms::automaticSync()
     QCOMPARE(earlierCopy.switchTimes().size(), 1);
     QCOMPARE(other.runOnVacation(), true);
     QCOMPARE(other.switchTimes().size(), 2);
-}
-
-void tst_TimePrograms::writeSimulation()
-{
-    Simulation simulation(
-        -1, Function::Switch, true, false, QDateTime(QDate(2024, 3, 1), QTime(18, 5, 9)), false,
-        true, QDateTime(QDate(2024, 3, 2), QTime(7, 0)), true,
-        QDateTime(QDate(2024, 3, 3), QTime(5, 0)), QDateTime(QDate(2024, 3, 4), QTime(23, 0)), 10,
-        20, 30, 40, true, false, -1, 17, 4711);
-    simulation.timerIds().insert(3, 33);
-    const QByteArray xml = testutil::writeElement(simulation);
-    QCOMPARE(testutil::childNames(xml, "project"), QStringList{"p:simulation"});
-    QCOMPARE(testutil::attributesOf(xml, "simulation").join(';'),
-             QString("id=-1;enabled=false;startTimeEnable=true;startOnNight=false;"
-                     "startTime=2024-03-01 18:05:09;endTimeEnable=false;endOnNight=true;"
-                     "endTime=2024-03-02 07:00:00;pauseTimeEnable=true;"
-                     "pauseEndTime=2024-03-03 05:00:00;pauseStartTime=2024-03-04 23:00:00;"
-                     "delayStart=10;delayEnd=20;durationStart=30;durationEnd=40;repeat=true;"
-                     "startJobId=-1;endJobId=17;simulationDatapoint=4711"));
-    QCOMPARE(testutil::childNames(xml, "simulation"), QStringList{"p:timer"});
-    QCOMPARE(testutil::attributesOf(xml, "timer"), (QStringList{"day=3", "id=33"}));
-
-    // An invalid date-time set afterwards is written empty.
-    simulation.setEndTime(QDateTime());
-    QCOMPARE(testutil::value(
-                 testutil::elements(testutil::writeElement(simulation), "simulation").value(0),
-                 "endTime"),
-             QString(""));
 }
 
 void tst_TimePrograms::simulationEquals_data()
