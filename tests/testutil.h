@@ -17,12 +17,14 @@
 #include <projects/link.h>
 #include <projects/project.h>
 #include <projects/projectenum.h>
+#include <projects/projectmerge.h>
 #include <projects/room.h>
 #include <projects/scene.h>
 #include <projects/scenetrigger.h>
 #include <projects/simulation.h>
 #include <projects/snapshot.h>
 #include <projects/switchtime.h>
+#include <projects/validation.h>
 #include <projects/common/conversions.h>
 #include <projects/common/namespaces.h>
 #include <projects/reader/projectreader.h>
@@ -62,12 +64,6 @@ inline QByteArray readFile(const QString& path)
     QFile file(path);
     file.open(QIODevice::ReadOnly);
     return file.readAll();
-}
-
-/// The key of @p value in the enumeration @p Enum, as text.
-template <typename Enum> QString key(int value)
-{
-    return QString::fromLatin1(QMetaEnum::fromType<Enum>().valueToKey(value));
 }
 
 /// A whole current document whose `project` element holds @p content. The default

