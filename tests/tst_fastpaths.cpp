@@ -98,17 +98,10 @@ void tst_FastPaths::identifierText_data()
         << "_81add96cfca4174a9d7ea0a03d59200" << QUuid("{081add96-cfca-4174-a9d7-ea0a03d59200}");
     QTest::newRow("33 characters, one of them no digit")
         << "_e81add96-cfca4174a9d7ea0a03d5920" << QUuid("{0e81add9-6cfc-a417-4a9d-7ea0a03d5920}");
-    QTest::newRow("33 characters, one of them beyond latin-1")
-        << QString("_e81add96cfca4174a9d7ea0a03d5920") + QChar(0x100)
-        << QUuid("{0e81add9-6cfc-a417-4a9d-7ea0a03d5920}");
     QTest::newRow("33 digits give none") << "_e81add96cfca4174a9d7ea0a03d592000" << QUuid();
     QTest::newRow("30 digits give none") << "_1add96cfca4174a9d7ea0a03d59200" << QUuid();
     QTest::newRow("the first character is never a digit")
         << "e81add96cfca4174a9d7ea0a03d59200" << QUuid("{081add96-cfca-4174-a9d7-ea0a03d59200}");
-    QTest::newRow("full-width digits do not count")
-        << QString("_1add96cfca4174a9d7ea0a03d59200") + QChar(0xFF10) + QChar(0xFF10) << QUuid();
-    QTest::newRow("latin-1 letters beyond f are skipped")
-        << QString("_e81add96cfca4174a9d7ea0a03d59200") + QChar(0xE4) << central;
     QTest::newRow("empty text") << QString() << QUuid();
     QTest::newRow("one character") << "_" << QUuid();
 }
@@ -159,14 +152,6 @@ void tst_FastPaths::names_data()
                                          << "switchtime" << false;
     QTest::newRow("prefix only") << "switch"
                                  << "switchTime" << false;
-    QTest::newRow("Kelvin sign folds to k") << QString("lin") + QChar(0x212A) << "link" << true;
-    QTest::newRow("long s folds to s") << QChar(0x17F) + QString("cene") << "scene" << true;
-    QTest::newRow("dotless i is no i") << QString("l") + QChar(0x131) + "nk"
-                                       << "link" << false;
-    QTest::newRow("dotted capital I is no i") << QString("L") + QChar(0x130) + "NK"
-                                              << "link" << false;
-    QTest::newRow("latin-1 letters fold too")
-        << QString(QChar(0xC4)) << QString(QChar(0xE4)) << true;
     QTest::newRow("empty names") << QString() << QString() << true;
 }
 
@@ -190,8 +175,6 @@ void tst_FastPaths::flags_data()
     QTest::newRow("1") << "1" << true;
     QTest::newRow("yes with a blank") << "yes " << false;
     QTest::newRow("ye") << "ye" << false;
-    QTest::newRow("true with a long s is no match") << QChar(0x17F) + QString("rue") << false;
-    QTest::newRow("yes with a long s folds") << QString("ye") + QChar(0x17F) << true;
     QTest::newRow("0") << "0" << false;
     QTest::newRow("on") << "on" << false;
     QTest::newRow("empty") << QString() << false;
@@ -222,7 +205,6 @@ void tst_FastPaths::numbers_data()
     QTest::newRow("trailing letter") << "7x" << 0;
     QTest::newRow("minus alone") << "-" << 0;
     QTest::newRow("two minus signs") << "--1" << 0;
-    QTest::newRow("arabic-indic digit") << QString(QChar(0x663)) << 0;
     QTest::newRow("empty") << QString() << 0;
 }
 
@@ -264,10 +246,6 @@ void tst_FastPaths::simulationDateTimes_data()
         << QByteArray("Europe/Berlin") << "2026-10-25 18:00:00" << true;
     QTest::newRow("a time that the spring change skips")
         << QByteArray("Europe/Berlin") << "2026-03-29 02:30:00" << false;
-    QTest::newRow("a repeated time in New York")
-        << QByteArray("America/New_York") << "2026-11-01 01:30:00" << true;
-    QTest::newRow("the day Samoa skipped")
-        << QByteArray("Pacific/Apia") << "2011-12-30 12:00:00" << false;
     QTest::newRow("UTC") << QByteArray("UTC") << "2026-01-01 18:00:00" << true;
     QTest::newRow("single-digit month") << QByteArray("UTC") << "2026-1-01 18:00:00" << false;
     QTest::newRow("ISO form with T") << QByteArray("UTC") << "2026-01-01T18:00:00" << false;

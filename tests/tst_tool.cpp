@@ -802,29 +802,21 @@ void tst_Tool::sameBytesInEveryRun_data()
     QTest::addColumn<QStringList>("arguments");
 
     const QString order = data(QStringLiteral("order.xml"));
-    const QString table = data(QStringLiteral("order-datapoints.json"));
     const QString house = example();
     const QString houseTable = QStringLiteral(CASARINA_EXAMPLES "/house-datapoints.json");
     const QString admin = QStringLiteral(CASARINA_EXAMPLES "/house-admin.xml");
     const QString profile = QStringLiteral(CASARINA_EXAMPLES "/house-profile.xml");
     QTest::newRow("info") << QStringList{"info", order};
     QTest::newRow("info --json") << QStringList{"info", "--json", order};
-    // The order table gives one number to several addresses, and order.xml holds addresses
-    // out of range, on purpose: the commands go on with --force.
-    QTest::newRow("export-scenes")
-        << QStringList{"export-scenes", order, "--datapoints", table, "--force"};
-    QTest::newRow("export-scenes --compiled")
-        << QStringList{"export-scenes", order, "--datapoints", table, "--compiled", "--force"};
+    // order.xml holds addresses out of range, on purpose: the commands go on with --force.
+    // What the reference files and the export table pin is left out here.
     QTest::newRow("export-scenes by address")
         << QStringList{"export-scenes", order, "--datapoints",
                        data(QStringLiteral("empty-datapoints.json")), "--force"};
-    QTest::newRow("migrate") << QStringList{"migrate", order, "--datapoints", table, "--force"};
-    QTest::newRow("rewrite") << QStringList{"rewrite", order, "--force"};
     QTest::newRow("house: info") << QStringList{"info", house};
     QTest::newRow("house: info --json") << QStringList{"info", "--json", house};
     QTest::newRow("house: export-scenes --compiled")
         << QStringList{"export-scenes", house, "--datapoints", houseTable, "--compiled"};
-    QTest::newRow("house: migrate") << QStringList{"migrate", house, "--datapoints", houseTable};
     QTest::newRow("house: merge --admin")
         << QStringList{"merge", admin, profile, "--admin", "-o", "OUT"};
     QTest::newRow("house: merge --profile --keep-own-values")
