@@ -70,8 +70,6 @@ private slots:
     void readGroups();
     void groupRoundTrip();
 
-    void actuatorAppId_data();
-    void actuatorAppId();
 
     void mergeAdminSettings_data();
     void mergeAdminSettings();
@@ -214,41 +212,6 @@ void tst_Devices::groupRoundTrip()
     QCOMPARE(testutil::attributesOf(testutil::writeElement(read, false), "group"),
              (QStringList{"name=Küche", "address=10700", "id=" + uuidToString(someId),
                           "p:name=Meine Küche"}));
-}
-
-void tst_Devices::actuatorAppId_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QList<int>>("appIds");
-
-    QTest::newRow("actuator before any device") << QByteArray("<actuator/>") << QList<int>{-1};
-    QTest::newRow("actuator inside a device")
-        << QByteArray("<devices><device appId=\"18482\"><actuator/></device></devices>")
-        << QList<int>{18482};
-    QTest::newRow("actuator after a closed device keeps its app id")
-        << QByteArray("<device appId=\"1573\"/><actuators><ACTUATOR/></actuators>")
-        << QList<int>{1573};
-    QTest::newRow("the next device start tag changes the app id")
-        << QByteArray("<actuator/><device appId=\"1573\"><actuator/></device>"
-                      "<device appId=\"1653\"><actuator/></device><actuator/>")
-        << QList<int>{-1, 1573, 1653, 1653};
-    QTest::newRow("device without app id gives 0")
-        << QByteArray("<device><actuator/></device>") << QList<int>{0};
-}
-
-void tst_Devices::actuatorAppId()
-{
-    QFETCH(QByteArray, content);
-    QList<int> read;
-    const Project project = testutil::readContent(content);
-    for (const Actuator& actuator : project.actuators())
-        read.append(actuator.appId());
-    QTEST(read, "appIds");
-    // Hosts of Qt 5 call the deprecated trUtf8(); it stays there on Qt 6.
-    QT_WARNING_PUSH
-    QT_WARNING_DISABLE_DEPRECATED
-    QCOMPARE(ProjectEnum::trUtf8("Model_0625"), ProjectEnum::tr("Model_0625"));
-    QT_WARNING_POP
 }
 
 void tst_Devices::mergeAdminSettings_data()

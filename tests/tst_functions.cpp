@@ -30,14 +30,6 @@ QString typeKey(int type)
     return QString::fromLatin1(QMetaEnum::fromType<Function::FunctionType>().valueToKey(type));
 }
 
-// The functions of a document whose only room holds @p functions.
-QList<Function> readFunctions(const QByteArray& functions, const QByteArray& before = {},
-                              const QByteArray& after = {})
-{
-    return testutil::roomFunctions(
-        testutil::readContent(before + testutil::inRoom(functions) + after));
-}
-
 // The values a reader, merge or sync may change:
 // name|onIcon|offIcon|onText|offText|unit|actuator|type|address|vacation|role|groups
 QString describe(const Function& f)
@@ -79,8 +71,6 @@ private slots:
 
     void writeAttributes_data();
     void writeAttributes();
-    void splitUnits_data();
-    void splitUnits();
 
     void mergeAdminSettings_data();
     void mergeAdminSettings();
@@ -157,48 +147,6 @@ void tst_Functions::writeAttributes()
     QStringList attributes = testutil::attributesOf(xml, "function");
     QCOMPARE(attributes.takeFirst(), "id=" + uuidToString(functionId));
     QTEST(attributes.join(' '), "expected");
-}
-
-void tst_Functions::splitUnits_data()
-{
-    QTest::addColumn<QByteArray>("before");
-    QTest::addColumn<QByteArray>("after");
-    QTest::addColumn<bool>("withReference");
-    QTest::addColumn<int>("expected");
-
-    const auto device = [](int appId, const QUuid& actuator) {
-        return "<device appId=\"" + QByteArray::number(appId) + "\"><actuator id=\"" +
-               idText(actuator) + "\"/></device>";
-    };
-    const int split = Function::SplitUnit;
-    const int kept = Function::Switch;
-    QTest::newRow("function of a split-unit actuator becomes a split unit")
-        << device(18482, actuatorId) << QByteArray() << true << split;
-    QTest::newRow("actuator after the function element still counts")
-        << QByteArray() << device(18482, actuatorId) << true << split;
-    QTest::newRow("function of another model keeps its type")
-        << device(18483, actuatorId) << QByteArray() << true << kept;
-    QTest::newRow("reference to no known actuator keeps the type")
-        << device(18482, groupA) << QByteArray() << true << kept;
-    QTest::newRow("function without actuator keeps its type")
-        << device(18482, actuatorId) << QByteArray() << false << kept;
-    QTest::newRow("the first actuator with an id decides")
-        << device(1, actuatorId) << device(18482, actuatorId) << true << kept;
-}
-
-void tst_Functions::splitUnits()
-{
-    QFETCH(QByteArray, before);
-    QFETCH(QByteArray, after);
-    QFETCH(bool, withReference);
-
-    const QByteArray reference = "<actuator-ref ref=\"" + idText(actuatorId) + "\"/>";
-    const QList<Function> functions =
-        readFunctions("<function id=\"" + idText(functionId) + "\" type=\"Switch\">" +
-                          (withReference ? reference : QByteArray()) + "</function>",
-                      before, after);
-    QCOMPARE(functions.size(), 1);
-    QTEST(int(functions.first().type()), "expected");
 }
 
 void tst_Functions::mergeAdminSettings_data()
