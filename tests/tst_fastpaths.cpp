@@ -299,19 +299,8 @@ void tst_FastPaths::simulationDefaults()
     QCOMPARE(built.pauseEndTime(), QDateTime(today, QTime(5, 0)));
     QCOMPARE(built.pauseStartTime(), evening);
 
-    // The defaults are written as the date-times they stand for.
-    const QList<QXmlStreamAttributes> written =
-        testutil::elements(testutil::write([&](QXmlStreamWriter* writer) {
-                               changed.beginSerialize(writer);
-                               changed.endSerialize(writer);
-                           }),
-                           "simulation");
-    QCOMPARE(written.size(), 1);
-    QCOMPARE(testutil::value(written.first(), "startTime"),
-             QDateTime(today, QTime(12, 0)).toString("yyyy-MM-dd HH:mm:ss"));
-    QCOMPARE(testutil::value(written.first(), "endTime"), QString(""));
-    QCOMPARE(testutil::value(written.first(), "pauseStartTime"),
-             QDateTime(today, QTime(23, 0)).toString("yyyy-MM-dd HH:mm:ss"));
+    // An invalid date-time is written empty (the defaults of reading are in the references).
+    QVERIFY(testutil::writeElement(changed).contains(" endTime=\"\""));
 }
 
 void tst_FastPaths::mergeTrace()

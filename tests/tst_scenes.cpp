@@ -16,18 +16,6 @@ const QUuid functionId("{11111111-2222-4333-8444-555555555555}");
 const QUuid triggerA("{a0a0a0a0-0000-4000-8000-00000000000a}");
 const QUuid triggerB("{b0b0b0b0-0000-4000-8000-00000000000b}");
 
-QByteArray writeScene(const Scene& scene, bool withVacation)
-{
-    return testutil::write(
-        [&](QXmlStreamWriter* writer) {
-            scene.beginSerialize(writer, withVacation);
-            for (const Snapshot& snapshot : scene.snapshots())
-                snapshot.serialize(writer, AddressTable());
-            scene.endSerialize(writer);
-        },
-        withVacation);
-}
-
 QString compact(const QJsonObject& object)
 {
     return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
@@ -90,8 +78,6 @@ class tst_Scenes : public QObject
 
 private Q_SLOTS:
 
-    void valueTextRoundTrip_data();
-    void valueTextRoundTrip();
     void writtenSnapshot();
     void datapointOrder_data();
     void datapointOrder();
@@ -112,51 +98,6 @@ private Q_SLOTS:
     void sync_data();
     void sync();
 };
-
-void tst_Scenes::valueTextRoundTrip_data()
-{
-    QTest::addColumn<QJsonValue>("value");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QJsonValue>("readBack");
-
-    const QJsonValue null(QJsonValue::Null);
-    QTest::newRow("null") << null << "null" << null;
-    QTest::newRow("undefined") << QJsonValue(QJsonValue::Undefined) << "undefined"
-                               << QJsonValue(QJsonValue::Undefined);
-    QTest::newRow("boolean") << QJsonValue(false) << "false" << QJsonValue(false);
-    QTest::newRow("decimal number") << QJsonValue(21.5) << "21.5" << QJsonValue(21.5);
-    QTest::newRow("seven digits are rounded to six")
-        << QJsonValue(1234567) << "1.23457e+06" << QJsonValue(1234570);
-    QTest::newRow("number at a percentage address is not scaled")
-        << QJsonValue(255) << "255" << QJsonValue(255);
-    QTest::newRow("string 12 stays a string") << QJsonValue("12") << "#12" << QJsonValue("12");
-    QTest::newRow("string true stays a string")
-        << QJsonValue("true") << "#true" << QJsonValue("true");
-    QTest::newRow("empty string") << QJsonValue("") << "#" << QJsonValue("");
-    QTest::newRow("array") << QJsonValue(QJsonArray{1, "a", true}) << "[1,\"a\",true]"
-                           << QJsonValue(QJsonArray{1, "a", true});
-    QTest::newRow("object") << QJsonValue(QJsonObject{{"on", true}}) << "{\"on\":true}"
-                            << QJsonValue(QJsonObject{{"on", true}});
-}
-
-void tst_Scenes::valueTextRoundTrip()
-{
-    QFETCH(QJsonValue, value);
-    QFETCH(QString, text);
-    QFETCH(QJsonValue, readBack);
-
-    // 2/2/0 is a percentage address: the file form must not depend on it.
-    Scene scene(sceneId, QString(), QString(), QColor(), false, true, false);
-    scene.snapshots().append(Snapshot(functionId, {{"2/2/0", value}}));
-    const QByteArray xml = writeScene(scene, true);
-    QCOMPARE(testutil::value(testutil::elements(xml, "datapoint").value(0), "value"), text);
-
-    const Project project = testutil::read(xml);
-    const Values values = project.scenes().value(0).snapshots().value(0).values();
-    QVERIFY(values.contains("2/2/0"));
-    QCOMPARE(values.value("2/2/0").type(), readBack.type());
-    QCOMPARE(values.value("2/2/0"), readBack);
-}
 
 void tst_Scenes::writtenSnapshot()
 {
