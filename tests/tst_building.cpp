@@ -1,5 +1,5 @@
-// Floors and rooms: their values, the `floor` and `room` elements and their readers, JSON
-// import, merging, sync and garbage collection.
+// Floors and rooms: the values only the API sets, merging, sync and garbage collection.
+// What files and the JSON import give is pinned by the reference files.
 
 #include "testutil.h"
 

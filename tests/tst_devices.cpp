@@ -1,5 +1,5 @@
-// Groups, actuators and datapoints: their values, the group address plan, the `group` and
-// `actuator` elements and their readers, group JSON import, merging, sync and gc.
+// Groups: their values, the group address plan and special identifiers, merging with its
+// trace, sync and gc. What files and the JSON import give is pinned by the reference files.
 
 #include "testutil.h"
 

@@ -1,5 +1,6 @@
-// Functions: their values, the `function` element with its children, its reader, the
-// split-unit step after reading, JSON import, merging, sync and gc.
+// Functions: the type a group type gives, the attributes only the API sets, merging with
+// its trace, sync and gc. What files and the JSON import give is pinned by the reference
+// files.
 
 #include "testutil.h"
 

@@ -1,5 +1,5 @@
-// Links and favourites: the `link` element written and read, its enumeration keys, the
-// sharing of both data blocks and the detaching sync.
+// Links: a value without key, and the detaching sync. What files give is pinned by the
+// reference files.
 
 #include "testutil.h"
 
@@ -30,24 +30,9 @@ class tst_Links : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void writtenAttributes();
     void valueWithoutKeyIsWrittenEmptyAndDropped();
     void syncDetachesFromCopies();
 };
-
-void tst_Links::writtenAttributes()
-{
-    Link link(linkId, "Shop", QString(), false, Link::App, "https://example.org", Link::Microsoft);
-    link.setAppName("Shopper");
-    const QByteArray xml = writeLink(link);
-
-    // The element is profile data, yet every attribute is unqualified; empty ones stay.
-    QCOMPARE(testutil::childNames(xml, "project"), QStringList{"p:link"});
-    QCOMPARE(testutil::attributesOf(xml, "link"),
-             (QStringList{"id=" + uuidToString(linkId), "name=Shop", "icon=", "type=App",
-                          "url=https://example.org", "app-name=Shopper", "favorite=no",
-                          "os=Microsoft"}));
-}
 
 void tst_Links::valueWithoutKeyIsWrittenEmptyAndDropped()
 {

@@ -1,4 +1,5 @@
-// The project root, its enumerations, the reader's handler stack and the document skeleton.
+// The project root: group address texts, debug output, enumerations, the document element,
+// position and profile attributes, and fatal errors.
 
 #include "testutil.h"
 

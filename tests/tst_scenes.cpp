@@ -1,5 +1,6 @@
-// Scenes, scene triggers and snapshots: the elements written and read, the value texts,
-// device export, migration, JSON import, merging and sync.
+// Scenes and snapshots: the datapoint key order, device export and display texts,
+// migration, merging and sync. What files and the JSON import give is pinned by the
+// reference files.
 
 #include "testutil.h"
 
