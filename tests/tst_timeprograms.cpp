@@ -12,24 +12,15 @@ using namespace projects;
 namespace {
 
 const QByteArray idA = "_0f1e2d3c4b5a69788796a5b4c3d2e1f0";
-const QByteArray idB = "_11111111222233334444555555555555";
 const QUuid uuidA = stringToUuid(QString::fromLatin1(idA));
 
-// Reads a document holding one automatic program "a" with @p content and returns it.
-Automatic readProgram(const QByteArray& content)
-{
-    const Project project =
-        testutil::readContent("<p:automatic id=\"a\">" + content + "</p:automatic>");
-    return project.automatics().value("a");
-}
-
 // The first switch time of a program read from one `switchTime` element with
-// @p attributes and @p children; an invalid one when there is none.
-SwitchTime readOneSwitchTime(const QByteArray& attributes, const QByteArray& children = {})
+// @p attributes; an invalid one when there is none.
+SwitchTime readOneSwitchTime(const QByteArray& attributes)
 {
-    const Automatic automatic =
-        readProgram("<p:switchTime " + attributes + ">" + children + "</p:switchTime>");
-    return automatic.switchTimes().value(0, SwitchTime(QJsonObject{{"id", 0}}));
+    const Project project = testutil::readContent("<p:automatic id=\"a\"><p:switchTime " +
+                                                  attributes + "/></p:automatic>");
+    return project.automatics().value("a").switchTimes().value(0, SwitchTime(QJsonObject{{"id", 0}}));
 }
 
 // Type name and value, since QVariant's == converts between types.
@@ -146,7 +137,6 @@ private slots:
     void writeSwitchTime_data();
     void writeSwitchTime();
     void switchTimeRoundTrip();
-    void writtenTimerOrder_data();
     void writtenTimerOrder();
     void additionalValuesBytes_data();
     void additionalValuesBytes();
@@ -319,19 +309,10 @@ void tst_TimePrograms::switchTimeRoundTrip()
                                      "-4=int:7 1=double:20 2=QString:text 9=:"));
 }
 
-void tst_TimePrograms::writtenTimerOrder_data()
-{
-    QTest::addColumn<QList<int>>("days"); // in the expected order
-
-    QTest::newRow("by value, negative and large days included")
-        << QList<int>{-100, -3, 0, 2, 10, 64, 128, 254, 100000};
-}
-
 void tst_TimePrograms::writtenTimerOrder()
 {
-    QFETCH(QList<int>, days);
-
-    // Switch times and simulations write their timers by ascending day.
+    // Switch times and simulations write their timers by ascending day, as numbers.
+    const QList<int> days{-100, -3, 0, 2, 10, 64, 128, 254, 100000};
     QHash<int, int> timerIds;
     QStringList expected;
     for (int i = days.size() - 1; i >= 0; --i)
