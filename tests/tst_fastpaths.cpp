@@ -39,8 +39,6 @@ private slots:
 
     void identifierText_data();
     void identifierText();
-    void identifierTextWritten_data();
-    void identifierTextWritten();
     void names_data();
     void names();
     void flags_data();
@@ -111,29 +109,6 @@ void tst_FastPaths::identifierText()
     QFETCH(QString, text);
     QFETCH(QUuid, expected);
     QCOMPARE(stringToUuid(text), expected);
-}
-
-void tst_FastPaths::identifierTextWritten_data()
-{
-    QTest::addColumn<QUuid>("id");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("central group")
-        << QUuid("{e81add96-cfca-4174-a9d7-ea0a03d59200}") << "_e81add96cfca4174a9d7ea0a03d59200";
-    QTest::newRow("leading zero bytes are written")
-        << QUuid("{00000001-0002-0003-0004-000000000005}") << "_00000001000200030004000000000005";
-    QTest::newRow("every byte ff")
-        << QUuid("{ffffffff-ffff-ffff-ffff-ffffffffffff}") << "_ffffffffffffffffffffffffffffffff";
-    QTest::newRow("null identifier") << QUuid() << "_00000000000000000000000000000000";
-}
-
-void tst_FastPaths::identifierTextWritten()
-{
-    QFETCH(QUuid, id);
-    QFETCH(QString, expected);
-    const QString text = uuidToString(id);
-    QCOMPARE(text, expected);
-    QCOMPARE(stringToUuid(text), id);
 }
 
 void tst_FastPaths::names_data()
