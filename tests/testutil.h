@@ -6,20 +6,42 @@
 
 // Helpers shared by the test executables: reading inline documents through the public
 // reader, writing elements inside the document skeleton, and looking at what was written.
+// It includes every model header, so that a test file needs no list of its own.
 
+#include <projects/actuator.h>
+#include <projects/automatic.h>
+#include <projects/datapoint.h>
+#include <projects/deletableitems.h>
+#include <projects/favorite.h>
+#include <projects/finding.h>
 #include <projects/floor.h>
 #include <projects/function.h>
+#include <projects/group.h>
+#include <projects/link.h>
 #include <projects/project.h>
+#include <projects/projectenum.h>
+#include <projects/projectmerge.h>
 #include <projects/room.h>
+#include <projects/scene.h>
+#include <projects/scenetrigger.h>
+#include <projects/simulation.h>
+#include <projects/snapshot.h>
 #include <projects/switchtime.h>
+#include <projects/validation.h>
 #include <projects/common/conversions.h>
 #include <projects/common/namespaces.h>
 #include <projects/reader/projectreader.h>
+#include <projects/reader/readerdiagnostics.h>
+#include <projects/writer/projectwriter.h>
 
 #include <QBuffer>
 #include <QByteArray>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QList>
+#include <QMetaEnum>
 #include <QString>
 #include <QStringList>
 #include <QUuid>
@@ -27,6 +49,7 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <QtGlobal>
+#include <QtTest>
 
 #include <algorithm>
 
@@ -36,6 +59,14 @@ namespace testutil {
 inline QString dataPath(const QString& name)
 {
     return QStringLiteral(CASARINA_TEST_DATA "/") + name;
+}
+
+/// The bytes of the file at @p path (empty when it cannot be read).
+inline QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
 }
 
 /// A whole current document whose `project` element holds @p content. The default
@@ -65,6 +96,46 @@ inline projects::Project read(const QByteArray& xml, bool* error = nullptr)
 inline projects::Project readContent(const QByteArray& content)
 {
     return read(document(content));
+}
+
+/// @p project written by a ProjectWriter in @p form.
+inline QByteArray
+writeProject(const projects::Project& project,
+             projects::ProjectWriter::Form form = projects::ProjectWriter::Standard,
+             bool withVacation = true)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    projects::ProjectWriter writer;
+    writer.setForm(form);
+    writer.setWithVacation(withVacation);
+    writer.write(project, &buffer);
+    return bytes;
+}
+
+/// Receives what a reader passes over, as "kind@line:element", and what it finds.
+class Collector : public projects::ReaderDiagnostics
+{
+public:
+    void passedOver(Kind kind, int line, const QString& element, const QString&) override
+    {
+        items.append(QStringLiteral("%1@%2:%3").arg(kind).arg(line).arg(element));
+    }
+    void found(const projects::Finding& finding) override { findings.append(finding); }
+    QStringList items;
+    QList<projects::Finding> findings;
+};
+
+/// Parses @p xml with a new ProjectReader that reports to @p collector.
+inline projects::Project readWith(const QByteArray& xml, Collector* collector)
+{
+    QBuffer buffer;
+    buffer.setData(xml);
+    buffer.open(QIODevice::ReadOnly);
+    projects::ProjectReader reader;
+    reader.setDiagnostics(collector);
+    return reader.parse(&buffer);
 }
 
 /// Writes the document skeleton of a default project and, inside the `project` element,

@@ -4,23 +4,13 @@
 // The short cuts that reading, writing and merging take for speed give the results of the
 // general routines they stand in for: identifier texts, name and flag comparisons, numbers
 // read without QString::toInt, the simulation date-times (also where daylight saving skips
-// or repeats local times), the simulation defaults that are built when first read, the
-// comparison of schedules without identifier sets, and the merge traces that are built
-// only when debug messages are shown.
+// or repeats local times), the simulation defaults that are built when first read, and the
+// merge traces that are built only when debug messages are shown.
 
 #include "testutil.h"
 
-#include <projects/floor.h>
-#include <projects/function.h>
-#include <projects/room.h>
-#include <projects/simulation.h>
-#include <projects/switchtime.h>
-#include <projects/common/conversions.h>
-
 #include <QLoggingCategory>
-#include <QtTest>
 
-#include <algorithm>
 #include <ctime>
 
 using namespace projects;
@@ -52,8 +42,6 @@ private slots:
 
     void identifierText_data();
     void identifierText();
-    void identifierTextWritten_data();
-    void identifierTextWritten();
     void names_data();
     void names();
     void flags_data();
@@ -63,9 +51,6 @@ private slots:
     void simulationDateTimes_data();
     void simulationDateTimes();
     void simulationDefaults();
-    void schedulesCompared_data();
-    void schedulesCompared();
-    void mergeTrace_data();
     void mergeTrace();
 
 private:
@@ -114,17 +99,10 @@ void tst_FastPaths::identifierText_data()
         << "_81add96cfca4174a9d7ea0a03d59200" << QUuid("{081add96-cfca-4174-a9d7-ea0a03d59200}");
     QTest::newRow("33 characters, one of them no digit")
         << "_e81add96-cfca4174a9d7ea0a03d5920" << QUuid("{0e81add9-6cfc-a417-4a9d-7ea0a03d5920}");
-    QTest::newRow("33 characters, one of them beyond latin-1")
-        << QString("_e81add96cfca4174a9d7ea0a03d5920") + QChar(0x100)
-        << QUuid("{0e81add9-6cfc-a417-4a9d-7ea0a03d5920}");
     QTest::newRow("33 digits give none") << "_e81add96cfca4174a9d7ea0a03d592000" << QUuid();
     QTest::newRow("30 digits give none") << "_1add96cfca4174a9d7ea0a03d59200" << QUuid();
     QTest::newRow("the first character is never a digit")
         << "e81add96cfca4174a9d7ea0a03d59200" << QUuid("{081add96-cfca-4174-a9d7-ea0a03d59200}");
-    QTest::newRow("full-width digits do not count")
-        << QString("_1add96cfca4174a9d7ea0a03d59200") + QChar(0xFF10) + QChar(0xFF10) << QUuid();
-    QTest::newRow("latin-1 letters beyond f are skipped")
-        << QString("_e81add96cfca4174a9d7ea0a03d59200") + QChar(0xE4) << central;
     QTest::newRow("empty text") << QString() << QUuid();
     QTest::newRow("one character") << "_" << QUuid();
 }
@@ -134,29 +112,6 @@ void tst_FastPaths::identifierText()
     QFETCH(QString, text);
     QFETCH(QUuid, expected);
     QCOMPARE(stringToUuid(text), expected);
-}
-
-void tst_FastPaths::identifierTextWritten_data()
-{
-    QTest::addColumn<QUuid>("id");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("central group")
-        << QUuid("{e81add96-cfca-4174-a9d7-ea0a03d59200}") << "_e81add96cfca4174a9d7ea0a03d59200";
-    QTest::newRow("leading zero bytes are written")
-        << QUuid("{00000001-0002-0003-0004-000000000005}") << "_00000001000200030004000000000005";
-    QTest::newRow("every byte ff")
-        << QUuid("{ffffffff-ffff-ffff-ffff-ffffffffffff}") << "_ffffffffffffffffffffffffffffffff";
-    QTest::newRow("null identifier") << QUuid() << "_00000000000000000000000000000000";
-}
-
-void tst_FastPaths::identifierTextWritten()
-{
-    QFETCH(QUuid, id);
-    QFETCH(QString, expected);
-    const QString text = uuidToString(id);
-    QCOMPARE(text, expected);
-    QCOMPARE(stringToUuid(text), id);
 }
 
 void tst_FastPaths::names_data()
@@ -175,14 +130,6 @@ void tst_FastPaths::names_data()
                                          << "switchtime" << false;
     QTest::newRow("prefix only") << "switch"
                                  << "switchTime" << false;
-    QTest::newRow("Kelvin sign folds to k") << QString("lin") + QChar(0x212A) << "link" << true;
-    QTest::newRow("long s folds to s") << QChar(0x17F) + QString("cene") << "scene" << true;
-    QTest::newRow("dotless i is no i") << QString("l") + QChar(0x131) + "nk"
-                                       << "link" << false;
-    QTest::newRow("dotted capital I is no i") << QString("L") + QChar(0x130) + "NK"
-                                              << "link" << false;
-    QTest::newRow("latin-1 letters fold too")
-        << QString(QChar(0xC4)) << QString(QChar(0xE4)) << true;
     QTest::newRow("empty names") << QString() << QString() << true;
 }
 
@@ -206,8 +153,6 @@ void tst_FastPaths::flags_data()
     QTest::newRow("1") << "1" << true;
     QTest::newRow("yes with a blank") << "yes " << false;
     QTest::newRow("ye") << "ye" << false;
-    QTest::newRow("true with a long s is no match") << QChar(0x17F) + QString("rue") << false;
-    QTest::newRow("yes with a long s folds") << QString("ye") + QChar(0x17F) << true;
     QTest::newRow("0") << "0" << false;
     QTest::newRow("on") << "on" << false;
     QTest::newRow("empty") << QString() << false;
@@ -238,7 +183,6 @@ void tst_FastPaths::numbers_data()
     QTest::newRow("trailing letter") << "7x" << 0;
     QTest::newRow("minus alone") << "-" << 0;
     QTest::newRow("two minus signs") << "--1" << 0;
-    QTest::newRow("arabic-indic digit") << QString(QChar(0x663)) << 0;
     QTest::newRow("empty") << QString() << 0;
 }
 
@@ -280,10 +224,6 @@ void tst_FastPaths::simulationDateTimes_data()
         << QByteArray("Europe/Berlin") << "2026-10-25 18:00:00" << true;
     QTest::newRow("a time that the spring change skips")
         << QByteArray("Europe/Berlin") << "2026-03-29 02:30:00" << false;
-    QTest::newRow("a repeated time in New York")
-        << QByteArray("America/New_York") << "2026-11-01 01:30:00" << true;
-    QTest::newRow("the day Samoa skipped")
-        << QByteArray("Pacific/Apia") << "2011-12-30 12:00:00" << false;
     QTest::newRow("UTC") << QByteArray("UTC") << "2026-01-01 18:00:00" << true;
     QTest::newRow("single-digit month") << QByteArray("UTC") << "2026-1-01 18:00:00" << false;
     QTest::newRow("ISO form with T") << QByteArray("UTC") << "2026-01-01T18:00:00" << false;
@@ -337,97 +277,21 @@ void tst_FastPaths::simulationDefaults()
     QCOMPARE(built.pauseEndTime(), QDateTime(today, QTime(5, 0)));
     QCOMPARE(built.pauseStartTime(), evening);
 
-    // The defaults are written as the date-times they stand for.
-    const QList<QXmlStreamAttributes> written =
-        testutil::elements(testutil::write([&](QXmlStreamWriter* writer) {
-                               changed.beginSerialize(writer);
-                               changed.endSerialize(writer);
-                           }),
-                           "simulation");
-    QCOMPARE(written.size(), 1);
-    QCOMPARE(testutil::value(written.first(), "startTime"),
-             QDateTime(today, QTime(12, 0)).toString("yyyy-MM-dd HH:mm:ss"));
-    QCOMPARE(testutil::value(written.first(), "endTime"), QString(""));
-    QCOMPARE(testutil::value(written.first(), "pauseStartTime"),
-             QDateTime(today, QTime(23, 0)).toString("yyyy-MM-dd HH:mm:ss"));
-}
-
-void tst_FastPaths::schedulesCompared_data()
-{
-    QTest::addColumn<QList<int>>("a"); // switch times by number; equal numbers share one
-    QTest::addColumn<QList<int>>("b");
-    QTest::addColumn<bool>("notEqual");
-
-    QList<int> many;
-    for (int i = 0; i < 20; ++i)
-        many.append(i);
-    QList<int> manyReversed = many;
-    std::reverse(manyReversed.begin(), manyReversed.end());
-    QList<int> manyWithOther = many;
-    manyWithOther.last() = 99;
-
-    QTest::newRow("both empty") << QList<int>() << QList<int>() << false;
-    QTest::newRow("one empty") << QList<int>{1} << QList<int>() << true;
-    QTest::newRow("same entries") << QList<int>{1, 2} << QList<int>{1, 2} << true;
-    QTest::newRow("other identifiers") << QList<int>{1, 2} << QList<int>{1, 3} << true;
-    QTest::newRow("a repeated entry") << QList<int>{1, 1} << QList<int>{1} << true;
-    QTest::newRow("long lists, same entries in another order") << many << manyReversed << true;
-    QTest::newRow("long lists, one other identifier") << many << manyWithOther << true;
-}
-
-void tst_FastPaths::schedulesCompared()
-{
-    QFETCH(QList<int>, a);
-    QFETCH(QList<int>, b);
-    QFETCH(bool, notEqual);
-
-    QHash<int, SwitchTime> entries;
-    const auto listOf = [&entries](const QList<int>& numbers) {
-        QList<SwitchTime> list;
-        for (int number : numbers) {
-            if (!entries.contains(number))
-                entries.insert(number, SwitchTime());
-            list.append(entries.value(number));
-        }
-        return list;
-    };
-    QCOMPARE(SwitchTime::notEqual(listOf(a), listOf(b)), notEqual);
-    QCOMPARE(SwitchTime::notEqual(listOf(b), listOf(a)), notEqual);
-}
-
-void tst_FastPaths::mergeTrace_data()
-{
-    QTest::addColumn<bool>("debugShown");
-    QTest::newRow("debug messages shown") << true;
-    QTest::newRow("debug messages filtered out") << false;
+    // An invalid date-time is written empty (the defaults of reading are in the references).
+    QVERIFY(testutil::writeElement(changed).contains(" endTime=\"\""));
 }
 
 void tst_FastPaths::mergeTrace()
 {
-    QFETCH(bool, debugShown);
-    if (!debugShown)
-        QLoggingCategory::setFilterRules("casarina.projects.merge.debug=false");
-
+    // With the merge debug messages filtered out, the merge still happens, silently.
+    QLoggingCategory::setFilterRules("casarina.projects.merge.debug=false");
     const QUuid id("{e81add96-cfca-4174-a9d7-ea0a03d59201}");
     Function own(id, "Licht", Function::Switch, true);
     const Function other(id, "Licht", Function::Switch, false);
-    QStringList messages;
-    {
-        const testutil::MessageLog log;
-        // The flags differ, so the schedule counts as changed either way.
-        QVERIFY(own.mergeAdminSettings(other, false));
-        messages = log.messages();
-    }
+    const testutil::MessageLog log;
+    QVERIFY(own.mergeAdminSettings(other, false));
     QVERIFY(!own.runOnVacation());
-
-    if (!debugShown) {
-        QVERIFY(messages.isEmpty());
-        return;
-    }
-    QCOMPARE(messages.size(), 4);
-    QVERIFY(messages.first().startsWith(">> MERGE ADMIN SETTINGS function"));
-    QCOMPARE(messages.at(1), QString(">> No switchtimes"));
-    QVERIFY(messages.at(2).startsWith(">> END MERGE ADMIN SETTINGS function"));
+    QVERIFY(log.messages().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(tst_FastPaths)

@@ -1,22 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
 // SPDX-License-Identifier: LGPL-2.1-or-later
 
-// Functions: their values, the `function` element with its children, its reader, the
-// split-unit step after reading, JSON import, merging, sync and gc.
+// Functions: the type a group type gives, the attributes only the API sets, merging with
+// its trace, sync and gc. What files and the JSON import give is pinned by the reference
+// files.
 
 #include "testutil.h"
-
-#include <projects/deletableitems.h>
-#include <projects/function.h>
-#include <projects/group.h>
-#include <projects/project.h>
-#include <projects/simulation.h>
-#include <projects/switchtime.h>
-
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QMetaEnum>
-#include <QtTest>
 
 using namespace projects;
 using testutil::idText;
@@ -43,22 +32,6 @@ QString name(const QUuid& id)
 QString typeKey(int type)
 {
     return QString::fromLatin1(QMetaEnum::fromType<Function::FunctionType>().valueToKey(type));
-}
-
-// The functions of a document whose only room holds @p functions.
-QList<Function> readFunctions(const QByteArray& functions, const QByteArray& before = {},
-                              const QByteArray& after = {})
-{
-    return testutil::roomFunctions(
-        testutil::readContent(before + testutil::inRoom(functions) + after));
-}
-
-// The only function read from a `function` element with @p attributes and @p children.
-Function readFunction(const QByteArray& attributes, const QByteArray& children = {})
-{
-    const QList<Function> functions = readFunctions("<function id=\"" + idText(functionId) + "\" " +
-                                                    attributes + ">" + children + "</function>");
-    return functions.size() == 1 ? functions.first() : Function();
 }
 
 // The values a reader, merge or sync may change:
@@ -98,23 +71,10 @@ class tst_Functions : public QObject
 {
     Q_OBJECT
 private slots:
-    void values();
     void functionTypeFromGroupType();
 
     void writeAttributes_data();
     void writeAttributes();
-    void writeReferences();
-    void readType_data();
-    void readType();
-    void readAttributes_data();
-    void readAttributes();
-    void readGroupRefs_data();
-    void readGroupRefs();
-    void readChildren();
-    void splitUnits_data();
-    void splitUnits();
-    void fromJson_data();
-    void fromJson();
 
     void mergeAdminSettings_data();
     void mergeAdminSettings();
@@ -126,47 +86,6 @@ private slots:
     void sync();
     void gc();
 };
-
-void tst_Functions::values()
-{
-    const Function none;
-    QVERIFY(!none.isValid() && !none.hasActuator() && !none.isInGroup());
-    QCOMPARE(describe(none), QString("||||||-|0|-1|1|0"));
-    QVERIFY(none.switchTimes().isEmpty());
-    QCOMPARE(none.simulation().type(), Function::Unknown);
-
-    // The constructor types the simulation; setType leaves it alone.
-    Function function(functionId, "Light", Function::Blind, false);
-    QVERIFY(function.isValid());
-    QCOMPARE(describe(function), QString("Light||||||-|3|-1|0|0"));
-    QCOMPARE(function.simulation().type(), Function::Blind);
-    function.setType(Function::Dimming);
-    QCOMPARE(function.simulation().type(), Function::Blind);
-
-    // Copies share every change.
-    const Function copy = function;
-    function.setName("Lamp");
-    function.setActuatorRef(actuatorId);
-    function.addCachedDatapoint("role", 3);
-    function.switchTimes().append(SwitchTime());
-    const Simulation simulation;
-    function.setSimulation(simulation);
-    QCOMPARE(describe(copy), QString("Lamp||||||act|2|-1|0|3"));
-    QCOMPARE(copy.switchTimes().size(), 1);
-    QVERIFY(copy.simulation() == simulation);
-
-    // Group references keep duplicates in insertion order.
-    function.addGroupRef(groupA);
-    function.addGroupRef(groupB);
-    function.addGroupRef(groupA);
-    QCOMPARE(copy.groupRefs(), (QList<QUuid>{groupA, groupB, groupA}));
-    QVERIFY(copy.isInGroup());
-
-    // Cached datapoints: the later entry wins, roles are case-sensitive, absent gives 0.
-    function.addCachedDatapoint("role", 9);
-    QCOMPARE(copy.cachedDatapoint("role"), 9);
-    QCOMPARE(copy.cachedDatapoint("Role"), 0);
-}
 
 void tst_Functions::functionTypeFromGroupType()
 {
@@ -232,239 +151,6 @@ void tst_Functions::writeAttributes()
     QStringList attributes = testutil::attributesOf(xml, "function");
     QCOMPARE(attributes.takeFirst(), "id=" + uuidToString(functionId));
     QTEST(attributes.join(' '), "expected");
-}
-
-void tst_Functions::writeReferences()
-{
-    Function function(functionId, "Heat", Function::Heating, true);
-    function.setActuatorRef(actuatorId);
-    function.addGroupRef(groupB);
-    function.addGroupRef(groupA);
-    function.addGroupRef(groupB);
-    const QByteArray xml = testutil::writeElement(function, QString(), true);
-
-    QCOMPARE(testutil::childNames(xml, "function"), (QStringList{"actuator-ref", "group-refs"}));
-    QCOMPARE(testutil::attributesOf(xml, "actuator-ref"),
-             QStringList{"ref=" + uuidToString(actuatorId)});
-    QCOMPARE(testutil::childNames(xml, "group-refs"),
-             (QStringList{"group-ref", "group-ref", "group-ref"}));
-    QStringList refs;
-    for (const auto& attributes : testutil::elements(xml, "group-ref"))
-        refs.append(testutil::pairs(attributes).join(' '));
-    QCOMPARE(refs, (QStringList{"ref=" + uuidToString(groupB), "ref=" + uuidToString(groupA),
-                                "ref=" + uuidToString(groupB)}));
-}
-
-void tst_Functions::readType_data()
-{
-    QTest::addColumn<QByteArray>("attributes");
-    QTest::addColumn<int>("expected");
-
-    QTest::newRow("key name") << QByteArray("type=\"Heating\"") << int(Function::Heating);
-    QTest::newRow("last key") << QByteArray("type=\"Scene\"") << int(Function::Scene);
-    QTest::newRow("key in other letter case is no key") << QByteArray("type=\"heating\"") << -1;
-    QTest::newRow("missing type") << QByteArray() << -1;
-    QTest::newRow("class-qualified key is no key")
-        << QByteArray("type=\"projects::Function::Switch\"") << -1;
-    QTest::newRow("older status form, state")
-        << QByteArray("type=\"Status\" statusType=\"1\"") << int(Function::StateStatus);
-    QTest::newRow("older status form, other number")
-        << QByteArray("type=\"Status\" statusType=\"3\"") << int(Function::Unknown);
-    QTest::newRow("older status form without number")
-        << QByteArray("type=\"Status\"") << int(Function::Unknown);
-    QTest::newRow("older status form in other letter case is no key")
-        << QByteArray("type=\"status\" statusType=\"2\"") << -1;
-}
-
-void tst_Functions::readType()
-{
-    QFETCH(QByteArray, attributes);
-    const Function function = readFunction(attributes);
-    QVERIFY(function.isValid());
-    QTEST(int(function.type()), "expected");
-    QTEST(int(function.simulation().type()), "expected");
-}
-
-void tst_Functions::readAttributes_data()
-{
-    QTest::addColumn<QByteArray>("attributes");
-    QTest::addColumn<QString>("expected");
-
-    const QByteArray status = " address=\"2305\" onText=\"open\" offText=\"closed\" unit=\"K\"";
-    QTest::newRow("missing vacation flag reads as false")
-        << QByteArray("type=\"Switch\" name=\"Light\"") << "Light||||||-|1|-1|0|0";
-    QTest::newRow("vacation flag in capitals")
-        << QByteArray("type=\"Switch\" runOnVacation=\"YES\"") << "||||||-|1|-1|1|0";
-    QTest::newRow("icons from the profile namespace only")
-        << QByteArray("type=\"Switch\" p:onIcon=\"on.png\" p:offIcon=\"off.png\" onIcon=\"x\"")
-        << "|on.png|off.png||||-|1|-1|0|0";
-    QTest::newRow("unprefixed icons are not profile icons")
-        << QByteArray("type=\"Switch\" onIcon=\"on.png\"") << "||||||-|1|-1|0|0";
-    QTest::newRow("state status reads address and texts")
-        << "type=\"StateStatus\"" + status << "|||open|closed||-|5|2305|0|0";
-    QTest::newRow("temperature status reads address and unit")
-        << "type=\"TemperatureStatus\"" + status << "|||||K|-|6|2305|0|0";
-    QTest::newRow("older temperature form reads address and unit")
-        << "type=\"Status\" statusType=\"2\"" + status << "|||||K|-|6|2305|0|0";
-    QTest::newRow("status without address reads 0")
-        << QByteArray("type=\"StateStatus\"") << "||||||-|5|0|0|0";
-    QTest::newRow("status values of a switch are ignored")
-        << "type=\"Switch\"" + status << "||||||-|1|-1|0|0";
-}
-
-void tst_Functions::readAttributes()
-{
-    QFETCH(QByteArray, attributes);
-    const Function function = readFunction(attributes);
-    QCOMPARE(function.id(), functionId);
-    QTEST(describe(function), "expected");
-}
-
-void tst_Functions::readGroupRefs_data()
-{
-    QTest::addColumn<QByteArray>("type");
-    QTest::addColumn<QByteArray>("children");
-    QTest::addColumn<QString>("expected");
-
-    const QByteArray refs = "<group-refs><group-ref ref=\"" + idText(groupB) +
-                            "\"/><group-ref ref=\"" + idText(groupA) + "\"/></group-refs>";
-    QTest::newRow("heating keeps its groups in file order")
-        << QByteArray("Heating") << refs << "B|A";
-    QTest::newRow("split unit keeps its groups") << QByteArray("SplitUnit") << refs << "B|A";
-    QTest::newRow("blind ignores the container") << QByteArray("Blind") << refs << "";
-    QTest::newRow("switch ignores the container") << QByteArray("Switch") << refs << "";
-    QTest::newRow("special group is dropped; names in any case")
-        << QByteArray("Heating")
-        << "<Group-Refs><group-ref ref=\"" + idText(QUuid(QLatin1String(Group::centralGroupId))) +
-               "\"/><GROUP-REF ref=\"" + idText(groupA) + "\"/></Group-Refs>"
-        << "A";
-}
-
-void tst_Functions::readGroupRefs()
-{
-    QFETCH(QByteArray, type);
-    QFETCH(QByteArray, children);
-    const Function function = readFunction("type=\"" + type + "\"", children);
-    QVERIFY(function.isValid());
-    QTEST(describe(function).section('|', 11), "expected");
-}
-
-void tst_Functions::readChildren()
-{
-    const QList<Function> functions = readFunctions(
-        "<function id=\"" + idText(functionId) + "\" type=\"Dimming\"><ACTUATOR-REF ref=\"" +
-        idText(actuatorId) + "\"><function id=\"_1\"/></ACTUATOR-REF>" +
-        "<c:datapoint role=\"role\" datapoint=\"7\"/><datapoint role=\"status\" datapoint=\"8\"/>" +
-        "<c:Datapoint role=\"dim\" datapoint=\"x\"/><unknown><switchTime/></unknown>" +
-        "<p:switchTime id=\"" + idText(groupA) + "\" days=\"6\"><p:timer day=\"1\" id=\"11\"/>" +
-        "</p:switchTime><SwitchTime id=\"_x\"/><p:simulation id=\"4\" enabled=\"true\">" +
-        "<p:timer day=\"2\" id=\"12\"/></p:simulation></function>" + "<function id=\"" +
-        idText(groupA) + "\" type=\"Blind\"/>");
-    QCOMPARE(functions.size(), 2);
-    const Function function = functions.first();
-    QCOMPARE(describe(function), QString("||||||act|2|-1|0|7"));
-    QCOMPARE(function.cachedDatapoint("status"), 0);
-    QCOMPARE(function.cachedDatapoint("dim"), 0);
-    // An invalid switch time is kept as read; the simulation has the function's type.
-    QCOMPARE(function.switchTimes().size(), 2);
-    QCOMPARE(function.switchTimes().at(0).id(), groupA);
-    QCOMPARE(function.switchTimes().at(0).timerIds(), (QHash<int, int>{{1, 11}}));
-    QVERIFY(!function.switchTimes().at(1).isValid());
-    const Simulation simulation = function.simulation();
-    QVERIFY(simulation.id() == 4 && simulation.enabled());
-    QCOMPARE(simulation.type(), Function::Dimming);
-    QCOMPARE(simulation.timerIds(), (QHash<int, int>{{2, 12}}));
-    QCOMPARE(functions.at(1).id(), groupA);
-}
-
-void tst_Functions::splitUnits_data()
-{
-    QTest::addColumn<QByteArray>("before");
-    QTest::addColumn<QByteArray>("after");
-    QTest::addColumn<bool>("withReference");
-    QTest::addColumn<int>("expected");
-
-    const auto device = [](int appId, const QUuid& actuator) {
-        return "<device appId=\"" + QByteArray::number(appId) + "\"><actuator id=\"" +
-               idText(actuator) + "\"/></device>";
-    };
-    const int split = Function::SplitUnit;
-    const int kept = Function::Switch;
-    QTest::newRow("function of a split-unit actuator becomes a split unit")
-        << device(18482, actuatorId) << QByteArray() << true << split;
-    QTest::newRow("actuator after the function element still counts")
-        << QByteArray() << device(18482, actuatorId) << true << split;
-    QTest::newRow("function of another model keeps its type")
-        << device(18483, actuatorId) << QByteArray() << true << kept;
-    QTest::newRow("reference to no known actuator keeps the type")
-        << device(18482, groupA) << QByteArray() << true << kept;
-    QTest::newRow("function without actuator keeps its type")
-        << device(18482, actuatorId) << QByteArray() << false << kept;
-    QTest::newRow("the first actuator with an id decides")
-        << device(1, actuatorId) << device(18482, actuatorId) << true << kept;
-}
-
-void tst_Functions::splitUnits()
-{
-    QFETCH(QByteArray, before);
-    QFETCH(QByteArray, after);
-    QFETCH(bool, withReference);
-
-    const QByteArray reference = "<actuator-ref ref=\"" + idText(actuatorId) + "\"/>";
-    const QList<Function> functions =
-        readFunctions("<function id=\"" + idText(functionId) + "\" type=\"Switch\">" +
-                          (withReference ? reference : QByteArray()) + "</function>",
-                      before, after);
-    QCOMPARE(functions.size(), 1);
-    QTEST(int(functions.first().type()), "expected");
-}
-
-void tst_Functions::fromJson_data()
-{
-    QTest::addColumn<QByteArray>("json");
-    QTest::addColumn<QString>("expected"); // validity, describe() and switch-time count
-
-    const QByteArray id = "{\"id\": \"" + idText(functionId) + "\", ";
-    const QByteArray switchTime = "{\"id\": \"" + idText(groupA) + "\", \"days\": 6}";
-    QTest::newRow("all keys")
-        << id +
-               "\"name\": \"Light\", \"icons\": {\"onIcon\": \"on.png\", \"offIcon\": "
-               "\"off.png\"}, \"switchtimes\": [" +
-               switchTime + ", {}]}"
-        << "valid Light|on.png|off.png||||-|0|-1|1|0 2";
-    QTest::newRow("name without id is not read")
-        << QByteArray("{\"name\": \"Light\", \"icons\": {\"onIcon\": \"on.png\"}}")
-        << "invalid ||||||-|0|-1|1|0 0";
-    QTest::newRow("id with too few digits stops reading")
-        << QByteArray("{\"id\": \"_0a1b2c\", \"name\": \"Light\", \"switchtimes\": [{}]}")
-        << "invalid ||||||-|0|-1|1|0 0";
-    QTest::newRow("id that is no string stops reading")
-        << QByteArray("{\"id\": 12, \"name\": \"Light\"}") << "invalid ||||||-|0|-1|1|0 0";
-    QTest::newRow("name that is no string reads empty; icons given as a string are ignored")
-        << id + "\"name\": 5, \"icons\": \"on.png\"}"
-        << "valid ||||||-|0|-1|1|0 0";
-    QTest::newRow("icons with only offIcon") << id + "\"icons\": {\"offIcon\": \"off.png\"}}"
-                                             << "valid ||off.png||||-|0|-1|1|0 0";
-    QTest::newRow("switch-time key in other letter case is not read")
-        << id + "\"switchTimes\": [" + switchTime + "]}"
-        << "valid ||||||-|0|-1|1|0 0";
-    QTest::newRow("switch times that are no objects or invalid are left out")
-        << id + "\"switchtimes\": [1, \"x\", {\"id\": \"_12\"}, " + switchTime + "]}"
-        << "valid ||||||-|0|-1|1|0 1";
-    QTest::newRow("switch times given as an object are ignored")
-        << id + "\"switchtimes\": " + switchTime + "}"
-        << "valid ||||||-|0|-1|1|0 0";
-}
-
-void tst_Functions::fromJson()
-{
-    QFETCH(QByteArray, json);
-    const Function function(QJsonDocument::fromJson(json).object());
-    if (function.isValid())
-        QCOMPARE(function.id(), functionId);
-    QTEST(QString(function.isValid() ? "valid " : "invalid ") + describe(function) + ' ' +
-              QString::number(function.switchTimes().size()),
-          "expected");
 }
 
 void tst_Functions::mergeAdminSettings_data()

@@ -1,25 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
 // SPDX-License-Identifier: LGPL-2.1-or-later
 
-// Links and favourites: the `link` element written and read, its enumeration keys, the
-// sharing of both data blocks and the detaching sync.
+// Links: a value without key, and the detaching sync. What files give is pinned by the
+// reference files.
 
 #include "testutil.h"
-
-#include <projects/link.h>
-
-#include <QtTest>
 
 using namespace projects;
 
 namespace {
 
 const QUuid linkId("{4a7b64a1-0f3c-4e9b-9a53-1d2e3f405162}");
-
-QByteArray linkElement(const QByteArray& attributes)
-{
-    return "<links><p:link id=\"" + testutil::idText(linkId) + "\" " + attributes + "/></links>";
-}
 
 QByteArray writeLink(const Link& link)
 {
@@ -42,80 +33,9 @@ class tst_Links : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void defaults();
-    void writtenAttributes();
-    void readLink_data();
-    void readLink();
     void valueWithoutKeyIsWrittenEmptyAndDropped();
-    void copiesShareBothBlocks();
     void syncDetachesFromCopies();
 };
-
-void tst_Links::defaults()
-{
-    QCOMPARE(describe(Link()), uuidToString(QUuid()) + "|||-|0|||0");
-    QVERIFY(Link(linkId, "n", "i", true, Link::App, "u", Link::Apple).appName().isEmpty());
-    QCOMPARE(Link::getCurrentOSName(), Link::Microsoft);
-}
-
-void tst_Links::writtenAttributes()
-{
-    Link link(linkId, "Shop", QString(), false, Link::App, "https://example.org", Link::Microsoft);
-    link.setAppName("Shopper");
-    const QByteArray xml = writeLink(link);
-
-    // The element is profile data, yet every attribute is unqualified; empty ones stay.
-    QCOMPARE(testutil::childNames(xml, "project"), QStringList{"p:link"});
-    QCOMPARE(testutil::attributesOf(xml, "link"),
-             (QStringList{"id=" + uuidToString(linkId), "name=Shop", "icon=", "type=App",
-                          "url=https://example.org", "app-name=Shopper", "favorite=no",
-                          "os=Microsoft"}));
-}
-
-void tst_Links::readLink_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<int>("type"); // -1: no link
-    QTest::addColumn<bool>("favorite");
-
-    QTest::newRow("known keys give a link")
-        << linkElement("type=\"App\" os=\"Apple\"") << int(Link::App) << false;
-    QTest::newRow("type key in other letter case drops the link")
-        << linkElement("type=\"webLink\" os=\"Android\"") << -1 << false;
-    QTest::newRow("os key in upper case drops the link")
-        << linkElement("type=\"WebLink\" os=\"ANDROID\"") << -1 << false;
-    QTest::newRow("missing os drops the link") << linkElement("type=\"WebLink\"") << -1 << false;
-    QTest::newRow("numeric type is no key")
-        << linkElement("type=\"1\" os=\"Apple\"") << -1 << false;
-    QTest::newRow("qualified type and os are not read")
-        << linkElement("p:type=\"App\" p:os=\"Apple\"") << -1 << false;
-    QTest::newRow("link outside the profile namespace is skipped")
-        << "<link id=\"" + testutil::idText(linkId) + "\" type=\"App\" os=\"Apple\"/>" << -1
-        << false;
-    QTest::newRow("element name in other case, without container, favorite 1")
-        << "<p:LINK id=\"" + testutil::idText(linkId) +
-               "\" type=\"WebLink\" os=\"Microsoft\" favorite=\"1\"/>"
-        << int(Link::WebLink) << true;
-    QTest::newRow("favorite TRUE")
-        << linkElement("type=\"App\" os=\"Apple\" favorite=\"TRUE\"") << int(Link::App) << true;
-    QTest::newRow("qualified favorite is not read")
-        << linkElement("type=\"App\" os=\"Apple\" p:favorite=\"yes\"") << int(Link::App) << false;
-}
-
-void tst_Links::readLink()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(int, type);
-    QFETCH(bool, favorite);
-
-    const Project project = testutil::readContent(content);
-    QCOMPARE(project.links().size(), type < 0 ? 0 : 1);
-    if (type >= 0) {
-        QCOMPARE(project.links().first().id(), linkId);
-        QCOMPARE(int(project.links().first().type()), type);
-        QCOMPARE(project.links().first().favorite(), favorite);
-    }
-}
 
 void tst_Links::valueWithoutKeyIsWrittenEmptyAndDropped()
 {
@@ -123,19 +43,6 @@ void tst_Links::valueWithoutKeyIsWrittenEmptyAndDropped()
         writeLink(Link(linkId, "Odd", QString(), false, Link::LinkType(5), QString(), Link::Apple));
     QCOMPARE(testutil::value(testutil::elements(xml, "link").value(0), "type"), QString(""));
     QVERIFY(testutil::read(xml).links().isEmpty());
-}
-
-void tst_Links::copiesShareBothBlocks()
-{
-    Link link(linkId, "Shop", QString(), false, Link::WebLink, "https://a.example", Link::Android);
-    const Link copy = link;
-    Link assigned;
-    assigned = link;
-    link.setName("Store");
-    assigned.setUrl("https://b.example");
-    QCOMPARE(describe(copy), describe(link));
-    QCOMPARE(describe(assigned), describe(link));
-    QCOMPARE(link.url(), QString("https://b.example"));
 }
 
 void tst_Links::syncDetachesFromCopies()

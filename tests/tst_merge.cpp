@@ -5,19 +5,7 @@
 // What the merges take and what they list for the device is checked on the example house
 // by the tool's tests.
 
-#include <projects/automatic.h>
-#include <projects/deletableitems.h>
-#include <projects/floor.h>
-#include <projects/function.h>
-#include <projects/group.h>
-#include <projects/project.h>
-#include <projects/projectmerge.h>
-#include <projects/room.h>
-#include <projects/scene.h>
-#include <projects/switchtime.h>
-#include <projects/common/conversions.h>
-
-#include <QtTest>
+#include "testutil.h"
 
 using namespace projects;
 

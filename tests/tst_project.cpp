@@ -1,74 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Casarina-projects contributors
 // SPDX-License-Identifier: LGPL-2.1-or-later
 
-// The project root, its enumerations, the reader's handler stack and the document skeleton.
+// The project root: group address texts, debug output, enumerations, the document element,
+// position and profile attributes, and fatal errors.
 
 #include "testutil.h"
-
-#include <projects/actuator.h>
-#include <projects/automatic.h>
-#include <projects/datapoint.h>
-#include <projects/finding.h>
-#include <projects/floor.h>
-#include <projects/function.h>
-#include <projects/group.h>
-#include <projects/link.h>
-#include <projects/project.h>
-#include <projects/projectenum.h>
-#include <projects/room.h>
-#include <projects/scene.h>
-#include <projects/scenetrigger.h>
-#include <projects/simulation.h>
-#include <projects/snapshot.h>
-#include <projects/switchtime.h>
-#include <projects/common/conversions.h>
-#include <projects/reader/readerdiagnostics.h>
-#include <projects/writer/projectwriter.h>
-
-#include <QMetaEnum>
-#include <QtTest>
 
 using namespace projects;
 
 namespace {
-
-// Collects the messages logged while it is alive.
-class MessageLog
-{
-public:
-    MessageLog()
-    {
-        s_messages.clear();
-        m_previous = qInstallMessageHandler(&MessageLog::handler);
-    }
-    ~MessageLog() { qInstallMessageHandler(m_previous); }
-    static QStringList messages() { return s_messages; }
-    static QList<QtMsgType> types() { return s_types; }
-
-private:
-    static void handler(QtMsgType type, const QMessageLogContext&, const QString& message)
-    {
-        s_types.append(type);
-        s_messages.append(message);
-    }
-    static QStringList s_messages;
-    static QList<QtMsgType> s_types;
-    QtMessageHandler m_previous;
-};
-QStringList MessageLog::s_messages;
-QList<QtMsgType> MessageLog::s_types;
-
-// Collects what a reader passes over as "kind@line:element".
-class Collector : public ReaderDiagnostics
-{
-public:
-    void passedOver(Kind kind, int line, const QString& element, const QString& detail) override
-    {
-        Q_UNUSED(detail)
-        items.append(QStringLiteral("%1@%2:%3").arg(kind).arg(line).arg(element));
-    }
-    QStringList items;
-};
 
 // What a default QDebug stream holds after printing @p value.
 template <typename T> QString printed(const T& value)
@@ -84,16 +24,10 @@ class tst_Project : public QObject
 {
     Q_OBJECT
 private slots:
-    void identifierText_data();
-    void identifierText();
-    void booleanText_data();
-    void booleanText();
     void groupAddressText_data();
     void groupAddressText();
     void debugOutput_data();
     void debugOutput();
-    void defaults();
-    void copiesShareData();
     void appIdKeys_data();
     void appIdKeys();
     void appIdMetaObject();
@@ -104,77 +38,14 @@ private slots:
     void profileAttributesOnlyInProjectNamespace();
     void position_data();
     void position();
-    void deviceFlagsAndSensors_data();
-    void deviceFlagsAndSensors();
-    void containersAreOptionalAndNest_data();
-    void containersAreOptionalAndNest();
-    void unknownElementsAreSkippedWithSubtree();
     void actuatorByRef();
 
-    void diagnostics_data();
-    void diagnostics();
     void diagnosticsChangeNothing();
 
     void fatalError_data();
     void fatalError();
-    void failedParseFlagIsNeverCleared();
 
-    void skeletonIsWrittenInOrder_data();
-    void skeletonIsWrittenInOrder();
-    void skeletonRoundTrip();
 };
-
-void tst_Project::identifierText_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("braced"); // empty for the null identifier
-
-    const QString braced = QStringLiteral("{e81add96-cfca-4174-a9d7-ea0a03d59200}");
-    QTest::newRow("underscore and 32 digits") << "_e81add96cfca4174a9d7ea0a03d59200" << braced;
-    QTest::newRow("any first character is dropped")
-        << "xe81add96cfca4174a9d7ea0a03d59200" << braced;
-    QTest::newRow("upper-case digits") << "_E81ADD96CFCA4174A9D7EA0A03D59200" << braced;
-    QTest::newRow("non-digits are skipped") << "_e81add96-cfca-4174-a9d7-ea0a03d59200" << braced;
-    QTest::newRow("31 digits pair from the end")
-        << "_81add96cfca4174a9d7ea0a03d59200"
-        << QStringLiteral("{081add96-cfca-4174-a9d7-ea0a03d59200}");
-    QTest::newRow("30 digits are too few") << "_1add96cfca4174a9d7ea0a03d59200" << QString();
-    QTest::newRow("33 digits are too many") << "_e81add96cfca4174a9d7ea0a03d592001" << QString();
-    QTest::newRow("braced text: the brace is the dropped character") << braced << braced;
-    QTest::newRow("empty text") << QString() << QString();
-}
-
-void tst_Project::identifierText()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, braced);
-    const QUuid id = stringToUuid(text);
-    QCOMPARE(id.isNull(), braced.isEmpty());
-    if (!braced.isEmpty()) {
-        QCOMPARE(id.toString(), braced);
-        QCOMPARE(stringToUuid(uuidToString(id)), id);
-    }
-}
-
-void tst_Project::booleanText_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("value");
-    QTest::newRow("yes") << "yes" << true;
-    QTest::newRow("TRUE in capitals") << "TRUE" << true;
-    QTest::newRow("Yes mixed") << "Yes" << true;
-    QTest::newRow("one") << "1" << true;
-    QTest::newRow("on is no boolean text") << "on" << false;
-    QTest::newRow("two") << "2" << false;
-    QTest::newRow("padded") << " true" << false;
-    QTest::newRow("empty") << "" << false;
-}
-
-void tst_Project::booleanText()
-{
-    QFETCH(QString, text);
-    QTEST(stringToBool(text), "value");
-}
 
 void tst_Project::groupAddressText_data()
 {
@@ -276,41 +147,6 @@ void tst_Project::debugOutput()
     QCOMPARE(printed, expected + QLatin1Char(' '));
 }
 
-void tst_Project::defaults()
-{
-    const Project project;
-    QVERIFY(project.name().isNull());
-    QCOMPARE(project.owner(), QString());
-    QCOMPARE(project.latitude(), 48.3661);
-    QCOMPARE(project.longitude(), 8.79598);
-    QCOMPARE(project.timezone(), 60);
-    QVERIFY(!project.hasWeatherStation());
-    QVERIFY(!project.hasVeskBox());
-    QVERIFY(!project.vacationActivated());
-    QVERIFY(project.floors().isEmpty());
-    QVERIFY(project.automatics().isEmpty());
-    QCOMPARE(Project(QStringLiteral("Haus")).name(), QStringLiteral("Haus"));
-}
-
-void tst_Project::copiesShareData()
-{
-    Project project(QStringLiteral("before"));
-    const Project copy = project;
-    project.setName(QStringLiteral("after"));
-    project.setTimezone(120);
-    project.lightSensorNames().insert(1, QStringLiteral("east"));
-    project.floors().append(Floor());
-    QCOMPARE(copy.name(), QStringLiteral("after"));
-    QCOMPARE(copy.timezone(), 120);
-    QCOMPARE(copy.lightSensorNames().value(1), QStringLiteral("east"));
-    QCOMPARE(copy.floors().size(), 1);
-
-    Project other;
-    other = copy;
-    other.setOwner(QStringLiteral("Ada"));
-    QCOMPARE(project.owner(), QStringLiteral("Ada"));
-}
-
 void tst_Project::appIdKeys_data()
 {
     QTest::addColumn<QByteArray>("key");
@@ -336,16 +172,15 @@ void tst_Project::appIdKeys()
 
 void tst_Project::appIdMetaObject()
 {
-    const QMetaObject& meta = ProjectEnum::staticMetaObject;
-    QCOMPARE(QByteArray(meta.className()), QByteArray("projects::ProjectEnum"));
-    const QMetaEnum appIds = meta.enumerator(meta.indexOfEnumerator("AppId"));
-    QVERIFY(appIds.isValid());
-    QVERIFY(!appIds.isFlag());
+    const QMetaEnum appIds = QMetaEnum::fromType<ProjectEnum::AppId>();
     QCOMPARE(appIds.keyCount(), 45);
-    QCOMPARE(QByteArray(appIds.key(0)), QByteArray("Model_Unknown"));
     QCOMPARE(QByteArray(appIds.key(30)), QByteArray("Model_4832"));
-    QCOMPARE(appIds.keyToValue("Model_9999"), -1);
     QCOMPARE(appIds.keyToValue("model_4832"), -1); // keys are case-sensitive
+    // Hosts of Qt 5 call the deprecated trUtf8(); it stays there on Qt 6.
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    QCOMPARE(ProjectEnum::trUtf8("Model_0625"), ProjectEnum::tr("Model_0625"));
+    QT_WARNING_POP
 }
 
 void tst_Project::syncHintValues()
@@ -453,102 +288,6 @@ void tst_Project::position()
     QTEST(project.vacationActivated(), "vacation");
 }
 
-void tst_Project::deviceFlagsAndSensors_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<bool>("weatherStation");
-    QTest::addColumn<bool>("hub");
-    QTest::addColumn<QString>("sensors"); // "number=name;..." sorted by number
-
-    QTest::newRow("light sensor of weather station 1170")
-        << QByteArray("<device appId=\"1170\"><sensor channel=\"7\" name=\"East\"/>"
-                      "<sensor channel=\"6\" name=\"Wind\"/></device>")
-        << true << false << QStringLiteral("1=East");
-    QTest::newRow("light sensors of weather station 18585")
-        << QByteArray("<devices><device appId=\"18585\"><sensor channel=\"9\" name=\"West\"/>"
-                      "<sensor channel=\"8\" name=\"South\"/></device></devices>")
-        << true << false << QStringLiteral("2=South;3=West");
-    QTest::newRow("same light sensor twice keeps the later name")
-        << QByteArray("<device appId=\"1170\"><sensor channel=\"7\" name=\"A\"/>"
-                      "<sensor channel=\"7\" name=\"B\"/></device>")
-        << true << false << QStringLiteral("1=B");
-    QTest::newRow("sensor under another device is ignored")
-        << QByteArray("<device appId=\"18482\"><sensor channel=\"7\" name=\"East\"/></device>")
-        << false << false << QString();
-    QTest::newRow("sensor outside any device is ignored")
-        << QByteArray("<sensor channel=\"7\" name=\"East\"/>") << false << false << QString();
-    QTest::newRow("weather station stays in force after its device ends")
-        << QByteArray("<device appId=\"1170\"/><sensor channel=\"10\" name=\"Late\"/>") << true
-        << false << QStringLiteral("4=Late");
-    QTest::newRow("hub device") << QByteArray("<device appId=\"1\"/>") << false << true
-                                << QString();
-    QTest::newRow("flags are never cleared by later devices")
-        << QByteArray("<device appId=\"1\"/><device appId=\"1170\"/><device appId=\"5\"/>") << true
-        << true << QString();
-    QTest::newRow("appId in hexadecimal is no weather station")
-        << QByteArray("<device appId=\"0x492\"><sensor channel=\"7\" name=\"x\"/></device>")
-        << false << false << QString();
-}
-
-void tst_Project::deviceFlagsAndSensors()
-{
-    QFETCH(QByteArray, content);
-    const Project project = testutil::readContent(content);
-    QTEST(project.hasWeatherStation(), "weatherStation");
-    QTEST(project.hasVeskBox(), "hub");
-    QList<int> numbers = project.lightSensorNames().keys();
-    std::sort(numbers.begin(), numbers.end());
-    QStringList sensors;
-    for (int number : qAsConst(numbers))
-        sensors.append(QStringLiteral("%1=%2").arg(number).arg(project.lightSensorNames()[number]));
-    QTEST(sensors.join(QLatin1Char(';')), "sensors");
-}
-
-void tst_Project::containersAreOptionalAndNest_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QStringList>("floors");
-
-    const QByteArray a = "<floor id=\"_0123456789abcdef0123456789abcdef\" name=\"A\"/>";
-    const QByteArray b = "<floor id=\"_fedcba9876543210fedcba9876543210\" name=\"B\"/>";
-    QTest::newRow("directly below project") << a + b << QStringList{"A", "B"};
-    QTest::newRow("inside floors") << "<floors>" + a + b + "</floors>" << QStringList{"A", "B"};
-    QTest::newRow("inside nested containers")
-        << "<floors><groups><devices>" + a + "</devices></groups></floors>" + b
-        << QStringList{"A", "B"};
-    QTest::newRow("inside a device")
-        << "<device appId=\"1\">" + a + "</device>" << QStringList{"A"};
-    QTest::newRow("container names in capitals")
-        << "<FLOORS><Devices>" + a + "</Devices></FLOORS>" << QStringList{"A"};
-    QTest::newRow("container in another namespace")
-        << "<x:floors xmlns:x=\"urn:other\">" + a + "</x:floors>" << QStringList{"A"};
-}
-
-void tst_Project::containersAreOptionalAndNest()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(QStringList, floors);
-    bool error = true;
-    const Project project = testutil::read(testutil::document(content), &error);
-    QVERIFY(!error);
-    QStringList names;
-    for (const Floor& floor : project.floors())
-        names.append(floor.name());
-    QCOMPARE(names, floors);
-}
-
-void tst_Project::unknownElementsAreSkippedWithSubtree()
-{
-    const Project project = testutil::readContent(
-        "<notes><floor id=\"_0123456789abcdef0123456789abcdef\" name=\"hidden\"/>"
-        "<floors><floor id=\"_0123456789abcdef0123456789abcdef\" name=\"deeper\"/></floors>"
-        "</notes>"
-        "text is ignored"
-        "<floor id=\"_0123456789abcdef0123456789abcdef\" name=\"seen\">some text</floor>");
-    QCOMPARE(project.floors().size(), 1);
-    QCOMPARE(project.floors().first().name(), QStringLiteral("seen"));
-}
-
 void tst_Project::actuatorByRef()
 {
     const Project project =
@@ -557,99 +296,17 @@ void tst_Project::actuatorByRef()
                               "<actuator id=\"_00000000000000000000000000000002\" name=\"other\"/>"
                               "<actuator id=\"_00000000000000000000000000000001\" name=\"second\"/>"
                               "</actuators>");
-    QCOMPARE(project.actuators().size(), 3);
     const QUuid id = stringToUuid(QStringLiteral("_00000000000000000000000000000001"));
     QCOMPARE(project.actuatorByRef(id).name(), QStringLiteral("first"));
-
-    const Actuator missing = project.actuatorByRef(QUuid::createUuid());
-    QVERIFY(missing.isNull());
-    QCOMPARE(missing.appId(), -1);
-
-    // The result shares data with the listed actuator.
-    Actuator found = project.actuatorByRef(id);
-    found.setUseCase(7);
-    QCOMPARE(project.actuators().first().useCase(), 7);
-}
-
-void tst_Project::diagnostics_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QStringList>("items");
-
-    // Lines count from the document's first line; the project element starts on line 2.
-    QTest::newRow("unknown element reported once with its subtree")
-        << QByteArray("\n<notes><floor id=\"_00000000000000000000000000000001\"/></notes>")
-        << QStringList{"0@3:notes"};
-    QTest::newRow("known elements are not reported")
-        << QByteArray("<floors><floor id=\"_00000000000000000000000000000001\"><room>"
-                      "<function type=\"Switch\"><p:switchTime><p:timer day=\"1\" id=\"2\"/>"
-                      "</p:switchTime></function></room></floor></floors>")
-        << QStringList();
-    QTest::newRow("link with a lower-case type")
-        << QByteArray("<p:link type=\"webLink\" os=\"Android\"/>") << QStringList{"1@2:link"};
-    QTest::newRow("link with a scoped key")
-        << QByteArray("<p:link type=\"Link::App\" os=\"Android\"/>") << QStringList{"1@2:link"};
-    QTest::newRow("special and address-less groups")
-        << QByteArray("<group id=\"_e81add96cfca4174a9d7ea0a03d59200\" address=\"1\"/>\n"
-                      "<group id=\"_00000000000000000000000000000001\" address=\"-5\"/>")
-        << QStringList{"2@2:group", "3@3:group"};
-    QTest::newRow("snapshot without function reference")
-        << QByteArray("<p:scene id=\"_00000000000000000000000000000001\"><snapshot/>"
-                      "</p:scene>")
-        << QStringList{"4@2:snapshot"};
-    QTest::newRow("cache datapoint outside the cache namespace")
-        << QByteArray("<floor><room><function type=\"Switch\"><datapoint role=\"r\"/>"
-                      "</function></room></floor>")
-        << QStringList{"0@2:datapoint"};
-    QTest::newRow("function whose actuator is missing")
-        << QByteArray("<floor><room><function id=\"_00000000000000000000000000000001\">"
-                      "<actuator-ref ref=\"_00000000000000000000000000000002\"/>"
-                      "</function></room></floor>")
-        << QStringList{"5@-1:function"};
-}
-
-void tst_Project::diagnostics()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(QStringList, items);
-    QBuffer buffer;
-    buffer.setData(testutil::document(content));
-    buffer.open(QIODevice::ReadOnly);
-    ProjectReader reader;
-    Collector collector;
-    reader.setDiagnostics(&collector);
-    QCOMPARE(reader.diagnostics(), &collector);
-    reader.parse(&buffer);
-    QVERIFY(!reader.parsingError());
-    QCOMPARE(collector.items, items);
+    QVERIFY(project.actuatorByRef(QUuid::createUuid()).isNull());
 }
 
 void tst_Project::diagnosticsChangeNothing()
 {
-    QFile file(testutil::dataPath("roundtrip.xml"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    const auto readAndWrite = [&bytes](ReaderDiagnostics* receiver) {
-        QBuffer in;
-        in.setData(bytes + "<!-- trailing -->");
-        in.open(QIODevice::ReadOnly);
-        ProjectReader reader;
-        reader.setDiagnostics(receiver);
-        const Project project = reader.parse(&in);
-        QByteArray out;
-        QBuffer buffer(&out);
-        buffer.open(QIODevice::WriteOnly);
-        ProjectWriter().write(project, &buffer);
-        return out;
-    };
-    Collector collector;
-    const Project plain = testutil::read(readAndWrite(nullptr));
-    const Project diagnosed = testutil::read(readAndWrite(&collector));
-    QCOMPARE(diagnosed.floors().size(), plain.floors().size());
-    QCOMPARE(diagnosed.links().size(), plain.links().size());
-    QCOMPARE(diagnosed.groups().size(), plain.groups().size());
-    QCOMPARE(diagnosed.floors().first().rooms().at(1).functions().at(1).type(),
-             plain.floors().first().rooms().at(1).functions().at(1).type());
+    const QByteArray bytes = testutil::readFile(testutil::dataPath("roundtrip.xml"));
+    testutil::Collector collector;
+    QCOMPARE(testutil::writeProject(testutil::readWith(bytes + "<!-- trailing -->", &collector)),
+             testutil::writeProject(testutil::read(bytes)));
     QVERIFY(collector.items.isEmpty());
 }
 
@@ -662,11 +319,8 @@ void tst_Project::fatalError_data()
         testutil::document("").left(testutil::document("").indexOf("</project>"));
     QTest::newRow("empty document") << QByteArray() << -1;
     QTest::newRow("garbage in the prolog") << QByteArray("<?xml version=\"1.0\"?>\n<<<") << 2;
-    QTest::newRow("truncated inside project") << head << -1;
     QTest::newRow("mismatched tag inside nested containers")
         << head + "<floors><floors><devices></floors></devices></floors></project>" << -1;
-    QTest::newRow("truncated inside a room")
-        << head + "<floors><floor id=\"_0123456789abcdef0123456789abcdef\"><room><function>" << -1;
     QTest::newRow("bad attribute inside an unknown subtree")
         << head + "<unknown><deeper a=1/></unknown></project>" << -1;
     QTest::newRow("text after the document element") << testutil::document("") + "<x/>" << -1;
@@ -679,11 +333,11 @@ void tst_Project::fatalError()
     bool error = false;
     Project project;
     {
-        MessageLog log;
+        testutil::MessageLog log;
         project = testutil::read(xml, &error);
-        QCOMPARE(MessageLog::messages().size(), 1);
-        QCOMPARE(MessageLog::types().first(), QtWarningMsg);
-        const QString message = MessageLog::messages().first();
+        QCOMPARE(log.messages().size(), 1);
+        QCOMPARE(log.types().first(), QtWarningMsg);
+        const QString message = log.messages().first();
         const QRegularExpression pattern(
             QStringLiteral("^>> An expection occured while parsing XML data: .+, at line (\\d+) "
                            "and column \\d+$"));
@@ -695,111 +349,6 @@ void tst_Project::fatalError()
     QVERIFY(error);
     QVERIFY(project.name().isNull());
     QVERIFY(project.floors().isEmpty());
-}
-
-void tst_Project::failedParseFlagIsNeverCleared()
-{
-    ProjectReader reader;
-    QBuffer bad;
-    bad.setData(testutil::document("<floors>").replace("</project>", ""));
-    bad.open(QIODevice::ReadOnly);
-    {
-        MessageLog log;
-        reader.parse(&bad);
-    }
-    QVERIFY(reader.parsingError());
-
-    QBuffer good;
-    good.setData(testutil::document("", "name=\"fine\""));
-    good.open(QIODevice::ReadOnly);
-    const Project project = reader.parse(&good);
-    QCOMPARE(project.name(), QStringLiteral("fine"));
-    QVERIFY(reader.parsingError());
-}
-
-void tst_Project::skeletonIsWrittenInOrder_data()
-{
-    QTest::addColumn<bool>("withVacation");
-    QTest::addColumn<QStringList>("attributes");
-    QTest::newRow("with vacation") << true
-                                   << QStringList{"name",
-                                                  "owner",
-                                                  "installer",
-                                                  "vacationActivated",
-                                                  "p:md5",
-                                                  "p:creationVersion",
-                                                  "p:modificationVersion"};
-    QTest::newRow("without vacation")
-        << false
-        << QStringList{
-               "name", "owner", "installer", "p:md5", "p:creationVersion", "p:modificationVersion"};
-}
-
-void tst_Project::skeletonIsWrittenInOrder()
-{
-    QFETCH(bool, withVacation);
-    QFETCH(QStringList, attributes);
-
-    Project project(QStringLiteral("Haus"));
-    project.setVacation(true);
-    project.setLatitude(1.0);
-    project.setHasWeatherStation(true);
-    project.lightSensorNames().insert(1, QStringLiteral("east"));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QXmlStreamWriter writer(&buffer);
-    project.beginSerialize(&writer, withVacation);
-    project.endSerialize(&writer);
-
-    QVERIFY(bytes.startsWith("<?xml version=\"1.0\""));
-    QXmlStreamReader reader(bytes);
-    while (reader.readNext() != QXmlStreamReader::StartElement && !reader.atEnd()) {
-    }
-    QCOMPARE(reader.name().toString(), QStringLiteral("project"));
-    QCOMPARE(reader.namespaceUri().toString(), QString(ns::Project));
-    const QXmlStreamNamespaceDeclarations declarations = reader.namespaceDeclarations();
-    QCOMPARE(declarations.size(), 3);
-    QCOMPARE(declarations.at(0).prefix().toString(), QString());
-    QCOMPARE(declarations.at(0).namespaceUri().toString(), QString(ns::Project));
-    QCOMPARE(declarations.at(1).prefix().toString(), QStringLiteral("p"));
-    QCOMPARE(declarations.at(1).namespaceUri().toString(), QString(ns::Profile));
-    QCOMPARE(declarations.at(2).prefix().toString(), QStringLiteral("c"));
-    QCOMPARE(declarations.at(2).namespaceUri().toString(), QString(ns::Cache));
-    QCOMPARE(testutil::names(reader.attributes()), attributes);
-    if (withVacation)
-        QCOMPARE(testutil::value(reader.attributes(), QStringLiteral("vacationActivated")),
-                 QStringLiteral("true"));
-    // Empty texts are written as empty attributes; the position is never written.
-    QCOMPARE(testutil::value(reader.attributes(), QStringLiteral("owner")), QString(""));
-    QVERIFY(!bytes.contains("latitude"));
-    QVERIFY(!bytes.contains("sensor"));
-}
-
-void tst_Project::skeletonRoundTrip()
-{
-    Project project(QStringLiteral("Haus & Hof"));
-    project.setOwner(QStringLiteral("Ada \"A\" Lovelace"));
-    project.setInstaller(QStringLiteral("Elektro <GmbH>"));
-    project.setMd5(QStringLiteral("d41d8cd98f00b204e9800998ecf8427e"));
-    project.setCreationVersion(QStringLiteral("2.1"));
-    project.setModificationVersion(QStringLiteral("2.3"));
-    project.setVacation(true);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QXmlStreamWriter writer(&buffer);
-    project.beginSerialize(&writer, true);
-    project.endSerialize(&writer);
-
-    const Project back = testutil::read(bytes);
-    QCOMPARE(back.name(), project.name());
-    QCOMPARE(back.owner(), project.owner());
-    QCOMPARE(back.installer(), project.installer());
-    QCOMPARE(back.md5(), project.md5());
-    QCOMPARE(back.creationVersion(), project.creationVersion());
-    QCOMPARE(back.modificationVersion(), project.modificationVersion());
-    QVERIFY(back.vacationActivated());
 }
 
 QTEST_GUILESS_MAIN(tst_Project)

@@ -7,50 +7,23 @@
 #include "testutil.h"
 
 #include <projects/almanac.h>
-#include <projects/automatic.h>
-#include <projects/deletableitems.h>
-#include <projects/function.h>
-#include <projects/project.h>
-#include <projects/simulation.h>
-#include <projects/switchtime.h>
 
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QMetaEnum>
 #include <QTimeZone>
-#include <QtTest>
 
 using namespace projects;
 
 namespace {
 
 const QByteArray idA = "_0f1e2d3c4b5a69788796a5b4c3d2e1f0";
-const QByteArray idB = "_11111111222233334444555555555555";
 const QUuid uuidA = stringToUuid(QString::fromLatin1(idA));
 
-// Reads a document holding one automatic program "a" with @p content and returns it.
-Automatic readProgram(const QByteArray& content)
-{
-    const Project project =
-        testutil::readContent("<p:automatic id=\"a\">" + content + "</p:automatic>");
-    return project.automatics().value("a");
-}
-
 // The first switch time of a program read from one `switchTime` element with
-// @p attributes and @p children; an invalid one when there is none.
-SwitchTime readOneSwitchTime(const QByteArray& attributes, const QByteArray& children = {})
+// @p attributes; an invalid one when there is none.
+SwitchTime readOneSwitchTime(const QByteArray& attributes)
 {
-    const Automatic automatic =
-        readProgram("<p:switchTime " + attributes + ">" + children + "</p:switchTime>");
-    return automatic.switchTimes().value(0, SwitchTime(QJsonObject{{"id", 0}}));
-}
-
-// The simulation of the only function, of type @p type, of a document.
-Simulation simulationInFile(const QByteArray& type, const QByteArray& simulation)
-{
-    const Project project = testutil::readContent(testutil::inRoom(
-        "<function id=\"" + idA + "\" type=\"" + type + "\">" + simulation + "</function>"));
-    return testutil::roomFunctions(project).value(0).simulation();
+    const Project project = testutil::readContent("<p:automatic id=\"a\"><p:switchTime " +
+                                                  attributes + "/></p:automatic>");
+    return project.automatics().value("a").switchTimes().value(0, SwitchTime(QJsonObject{{"id", 0}}));
 }
 
 // Type name and value, since QVariant's == converts between types.
@@ -115,24 +88,6 @@ QByteArray writtenInProgram(const SwitchTime& switchTime)
     });
 }
 
-// Every field of @p simulation; date-times of today show as "today".
-QString describe(const Simulation& s)
-{
-    const auto at = [](const QDateTime& value) {
-        return (value.date() == QDate::currentDate() ? "today " + time(value.time())
-                                                     : value.toString(Qt::ISODate))
-            .toUtf8();
-    };
-    return QString::asprintf(
-        "id=%d type=%d enabled=%d start=%d/%d/%s end=%d/%d/%s pause=%d/%s..%s delays=%d/%d "
-        "durations=%d/%d repeat=%d jobs=%d/%d datapoint=%d",
-        s.id(), int(s.type()), s.enabled(), s.startTimeEnable(), s.startOnNight(),
-        at(s.startTime()).constData(), s.endTimeEnable(), s.endOnNight(),
-        at(s.endTime()).constData(), s.pauseTimeEnable(), at(s.pauseStartTime()).constData(),
-        at(s.pauseEndTime()).constData(), s.delayStart(), s.delayEnd(), s.durationStart(),
-        s.durationEnd(), s.repeat(), s.startJobId(), s.endJobId(), s.simulationDatapoint());
-}
-
 Simulation simulationOfType(Function::FunctionType type)
 {
     const QDateTime base(QDate(2024, 5, 6), QTime(12, 0));
@@ -182,14 +137,9 @@ private slots:
     void notEqual_data();
     void notEqual();
     void print();
-    void readSwitchTime_data();
-    void readSwitchTime();
-    void readTimers_data();
-    void readTimers();
     void writeSwitchTime_data();
     void writeSwitchTime();
     void switchTimeRoundTrip();
-    void writtenTimerOrder_data();
     void writtenTimerOrder();
     void additionalValuesBytes_data();
     void additionalValuesBytes();
@@ -200,9 +150,6 @@ private slots:
     void switchTimeJson_data();
     void switchTimeJson();
 
-    void readAutomatic_data();
-    void readAutomatic();
-    void writeAutomatic();
     void automaticUuid();
     void automaticGc();
     void automaticMerge_data();
@@ -210,15 +157,10 @@ private slots:
     void automaticSync_data();
     void automaticSync();
 
-    void simulationConstructors();
-    void simulationSharing();
-    void writeSimulation();
     void simulationEquals_data();
     void simulationEquals();
     void simulationMerge_data();
     void simulationMerge();
-    void readSimulation_data();
-    void readSimulation();
 
     void sunMatchesPublishedTables_data();
     void sunMatchesPublishedTables();
@@ -230,76 +172,71 @@ private slots:
 
 void tst_TimePrograms::switchTimeValues()
 {
-    const SwitchTime first;
-    QVERIFY(first.isValid());
-    QVERIFY(first.id() != SwitchTime().id());
-    QCOMPARE(describe(first), QString("0 254 00:00:00 1 0 06:00:00-17:00:00"));
-    const SwitchTime constructed(QUuid(), 1, 2, QTime(1, 2), 3, QTime(4, 5), QTime(6, 7), true, {},
-                                 {{1, 11}});
-    QCOMPARE(describe(constructed), QString("invalid 1 2 01:02:00 1 3 04:05:00-06:07:00 limit "
-                                            "timers 1:11"));
-
+    SwitchTime switchTime;
+    QCOMPARE(describe(switchTime), QString("0 254 00:00:00 1 0 06:00:00-17:00:00"));
     // Copies share one block, and == compares blocks, not contents; equals() never holds.
-    SwitchTime copy = first;
-    copy.setDays(3);
-    copy.setLimit(true);
-    copy.timerIds().insert(1, 11);
-    QCOMPARE(describe(first), QString("0 3 00:00:00 1 0 06:00:00-17:00:00 limit timers 1:11"));
-    QVERIFY(first == copy && !(first != copy));
-    QVERIFY(!first.equals(copy) && !first.equals(first));
-    const SwitchTime twin(first.id(), 0, 3, QTime(0, 0), 0, QTime(6, 0), QTime(17, 0), true, {},
-                          {{1, 11}});
-    QVERIFY(twin != first && !(twin == first));
+    const SwitchTime copy = switchTime;
+    const SwitchTime twin(switchTime.id(), 0, 254, QTime(0, 0), 0, QTime(6, 0), QTime(17, 0), false,
+                          {}, {});
+    QVERIFY(copy == switchTime && twin != switchTime && !switchTime.equals(switchTime));
 
     // Looking up an absent index adds it, invalid, so it is listed and written.
-    QVERIFY(!copy.additionalValue(3).isValid());
+    QVERIFY(!switchTime.additionalValue(3).isValid());
     QCOMPARE(copy.additionalValueIndexes(), QList<int>{3});
     QVERIFY(!copy.hasAdditionalValue(3));
-    QVERIFY(testutil::names(testutil::elements(testutil::writeElement(copy), "switchTime").at(0))
-                .contains("additionalValues"));
-    copy.setAdditionalValue(3, QString()); // a null value is no value, on Qt 5 and 6 alike
+    QVERIFY(testutil::writeElement(copy).contains("additionalValues="));
+    switchTime.setAdditionalValue(3, QString()); // a null value is no value, on Qt 5 and 6 alike
     QVERIFY(!copy.hasAdditionalValue(3));
-    copy.setAdditionalValue(3, 7.5);
-    QVERIFY(copy.hasAdditionalValue(3));
-    QCOMPARE(describe(additionalValues(first)), QString("3=double:7.5"));
+    switchTime.setAdditionalValue(3, 7.5);
+    QCOMPARE(describe(additionalValues(copy)), QString("3=double:7.5"));
 }
-
 void tst_TimePrograms::notEqual_data()
 {
-    QTest::addColumn<QList<int>>("first"); // indexes into a pool of identifiers
+    // Switch times by number: equal numbers are one shared object, numbers that are equal
+    // modulo 100 have the same identifier.
+    QTest::addColumn<QList<int>>("first");
     QTest::addColumn<QList<int>>("second");
-    QTest::addColumn<bool>("sameObjects");
     QTest::addColumn<bool>("expected");
 
-    QTest::newRow("two empty lists are equal") << QList<int>{} << QList<int>{} << false << false;
-    QTest::newRow("a non-empty list differs from itself")
-        << QList<int>{0, 1} << QList<int>{} << true << true;
+    QList<int> many;
+    for (int i = 0; i < 20; ++i)
+        many.append(i);
+    QList<int> reversed(many.crbegin(), many.crend());
+    QList<int> other = many;
+    other.last() = 99;
+    QTest::newRow("two empty lists are equal") << QList<int>{} << QList<int>{} << false;
+    QTest::newRow("empty and non-empty differ") << QList<int>{} << QList<int>{0} << true;
+    QTest::newRow("a list differs from itself") << QList<int>{0, 1} << QList<int>{0, 1} << true;
     QTest::newRow("same identifiers in other objects differ")
-        << QList<int>{0, 1} << QList<int>{1, 0} << false << true;
-    QTest::newRow("different identifier sets differ")
-        << QList<int>{0} << QList<int>{1} << false << true;
-    QTest::newRow("empty and non-empty differ") << QList<int>{} << QList<int>{0} << false << true;
+        << QList<int>{0, 1} << QList<int>{101, 100} << true;
+    QTest::newRow("different identifiers differ") << QList<int>{0} << QList<int>{1} << true;
+    QTest::newRow("a repeated entry differs") << QList<int>{1, 1} << QList<int>{1} << true;
+    QTest::newRow("long lists, same entries in another order") << many << reversed << true;
+    QTest::newRow("long lists, one other identifier") << many << other << true;
 }
 
 void tst_TimePrograms::notEqual()
 {
     QFETCH(QList<int>, first);
     QFETCH(QList<int>, second);
-    QFETCH(bool, sameObjects);
 
-    const QUuid pool[] = {QUuid::createUuid(), QUuid::createUuid()};
-    const auto list = [&pool](const QList<int>& indexes) {
+    QHash<int, SwitchTime> entries;
+    QHash<int, QUuid> ids;
+    const auto list = [&](const QList<int>& numbers) {
         QList<SwitchTime> result;
-        for (int i : indexes)
-            result.append(SwitchTime(pool[i], 0, 254, QTime(), 0, QTime(), QTime(), false, {}, {}));
+        for (int n : numbers) {
+            if (!ids.contains(n % 100))
+                ids.insert(n % 100, QUuid::createUuid());
+            if (!entries.contains(n))
+                entries.insert(n, SwitchTime(ids.value(n % 100), 0, 254, QTime(), 0, QTime(),
+                                             QTime(), false, {}, {}));
+            result.append(entries.value(n));
+        }
         return result;
     };
-    const QList<SwitchTime> a = list(first);
-    const QList<SwitchTime> b = sameObjects ? a : list(second);
-    QTEST(SwitchTime::notEqual(a, b), "expected");
-    QTEST(SwitchTime::notEqual(b, a), "expected");
+    QTEST(SwitchTime::notEqual(list(first), list(second)), "expected");
+    QTEST(SwitchTime::notEqual(list(second), list(first)), "expected");
 }
-
 void tst_TimePrograms::print()
 {
     SwitchTime switchTime(uuidA, 50, 254, QTime(6, 0), 0, QTime(), QTime(), true, {}, {{1, 11}});
@@ -314,79 +251,6 @@ void tst_TimePrograms::print()
                           start + ", VALUE = 1.23457e+06, DAYS = 3, START = , LIMIT = 0, "
                                   "TIMER_IDS =  QHash()"}));
     QCOMPARE(log.types(), (QList<QtMsgType>{QtDebugMsg, QtDebugMsg}));
-}
-
-void tst_TimePrograms::readSwitchTime_data()
-{
-    QTest::addColumn<QByteArray>("elements");
-    QTest::addColumn<QString>("expected"); // of every switch time read
-
-    const auto element = [](const QByteArray& attributes) {
-        return "<p:switchTime id=\"" + idA + "\" " + attributes + "/>";
-    };
-    const QString defaults = "0 0 invalid 1 0 06:00:00-17:00:00";
-    QTest::newRow("only an id, or qualified attributes, give the read defaults")
-        << element("") + element("p:days=\"5\" p:limit=\"true\"") << defaults;
-    QTest::newRow("limit True or 1, empty or non-numeric texts read as defaults")
-        << element("limit=\"True\"") + element("limit=\"1\"") +
-               element("offset=\"\" minStart=\"\" maxEnd=\"\"") +
-               element("value=\"abc\" days=\"0x10\" offset=\"ten\"")
-        << defaults;
-    QTest::newRow("all attributes are read")
-        << element("value=\"12.5\" days=\"62\" start=\"07:30:00\" offset=\"-15\" "
-                   "minStart=\"05:45:00\" maxEnd=\"21:00:00\" limit=\"true\"")
-        << "12.5 62 07:30:00 1 -15 05:45:00-21:00:00 limit";
-    QTest::newRow("unreadable times are invalid, not defaults")
-        << element("start=\"7h\" minStart=\"x\" maxEnd=\"25:00:00\"")
-        << "0 0 invalid 1 0 invalid-invalid";
-    QTest::newRow("malformed id is still appended, invalid")
-        << QByteArray("<p:switchTime id=\"_123\" days=\"7\"/>")
-        << "invalid 0 7 invalid 1 0 06:00:00-17:00:00";
-    QTest::newRow("element name in capitals without namespace")
-        << "<SWITCHTIME id=\"" + idA + "\" days=\"1\"/>"
-        << "0 1 invalid 1 0 06:00:00-17:00:00";
-}
-
-void tst_TimePrograms::readSwitchTime()
-{
-    QFETCH(QByteArray, elements);
-    const Automatic automatic = readProgram(elements);
-    QVERIFY(!automatic.switchTimes().isEmpty());
-    for (const SwitchTime& switchTime : automatic.switchTimes()) {
-        if (switchTime.isValid())
-            QCOMPARE(switchTime.id(), uuidA);
-        QTEST(describe(switchTime), "expected");
-    }
-}
-
-void tst_TimePrograms::readTimers_data()
-{
-    QTest::addColumn<QByteArray>("children");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("one timer per day")
-        << QByteArray("<p:timer day=\"1\" id=\"11\"/><p:timer day=\"2\" id=\"12\"/>")
-        << "1:11,2:12";
-    QTest::newRow("a later timer of the same day replaces the earlier")
-        << QByteArray("<p:timer day=\"3\" id=\"30\"/><p:timer day=\"3\" id=\"31\"/>") << "3:31";
-    QTest::newRow("TIMER and Timer in any namespace are read")
-        << QByteArray("<TIMER day=\"4\" id=\"40\"/><c:Timer day=\"5\" id=\"50\"/>") << "4:40,5:50";
-    QTest::newRow("timers below a timer or another child are ignored")
-        << QByteArray("<p:timer day=\"1\" id=\"11\"><p:timer day=\"2\" id=\"12\"/></p:timer>"
-                      "<p:days><p:timer day=\"3\" id=\"13\"/></p:days>")
-        << "1:11";
-    QTest::newRow("missing attributes read as 0") << QByteArray("<p:timer/>") << "0:0";
-}
-
-void tst_TimePrograms::readTimers()
-{
-    QFETCH(QByteArray, children);
-    // Switch times and simulations read their timers alike.
-    QTEST(describe(readOneSwitchTime("id=\"" + idA + "\"", children).timerIds()), "expected");
-    QTEST(
-        describe(
-            simulationInFile("Switch", "<p:simulation>" + children + "</p:simulation>").timerIds()),
-        "expected");
 }
 
 void tst_TimePrograms::writeSwitchTime_data()
@@ -433,14 +297,6 @@ void tst_TimePrograms::writeSwitchTime()
 
 void tst_TimePrograms::switchTimeRoundTrip()
 {
-    // Count, key, then the variant: type 6 (double), not null, IEEE 754 big-endian.
-    SwitchTime single;
-    single.setAdditionalValue(1, 50.0);
-    single.setStart(QTime());
-    QCOMPARE(testutil::attributesOf(testutil::writeElement(single), "switchTime").mid(1),
-             (QStringList{"value=0", "additionalValues=000000010000000100000006004049000000000000",
-                          "days=254", "start="}));
-
     SwitchTime switchTime(QUuid::createUuid(), 1, 2, QTime(3, 4, 5), 45, QTime(7, 0), QTime(19, 30),
                           false, {}, {{2, 22}});
     switchTime.setType(SwitchTime::AstroSunrise);
@@ -456,20 +312,10 @@ void tst_TimePrograms::switchTimeRoundTrip()
                                      "-4=int:7 1=double:20 2=QString:text 9=:"));
 }
 
-void tst_TimePrograms::writtenTimerOrder_data()
-{
-    QTest::addColumn<QList<int>>("days"); // in the expected order
-
-    QTest::newRow("days 0 to 7") << QList<int>{0, 1, 2, 3, 4, 5, 6, 7};
-    QTest::newRow("by value, negative and large days included")
-        << QList<int>{-100, -3, 0, 2, 10, 64, 128, 254, 100000};
-}
-
 void tst_TimePrograms::writtenTimerOrder()
 {
-    QFETCH(QList<int>, days);
-
-    // Switch times and simulations write their timers by ascending day.
+    // Switch times and simulations write their timers by ascending day, as numbers.
+    const QList<int> days{-100, -3, 0, 2, 10, 64, 128, 254, 100000};
     QHash<int, int> timerIds;
     QStringList expected;
     for (int i = days.size() - 1; i >= 0; --i)
@@ -601,18 +447,11 @@ void tst_TimePrograms::additionalValuesFromFile_data()
     QTest::newRow("a double is read") << one(fifty) << "1=double:50";
     QTest::newRow("a string is read") << one("0000000a 00 00000004 00680069") << "1=QString:hi";
     QTest::newRow("an invalid value keeps its index") << one("00000000 01") << "1=:";
-    QTest::newRow("QPixmap empties the table") << one("00000041 00 00000000") << "";
-    QTest::newRow("QImage empties the table") << one("00000046 00 00000000") << "";
-    QTest::newRow("QIcon empties the table") << one("00000045 00 00000000") << "";
-    QTest::newRow("QCursor empties the table") << one("0000004a 00 00000000") << "";
+    // Which type numbers are refused is checked number by number with the hostile inputs.
     QTest::newRow("a GUI type after a good entry empties the table")
         << QByteArray("00000002 00000001 " + fifty + " 00000002 00000041 00 00000000")
                .replace(' ', "")
         << "";
-    QTest::newRow("a user type named QPixmap empties the table")
-        << one("00000400 00 00000008 515069786d617000 00000000") << "";
-    QTest::newRow("a map that could nest GUI values empties the table")
-        << one("00000008 00 00000001 00000002 0061 00000041 00 00000000") << "";
     QTest::newRow("a truncated value empties the table") << one("00000006 00 4049") << "";
     QTest::newRow("more entries counted than present empties the table")
         << QByteArray("00000002 00000001 " + fifty).replace(' ', "") << "";
@@ -635,8 +474,8 @@ void tst_TimePrograms::switchTimeJson_data()
     QTest::addColumn<QByteArray>("json");
     QTest::addColumn<QString>("expected");
 
+    // What the import shows is pinned by its reference file; these cases it leaves out.
     const QString defaults = "0 254 00:00:00 1 0 06:00:00-17:00:00";
-    const QByteArray id = "{\"id\":\"" + idA + "\",";
     QTest::newRow("no id keeps the defaults and is valid")
         << QByteArray("{\"days\":3,\"start\":60}") << defaults;
     QTest::newRow("an id that decodes to 15 bytes is invalid and stops reading")
@@ -644,40 +483,6 @@ void tst_TimePrograms::switchTimeJson_data()
         << "invalid " + defaults;
     QTest::newRow("an id that is no string is invalid")
         << QByteArray("{\"id\":5}") << "invalid " + defaults;
-    QTest::newRow("all keys are read")
-        << id + "\"days\":62,\"kind\":\"AstroSunset\",\"offset\":-10,\"start\":450,"
-                "\"notBefore\":360,\"notAfter\":1260}"
-        << "0 62 07:30:00 3 -10 06:00:00-21:00:00";
-    QTest::newRow("start wraps around midnight forwards") << id + "\"start\":1500}"
-                                                          << "0 254 01:00:00 1 0 06:00:00-17:00:00";
-    QTest::newRow("start wraps around midnight backwards")
-        << id + "\"start\":-30,\"notAfter\":-1}"
-        << "0 254 23:30:00 1 0 06:00:00-23:59:00";
-    QTest::newRow("a huge start still wraps around midnight")
-        << id + "\"start\":2147483647}"
-        << "0 254 02:07:00 1 0 06:00:00-17:00:00";
-    QTest::newRow("days given as a string read as 0") << id + "\"days\":\"254\"}"
-                                                      << "0 0 00:00:00 1 0 06:00:00-17:00:00";
-    QTest::newRow("days given as a fraction read as 0") << id + "\"days\":2.5}"
-                                                        << "0 0 00:00:00 1 0 06:00:00-17:00:00";
-    QTest::newRow("kind in other letter case is unknown")
-        << id + "\"kind\":\"astrosunrise\"}"
-        << "0 254 00:00:00 -1 0 06:00:00-17:00:00";
-    QTest::newRow("scoped kind is unknown") << id + "\"kind\":\"SwitchTime::Time\"}"
-                                            << "0 254 00:00:00 -1 0 06:00:00-17:00:00";
-    QTest::newRow("kind given as a number is unknown") << id + "\"kind\":2}"
-                                                       << "0 254 00:00:00 -1 0 06:00:00-17:00:00";
-    QTest::newRow("percent text, empty object, number keep their positions")
-        << id + "\"values\":[{\"value\":\"80%\"},{},{\"value\":20}]}"
-        << "80 254 00:00:00 1 0 06:00:00-17:00:00 extra 2=double:20";
-    QTest::newRow("texts true, null, undefined and decimals convert")
-        << id + "\"values\":[{\"value\":\"12.5\"},{\"value\":\"true\"},{\"value\":\"null\"},"
-                "{\"value\":\"undefined\"},{\"value\":\"false\"},{\"value\":\"abc\"},"
-                "{\"value\":true},{\"value\":\"1%5\"}]}"
-        << "12.5 254 00:00:00 1 0 06:00:00-17:00:00 extra 1=double:1 2=double:0 3=double:0 "
-           "4=double:0 5=double:0 6=double:1 7=double:15";
-    QTest::newRow("values that are no array are ignored")
-        << id + "\"values\":{\"value\":5}}" << defaults;
 }
 
 void tst_TimePrograms::switchTimeJson()
@@ -689,76 +494,6 @@ void tst_TimePrograms::switchTimeJson()
     if (switchTime.isValid() && object.contains("id"))
         QCOMPARE(switchTime.id(), uuidA);
     QTEST(describe(switchTime), "expected");
-}
-
-void tst_TimePrograms::readAutomatic_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("expected"); // "key vacation switch-time-ids" per program
-
-    QTest::newRow("runOnVacation True reads as true")
-        << QByteArray("<p:automatic id=\"x\" runOnVacation=\"True\"/>") << "x 1";
-    QTest::newRow("runOnVacation 1 reads as true")
-        << QByteArray("<p:automatic id=\"x\" runOnVacation=\"1\"/>") << "x 1";
-    QTest::newRow("runOnVacation no reads as false")
-        << QByteArray("<p:automatic id=\"x\" runOnVacation=\"no\"/>") << "x 0";
-    QTest::newRow("a missing id is the empty key")
-        << QByteArray("<p:automatic runOnVacation=\"yes\"/>") << " 1";
-    QTest::newRow("the identifier text is kept as written, in a container, any case")
-        << QByteArray("<groups><p:AUTOMATIC id=\" Morning \"/></groups>") << " Morning  0";
-    QTest::newRow("an automatic element outside the profile namespace is skipped")
-        << QByteArray("<automatic id=\"x\"><switchTime id=\"_1\"/></automatic>") << "";
-    QTest::newRow("switch times in any namespace and letter case, not deeper")
-        << "<p:automatic id=\"x\"><p:switchTime id=\"" + idA + "\"/><SwitchTime id=\"" + idB +
-               "\"/><p:other id=\"" + idA + "\"/><p:list><p:switchTime/></p:list></p:automatic>"
-        << QString("x 0 " + idA + " " + idB);
-    QTest::newRow("a second program with the same id replaces the first")
-        << "<p:automatic id=\"x\" runOnVacation=\"yes\"><p:switchTime id=\"" + idA +
-               "\"/></p:automatic><p:automatic id=\"y\"/><p:automatic id=\"x\"><p:switchTime "
-               "id=\"" +
-               idB + "\"><p:timer day=\"1\" id=\"5\"/></p:switchTime></p:automatic>"
-        << QString("x 0 " + idB + "; y 0");
-}
-
-void tst_TimePrograms::readAutomatic()
-{
-    QFETCH(QByteArray, content);
-    const Project project = testutil::readContent(content);
-    QStringList programs;
-    for (const QString& key : project.automatics().keys()) {
-        const Automatic automatic = project.automatics().value(key);
-        QStringList parts{automatic.id(), QString::number(automatic.runOnVacation())};
-        QCOMPARE(automatic.id(), key);
-        for (const SwitchTime& switchTime : automatic.switchTimes())
-            parts.append(uuidToString(switchTime.id()));
-        programs.append(parts.join(' '));
-    }
-    programs.sort();
-    QTEST(programs.join("; "), "expected");
-    if (project.automatics().contains("x") && project.automatics().size() == 2)
-        QCOMPARE(project.automatics().value("x").switchTimes().at(0).timerIds().value(1), 5);
-}
-
-void tst_TimePrograms::writeAutomatic()
-{
-    for (bool runOnVacation : {true, false}) {
-        Automatic automatic("Evening <1>", runOnVacation);
-        automatic.switchTimes() << SwitchTime() << SwitchTime();
-        const QByteArray xml = testutil::write([&](QXmlStreamWriter* writer) {
-            automatic.beginSerialize(writer);
-            for (const SwitchTime& switchTime : automatic.switchTimes()) {
-                switchTime.beginSerialize(writer);
-                switchTime.endSerialize(writer);
-            }
-            automatic.endSerialize(writer);
-        });
-        QCOMPARE(testutil::childNames(xml, "project"), QStringList{"p:automatic"});
-        QCOMPARE(testutil::childNames(xml, "automatic"),
-                 (QStringList{"p:switchTime", "p:switchTime"}));
-        QCOMPARE(testutil::attributesOf(xml, "automatic"),
-                 (QStringList{"id=Evening <1>",
-                              runOnVacation ? "runOnVacation=yes" : "runOnVacation=no"}));
-    }
 }
 
 void tst_TimePrograms::automaticUuid()
@@ -875,73 +610,6 @@ void tst_TimePrograms::automaticSync()
     QCOMPARE(other.switchTimes().size(), 2);
 }
 
-void tst_TimePrograms::simulationConstructors()
-{
-    Simulation simulation;
-    QCOMPARE(describe(simulation).section(' ', 2),
-             QString("enabled=0 start=0/0/today 12:00:00 end=0/0/today 11:59:00 pause=0/today "
-                     "23:00:00..today 05:00:00 delays=0/0 durations=1/1 repeat=0 jobs=-1/-1 "
-                     "datapoint=-1"));
-    QCOMPARE(simulation.id(), -1);
-    QVERIFY(simulation.timerIds().isEmpty());
-
-    // The pause end comes before the pause start in the argument list; invalid date-times
-    // are replaced, valid ones kept.
-    simulation =
-        Simulation(7, Function::Blind, true, false, QDateTime(QDate(2020, 2, 29), QTime(18, 15)),
-                   true, true, QDateTime(), true, QDateTime(QDate(2021, 1, 1), QTime(6, 30)),
-                   QDateTime(), 1, 2, 3, 4, true, true, 8, 9, 10);
-    QCOMPARE(describe(simulation),
-             QString("id=7 type=3 enabled=1 start=1/0/2020-02-29T18:15:00 end=1/1/today 11:59:00 "
-                     "pause=1/today 23:00:00..2021-01-01T06:30:00 delays=1/2 durations=3/4 "
-                     "repeat=1 jobs=8/9 datapoint=10"));
-    // Setters keep what they are given.
-    simulation.setEndTime(QDateTime());
-    QVERIFY(!simulation.endTime().isValid());
-}
-
-void tst_TimePrograms::simulationSharing()
-{
-    Simulation simulation;
-    Simulation copy = simulation;
-    copy.setRepeat(true);
-    copy.timerIds().insert(1, 5);
-    QCOMPARE(describe(simulation), describe(copy));
-    QCOMPARE(simulation.timerIds().value(1), 5);
-    QVERIFY(simulation == copy && !(simulation != copy));
-    simulation.setTimerIds({{2, 6}});
-    QCOMPARE(copy.timerIds(), (QHash<int, int>{{2, 6}}));
-    QVERIFY(Simulation() != simulation);
-}
-
-void tst_TimePrograms::writeSimulation()
-{
-    Simulation simulation(
-        -1, Function::Switch, true, false, QDateTime(QDate(2024, 3, 1), QTime(18, 5, 9)), false,
-        true, QDateTime(QDate(2024, 3, 2), QTime(7, 0)), true,
-        QDateTime(QDate(2024, 3, 3), QTime(5, 0)), QDateTime(QDate(2024, 3, 4), QTime(23, 0)), 10,
-        20, 30, 40, true, false, -1, 17, 4711);
-    simulation.timerIds().insert(3, 33);
-    const QByteArray xml = testutil::writeElement(simulation);
-    QCOMPARE(testutil::childNames(xml, "project"), QStringList{"p:simulation"});
-    QCOMPARE(testutil::attributesOf(xml, "simulation").join(';'),
-             QString("id=-1;enabled=false;startTimeEnable=true;startOnNight=false;"
-                     "startTime=2024-03-01 18:05:09;endTimeEnable=false;endOnNight=true;"
-                     "endTime=2024-03-02 07:00:00;pauseTimeEnable=true;"
-                     "pauseEndTime=2024-03-03 05:00:00;pauseStartTime=2024-03-04 23:00:00;"
-                     "delayStart=10;delayEnd=20;durationStart=30;durationEnd=40;repeat=true;"
-                     "startJobId=-1;endJobId=17;simulationDatapoint=4711"));
-    QCOMPARE(testutil::childNames(xml, "simulation"), QStringList{"p:timer"});
-    QCOMPARE(testutil::attributesOf(xml, "timer"), (QStringList{"day=3", "id=33"}));
-
-    // An invalid date-time set afterwards is written empty.
-    simulation.setEndTime(QDateTime());
-    QCOMPARE(testutil::value(
-                 testutil::elements(testutil::writeElement(simulation), "simulation").value(0),
-                 "endTime"),
-             QString(""));
-}
-
 void tst_TimePrograms::simulationEquals_data()
 {
     QTest::addColumn<int>("type");
@@ -1013,44 +681,6 @@ void tst_TimePrograms::simulationMerge()
     QCOMPARE(earlierCopy.startJobId(), -1);
     other.setDurationEnd(123);
     QCOMPARE(simulation.durationEnd(), 123);
-}
-
-void tst_TimePrograms::readSimulation_data()
-{
-    QTest::addColumn<QByteArray>("type");
-    QTest::addColumn<QByteArray>("simulation");
-    QTest::addColumn<QString>("expected");
-
-    const QString defaults = "enabled=0 start=0/0/today 12:00:00 end=0/0/today 11:59:00 "
-                             "pause=0/today 23:00:00..today 05:00:00 delays=0/0 durations=0/0 "
-                             "repeat=0 jobs=0/0 datapoint=0";
-    QTest::newRow("no attributes give zeros, not the constructed -1 and 1")
-        << QByteArray("Blind") << QByteArray("<p:simulation/>") << "id=0 type=3 " + defaults;
-    QTest::newRow("every attribute is read; booleans ignore letter case")
-        << QByteArray("Dimming")
-        << QByteArray("<SIMULATION id=\"4\" enabled=\"YES\" startTimeEnable=\"1\" "
-                      "startOnNight=\"True\" startTime=\"2024-03-01 18:05:09\" "
-                      "endTimeEnable=\"yes\" endOnNight=\"on\" endTime=\"2024-03-02 07:00:00\" "
-                      "pauseTimeEnable=\"TRUE\" pauseEndTime=\"2024-03-03 05:30:00\" "
-                      "pauseStartTime=\"2024-03-04 22:00:00\" delayStart=\"5\" delayEnd=\"6\" "
-                      "durationStart=\"7\" durationEnd=\"8\" repeat=\"1\" startJobId=\"-1\" "
-                      "endJobId=\"12\" simulationDatapoint=\"99\"/>")
-        << "id=4 type=2 enabled=1 start=1/1/2024-03-01T18:05:09 end=1/0/2024-03-02T07:00:00 "
-           "pause=1/2024-03-04T22:00:00..2024-03-03T05:30:00 delays=5/6 durations=7/8 repeat=1 "
-           "jobs=-1/12 datapoint=99";
-    QTest::newRow("unreadable date-times and numbers fall back")
-        << QByteArray("Blind")
-        << QByteArray("<p:simulation id=\"x\" startTime=\"2024-13-01 10:00:00\" "
-                      "endTime=\"2024-03-02T07:00:00\" pauseEndTime=\"\" "
-                      "pauseStartTime=\"tonight\" delayStart=\"1.5\"/>")
-        << "id=0 type=3 " + defaults;
-}
-
-void tst_TimePrograms::readSimulation()
-{
-    QFETCH(QByteArray, type);
-    QFETCH(QByteArray, simulation);
-    QTEST(describe(simulationInFile(type, simulation)), "expected");
 }
 
 void tst_TimePrograms::sunMatchesPublishedTables_data()

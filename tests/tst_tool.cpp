@@ -78,13 +78,6 @@ void compareWithReference(const QByteArray& actual, const QString& name)
     QCOMPARE(actual, file.readAll());
 }
 
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
 } // namespace
 
 class tst_Tool : public QObject
@@ -96,9 +89,8 @@ private slots:
     void inputErrors_data();
     void inputErrors();
     void checkListsWhatIsPassedOver();
-    void infoSummary();
-    void infoJson();
-    void infoFromStandardInput();
+    void info_data();
+    void info();
     void rewriteMatchesReferences_data();
     void rewriteMatchesReferences();
     void rewriteWithoutVacation_data();
@@ -108,10 +100,10 @@ private slots:
     void rewriteWritesIntoAFifo();
     void fullStandardOutput_data();
     void fullStandardOutput();
+    void importBuildsTheExampleBuilding_data();
     void importBuildsTheExampleBuilding();
     void exportScenes_data();
     void exportScenes();
-    void migrateMovesNumberKeysToAddresses();
     void diff();
     void diffComparesEveryField_data();
     void diffComparesEveryField();
@@ -121,10 +113,6 @@ private slots:
     void merge();
     void sameBytesInEveryRun_data();
     void sameBytesInEveryRun();
-    void infoListsInKeyOrder();
-    void exportScenesInKeyOrder_data();
-    void exportScenesInKeyOrder();
-    void migrateTakesTheLowestAddress();
     void reportMatchesReferences_data();
     void reportMatchesReferences();
     void reportSaysWhereTheSunDoesNotSet_data();
@@ -253,52 +241,63 @@ void tst_Tool::checkListsWhatIsPassedOver()
     QCOMPARE(clean.status, 0);
     QCOMPARE(clean.out, QByteArray(CASARINA_TEST_DATA "/minimal.xml: readable\n"));
 
-    const Run house = run({QStringLiteral("check"), QStringLiteral("-")}, readFile(example()));
-    QCOMPARE(house.status, 0);
-    compareWithReference(house.out, QStringLiteral("house-check.txt"));
+    for (const QString& name : {QStringLiteral("house"), QStringLiteral("reader-rules")}) {
+        const QString path = name == QLatin1String("house") ? example() : data(name + ".xml");
+        const Run checked = run({QStringLiteral("check"), QStringLiteral("-")}, testutil::readFile(path));
+        QCOMPARE(checked.status, name == QLatin1String("house") ? 0 : 1);
+        compareWithReference(checked.out, name + QStringLiteral("-check.txt"));
+    }
 }
 
-void tst_Tool::infoSummary()
+void tst_Tool::info_data()
 {
-    const Run result = run({QStringLiteral("info"), example()});
-    QCOMPARE(result.status, 0);
-    const QString out = QString::fromUtf8(result.out);
-    QVERIFY(out.contains(QStringLiteral("Project:    Haus Sonnenhang\n")));
-    QVERIFY(out.contains(QStringLiteral("Owner:      Familie Berger\n")));
-    QVERIFY(out.contains(QStringLiteral("Flags:      weather station yes, hub yes, vacation no")));
-    QVERIFY(out.contains(QStringLiteral("3 floors, 14 rooms, 55 functions, 46 actuators")));
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QStringList>("lines"); // each found in the output
+
     // The split unit's functions are typed by their actuator, not by their element.
-    QVERIFY(out.contains(QStringLiteral("SplitUnit Klimagerät -> actuator Wohnzimmer Klimagerät")));
-    QVERIFY(out.contains(QStringLiteral("TemperatureStatus Temperatur")));
-    QVERIFY(result.err.isEmpty());
-}
-
-void tst_Tool::infoJson()
-{
-    const Run result = run({QStringLiteral("info"), QStringLiteral("--json"), example()});
-    QCOMPARE(result.status, 0);
-    QJsonParseError error;
-    const QJsonObject object = QJsonDocument::fromJson(result.out, &error).object();
-    QCOMPARE(error.error, QJsonParseError::NoError);
-    QCOMPARE(object.value(QLatin1String("name")).toString(), QStringLiteral("Haus Sonnenhang"));
-    const QJsonObject counts = object.value(QLatin1String("counts")).toObject();
-    QCOMPARE(counts.value(QLatin1String("functions")).toInt(), 55);
-    QCOMPARE(counts.value(QLatin1String("lightSensors")).toInt(), 3);
+    QTest::newRow("summary") << QStringList{"info", example()} << QByteArray()
+                             << QStringList{"Project:    Haus Sonnenhang\n",
+                                            "Owner:      Familie Berger\n",
+                                            "Flags:      weather station yes, hub yes, vacation no",
+                                            "3 floors, 14 rooms, 55 functions, 46 actuators",
+                                            "SplitUnit Klimagerät -> actuator Wohnzimmer Klimagerät",
+                                            "TemperatureStatus Temperatur"};
     // The central group of the file is a special group and is not read.
-    QCOMPARE(counts.value(QLatin1String("groups")).toInt(), 3);
+    QTest::newRow("json") << QStringList{"info", "--json", example()} << QByteArray()
+                          << QStringList{"\"name\": \"Haus Sonnenhang\"", "\"functions\": 55,",
+                                         "\"groups\": 3,", "\"lightSensors\": 3,"};
+    QTest::newRow("standard input")
+        << QStringList{"info", "-"} << testutil::readFile(data(QStringLiteral("minimal.xml")))
+        << QStringList{"Project:    Minimal\n", "2 floors, 0 rooms"};
+    // Snapshot values by group address number, then the device-number keys by number;
+    // datapoints by role, light sensors by number.
+    QStringList sensors;
+    for (int i = 1; i <= 10; ++i)
+        sensors << QStringLiteral("  %1: Licht %1\n").arg(i);
+    QTest::newRow("key order")
+        << QStringList{"info", data(QStringLiteral("order.xml"))} << QByteArray()
+        << QStringList{"    snapshot of _30000000000000000000000000000001: 0/7/255=5, 1/2/0=6, "
+                       "1/2/9=3, 1/2/10=4, 1/2/100=7, 2/0/0=2, 1/10/0=1, :7=8, :12=9, :99=10\n",
+                       "  Lamp actuator (Model_4862): actual 1/0/1, brightness 1/0/2, dim 1/0/3, "
+                       "position 1/0/4, setpoint 1/0/5, state 1/0/6, switch 1/0/7, value 1/0/8\n",
+                       "\nLight sensors\n" + sensors.join(QString())};
 }
 
-void tst_Tool::infoFromStandardInput()
+void tst_Tool::info()
 {
-    const Run result = run({QStringLiteral("info"), QStringLiteral("-")},
-                           readFile(data(QStringLiteral("minimal.xml"))));
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, lines);
+    const Run result = run(arguments, input);
     QCOMPARE(result.status, 0);
-    QVERIFY(result.out.contains("Project:    Minimal\n"));
-    QVERIFY(result.out.contains("2 floors, 0 rooms"));
+    for (const QString& line : qAsConst(lines))
+        QVERIFY2(result.out.contains(line.toUtf8()), qPrintable(line));
 }
 
 void tst_Tool::rewriteMatchesReferences_data()
 {
+    QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("input");
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QString>("reference");
@@ -313,33 +312,45 @@ void tst_Tool::rewriteMatchesReferences_data()
             QStringList options{QStringLiteral("--force")};
             if (qstrcmp(form, "standard") == 0)
                 options.append(QStringLiteral("--standard"));
-            QTest::newRow(qPrintable(name)) << input.filePath() << options << name + ".xml";
+            QTest::newRow(qPrintable(name))
+                << QStringLiteral("rewrite") << input.filePath() << options << name + ".xml";
         }
     }
+    // Migrated, the number keys of the snapshots become the lowest address of their number
+    // in the table, whose number keys win over address keys; unknown numbers are dropped.
+    QTest::newRow("order.migrate")
+        << QStringLiteral("migrate") << data(QStringLiteral("order.xml"))
+        << QStringList{"--datapoints", data(QStringLiteral("order-datapoints.json")), "--force"}
+        << QStringLiteral("order.migrate.xml");
+    QTest::newRow("legacy-snapshots.migrate")
+        << QStringLiteral("migrate") << data(QStringLiteral("legacy-snapshots.xml"))
+        << QStringList{"--datapoints", data(QStringLiteral("datapoints.json"))}
+        << QStringLiteral("legacy-snapshots.migrate.xml");
 }
 
 void tst_Tool::rewriteMatchesReferences()
 {
+    QFETCH(QString, command);
     QFETCH(QString, input);
     QFETCH(QStringList, options);
     QFETCH(QString, reference);
     // Each run has a hash seed of its own, so the reference also shows that nothing comes
     // out in hash order.
-    const Run written = run(QStringList{QStringLiteral("rewrite"), input} + options);
+    const Run written = run(QStringList{command, input} + options);
     QCOMPARE(written.status, 0);
-    if (options.contains(QStringLiteral("--standard"))) {
-        // The standard form writes the default simulation that a function read without one
-        // has, with the day of reading; and it is no fixed point, as it drops more from a
-        // document it wrote itself (the use cases read from parameters).
-        QByteArray bytes = written.out;
-        bytes.replace(QDate::currentDate().toString(Qt::ISODate).toLatin1(), "YYYY-MM-DD");
-        compareWithReference(bytes, reference);
+    if (command == QLatin1String("migrate"))
+        QVERIFY2(written.err.contains("migrated 1 snapshots"), written.err.constData());
+    // A simulation read without its date-times has those of the day of reading.
+    QByteArray bytes = written.out;
+    bytes.replace(QDate::currentDate().toString(Qt::ISODate).toLatin1(), "YYYY-MM-DD");
+    compareWithReference(bytes, reference);
+    // The standard form is no fixed point, as it drops more from a document it wrote
+    // itself (the use cases read from parameters).
+    if (options.contains(QStringLiteral("--standard")))
         return;
-    }
-    compareWithReference(written.out, reference);
     // Rewriting a written document gives it again, byte for byte.
     const Run again =
-        run(QStringList{QStringLiteral("rewrite"), QStringLiteral("-")} + options, written.out);
+        run({QStringLiteral("rewrite"), QStringLiteral("-"), QStringLiteral("--force")}, written.out);
     QCOMPARE(again.status, 0);
     QCOMPARE(again.out, written.out);
 }
@@ -376,7 +387,7 @@ void tst_Tool::rewriteNeverTouchesOutputOnFailure()
     const Run result = run({QStringLiteral("rewrite"), data(QStringLiteral("malformed.xml")),
                             QStringLiteral("-o"), out});
     QCOMPARE(result.status, 1);
-    QCOMPARE(readFile(out), QByteArray("precious"));
+    QCOMPARE(testutil::readFile(out), QByteArray("precious"));
 }
 
 void tst_Tool::rewriteReplacesInputOnlyWhenAsked()
@@ -384,16 +395,16 @@ void tst_Tool::rewriteReplacesInputOnlyWhenAsked()
     QTemporaryDir dir;
     const QString input = dir.filePath(QStringLiteral("minimal.xml"));
     QVERIFY(QFile::copy(data(QStringLiteral("minimal.xml")), input));
-    const QByteArray before = readFile(input);
+    const QByteArray before = testutil::readFile(input);
 
     const Run toStdout = run({QStringLiteral("rewrite"), input});
     QCOMPARE(toStdout.status, 0);
     QVERIFY(toStdout.out.contains("<floors>"));
-    QCOMPARE(readFile(input), before);
+    QCOMPARE(testutil::readFile(input), before);
 
     QCOMPARE(run({QStringLiteral("rewrite"), input, QStringLiteral("-o"), input}).status, 0);
-    QVERIFY(readFile(input) != before);
-    QVERIFY(readFile(input).contains("name=\"Ground floor\""));
+    QVERIFY(testutil::readFile(input) != before);
+    QVERIFY(testutil::readFile(input).contains("name=\"Ground floor\""));
 }
 
 void tst_Tool::rewriteWritesIntoAFifo()
@@ -443,17 +454,34 @@ void tst_Tool::fullStandardOutput()
              result.err.constData());
 }
 
+void tst_Tool::importBuildsTheExampleBuilding_data()
+{
+    QTest::addColumn<QString>("prefix"); // of the four JSON files
+    QTest::addColumn<QString>("reference");
+    QTest::newRow("example house") << QStringLiteral(CASARINA_EXAMPLES "/house-")
+                                   << QStringLiteral("house-import.complete.xml");
+    // One entry per case of the rules that decide what the JSON forms give, each named by
+    // its name; it holds entries that are left out on purpose, hence --force.
+    QTest::newRow("import rules") << data(QStringLiteral("import-rules-"))
+                                  << QStringLiteral("import-rules.complete.xml");
+}
+
 void tst_Tool::importBuildsTheExampleBuilding()
 {
-    const QString examples = QStringLiteral(CASARINA_EXAMPLES "/");
+    QFETCH(QString, prefix);
+    QFETCH(QString, reference);
     const Run imported = run({QStringLiteral("import"), QStringLiteral("--building"),
-                              examples + "house-building.json", QStringLiteral("--groups"),
-                              examples + "house-groups.json", QStringLiteral("--scenes"),
-                              examples + "house-scenes.json", QStringLiteral("--functions"),
-                              examples + "house-functions.json"});
+                              prefix + "building.json", QStringLiteral("--groups"),
+                              prefix + "groups.json", QStringLiteral("--scenes"),
+                              prefix + "scenes.json", QStringLiteral("--functions"),
+                              prefix + "functions.json", QStringLiteral("--force")});
     QCOMPARE(imported.status, 0);
     // The configuration JSON gives switch times kinds that only the complete form keeps.
-    compareWithReference(imported.out, QStringLiteral("house-import.complete.xml"));
+    compareWithReference(imported.out, reference);
+    // The rules also hold what a file does not carry (a special group, a scene without
+    // colour), so only the house is a fixed point of the rewrite.
+    if (!prefix.startsWith(QStringLiteral(CASARINA_EXAMPLES)))
+        return;
     QCOMPARE(run({QStringLiteral("rewrite"), QStringLiteral("-")}, imported.out).out, imported.out);
     const Run a =
         run({QStringLiteral("info"), QStringLiteral("--json"), QStringLiteral("-")}, imported.out);
@@ -485,58 +513,55 @@ void tst_Tool::importBuildsTheExampleBuilding()
 
 void tst_Tool::exportScenes_data()
 {
+    QTest::addColumn<QString>("file"); // with its table FILE-datapoints.json or datapoints.json
     QTest::addColumn<QStringList>("options");
-    QTest::addColumn<QString>("steps"); // the first scene's steps, compact
-    QTest::newRow("compiled steps")
-        << QStringList{"--compiled"} << QStringLiteral("format=DPT5;value=kept|format=;value=0");
-    QTest::newRow("export by datapoint number")
-        << QStringList() << QStringLiteral("id=13;value=kept|id=14;value=0");
+    QTest::addColumn<QByteArray>("steps"); // of the one scene, compact
+
+    const QString legacy = QStringLiteral("legacy-snapshots");
+    QTest::newRow("by datapoint number")
+        << legacy << QStringList() << QByteArray(R"([{"id":13,"value":"kept"},{"id":14,"value":0}])");
+    // Compiled steps are numbered in the order they were appended, from 1.
+    QTest::newRow("compiled") << legacy << QStringList{"--compiled"}
+                              << QByteArray(R"([{"datapoint_id":13,"format":"DPT5","id":1,)"
+                                            R"("time_to_next":0,"value":"kept"},{"datapoint_id")"
+                                            R"(:14,"format":"","id":2,"time_to_next":0,"value":0}])");
+    // In datapoint key order; the device-number keys are not in the table, so they give no
+    // steps. The order table gives one number to several addresses, and order.xml holds
+    // addresses out of range, on purpose.
+    QTest::newRow("by number, in key order")
+        << QStringLiteral("order") << QStringList{"--force"}
+        << QByteArray(R"([{"id":32,"value":5},{"id":7,"value":6},{"id":29,"value":3},)"
+                      R"({"id":30,"value":4},{"id":31,"value":7},{"id":20,"value":2},)"
+                      R"({"id":7,"value":1}])");
+    QStringList compiled;
+    const QStringList parts = QString("32 DPT9 5,7 DPT1 6,29  3,30  4,31  7,20 DPT5 2,7 DPT1 1")
+                                  .split(QLatin1Char(','));
+    for (int i = 0; i < parts.size(); ++i)
+        compiled << QStringLiteral(R"({"datapoint_id":%1,"format":"%2","id":%3,)"
+                                   R"("time_to_next":0,"value":%4})")
+                        .arg(parts.at(i).section(' ', 0, 0), parts.at(i).section(' ', 1, 1))
+                        .arg(i + 1)
+                        .arg(parts.at(i).section(' ', 2, 2));
+    QTest::newRow("compiled, running numbers in key order")
+        << QStringLiteral("order") << QStringList{"--compiled", "--force"}
+        << '[' + compiled.join(',').toUtf8() + ']';
 }
 
 void tst_Tool::exportScenes()
 {
+    QFETCH(QString, file);
     QFETCH(QStringList, options);
-    QFETCH(QString, steps);
-    const Run result = run(
-        QStringList{QStringLiteral("export-scenes"), data(QStringLiteral("legacy-snapshots.xml")),
-                    QStringLiteral("--datapoints"), data(QStringLiteral("datapoints.json"))} +
-        options);
+    QFETCH(QByteArray, steps);
+    const QString table = file == QLatin1String("order") ? "order-datapoints.json"
+                                                          : "datapoints.json";
+    const Run result = run(QStringList{QStringLiteral("export-scenes"), data(file + ".xml"),
+                                       QStringLiteral("--datapoints"), data(table)} +
+                           options);
     QCOMPARE(result.status, 0);
     const QJsonArray scenes = QJsonDocument::fromJson(result.out).array();
     QCOMPARE(scenes.size(), 1);
-    QStringList texts;
-    QList<int> numbers;
-    for (const QJsonValue& step : scenes.first()["steps"].toArray()) {
-        const QJsonObject object = step.toObject();
-        if (object.contains("format")) {
-            numbers << object["id"].toInt();
-            texts << "format=" + object["format"].toString() +
-                         ";value=" + object["value"].toVariant().toString();
-        } else {
-            texts << "id=" + QString::number(object["id"].toInt()) +
-                         ";value=" + object["value"].toVariant().toString();
-        }
-    }
-    QCOMPARE(texts.join('|'), steps);
-    // Compiled steps are numbered in the order they were appended, from 1.
-    if (!numbers.isEmpty())
-        QCOMPARE(numbers, (QList<int>{1, 2}));
-}
-
-void tst_Tool::migrateMovesNumberKeysToAddresses()
-{
-    const Run result =
-        run({QStringLiteral("migrate"), data(QStringLiteral("legacy-snapshots.xml")),
-             QStringLiteral("--datapoints"), data(QStringLiteral("datapoints.json"))});
-    QCOMPARE(result.status, 0);
-    QVERIFY(result.err.contains("migrated 1 snapshots"));
-    const QList<QXmlStreamAttributes> datapoints =
-        testutil::elements(result.out, QStringLiteral("datapoint"));
-    QStringList addresses;
-    for (const QXmlStreamAttributes& attributes : datapoints)
-        addresses << testutil::value(attributes, QStringLiteral("address"));
-    // Number 12 became 1/1/1; number 99 is unknown to the table and is gone.
-    QCOMPARE(addresses, (QStringList{"1/1/1", "1/1/3", "1/1/4"}));
+    QCOMPARE(QJsonDocument(scenes.first()["steps"].toArray()).toJson(QJsonDocument::Compact),
+             steps);
 }
 
 void tst_Tool::diff()
@@ -689,7 +714,7 @@ void tst_Tool::refusesInputWithErrors_data()
         << QByteArray("warning: scene _00000000000000000000000000000000 \"Eve\": refers to scene "
                       "trigger _00000000000000000000000000000005");
     const QStringList exportScenes{"export-scenes", "-", "--datapoints"};
-    const QByteArray scenes = readFile(example());
+    const QByteArray scenes = testutil::readFile(example());
     for (const char* id : {"1.5", "2147483648", "4294967308"})
         QTest::newRow(qPrintable(QStringLiteral("table id %1").arg(QLatin1String(id))))
             << exportScenes << scenes
@@ -793,29 +818,21 @@ void tst_Tool::sameBytesInEveryRun_data()
     QTest::addColumn<QStringList>("arguments");
 
     const QString order = data(QStringLiteral("order.xml"));
-    const QString table = data(QStringLiteral("order-datapoints.json"));
     const QString house = example();
     const QString houseTable = QStringLiteral(CASARINA_EXAMPLES "/house-datapoints.json");
     const QString admin = QStringLiteral(CASARINA_EXAMPLES "/house-admin.xml");
     const QString profile = QStringLiteral(CASARINA_EXAMPLES "/house-profile.xml");
     QTest::newRow("info") << QStringList{"info", order};
     QTest::newRow("info --json") << QStringList{"info", "--json", order};
-    // The order table gives one number to several addresses, and order.xml holds addresses
-    // out of range, on purpose: the commands go on with --force.
-    QTest::newRow("export-scenes")
-        << QStringList{"export-scenes", order, "--datapoints", table, "--force"};
-    QTest::newRow("export-scenes --compiled")
-        << QStringList{"export-scenes", order, "--datapoints", table, "--compiled", "--force"};
+    // order.xml holds addresses out of range, on purpose: the commands go on with --force.
+    // What the reference files and the export table pin is left out here.
     QTest::newRow("export-scenes by address")
         << QStringList{"export-scenes", order, "--datapoints",
                        data(QStringLiteral("empty-datapoints.json")), "--force"};
-    QTest::newRow("migrate") << QStringList{"migrate", order, "--datapoints", table, "--force"};
-    QTest::newRow("rewrite") << QStringList{"rewrite", order, "--force"};
     QTest::newRow("house: info") << QStringList{"info", house};
     QTest::newRow("house: info --json") << QStringList{"info", "--json", house};
     QTest::newRow("house: export-scenes --compiled")
         << QStringList{"export-scenes", house, "--datapoints", houseTable, "--compiled"};
-    QTest::newRow("house: migrate") << QStringList{"migrate", house, "--datapoints", houseTable};
     QTest::newRow("house: report") << QStringList{"report", house, "--date", "2026-06-21"};
     QTest::newRow("house: merge --admin")
         << QStringList{"merge", admin, profile, "--admin", "-o", "OUT"};
@@ -841,7 +858,7 @@ void tst_Tool::sameBytesInEveryRun()
         const Run result = run(withOut);
         QCOMPARE(result.status, 0);
         QVERIFY(!result.out.isEmpty());
-        const QByteArray file = arguments.contains(QStringLiteral("OUT")) ? readFile(out) : "";
+        const QByteArray file = arguments.contains(QStringLiteral("OUT")) ? testutil::readFile(out) : "";
         if (i == 0) {
             first = result.out;
             firstFile = file;
@@ -850,88 +867,6 @@ void tst_Tool::sameBytesInEveryRun()
         QCOMPARE(result.out, first);
         QCOMPARE(file, firstFile);
     }
-}
-
-void tst_Tool::infoListsInKeyOrder()
-{
-    const Run result = run({QStringLiteral("info"), data(QStringLiteral("order.xml"))});
-    QCOMPARE(result.status, 0);
-    const QString out = QString::fromUtf8(result.out);
-    // Snapshot values by group address number, then the device-number keys by number.
-    QVERIFY2(out.contains(QStringLiteral(
-                 "    snapshot of _30000000000000000000000000000001: 0/7/255=5, 1/2/0=6, "
-                 "1/2/9=3, 1/2/10=4, 1/2/100=7, 2/0/0=2, 1/10/0=1, :7=8, :12=9, :99=10\n")),
-             qPrintable(out));
-    // Datapoints by role, light sensors by number.
-    QVERIFY(out.contains(QStringLiteral(
-        "  Lamp actuator (Model_4862): actual 1/0/1, brightness 1/0/2, dim 1/0/3, position "
-        "1/0/4, setpoint 1/0/5, state 1/0/6, switch 1/0/7, value 1/0/8\n")));
-    QStringList sensors;
-    for (int i = 1; i <= 10; ++i)
-        sensors << QStringLiteral("  %1: Licht %1\n").arg(i);
-    QVERIFY2(out.endsWith(QStringLiteral("\nLight sensors\n") + sensors.join(QString())),
-             qPrintable(out));
-}
-
-void tst_Tool::exportScenesInKeyOrder_data()
-{
-    QTest::addColumn<QStringList>("options");
-    QTest::addColumn<QString>("steps"); // compact
-
-    // The device-number keys are not in the table, so they give no steps.
-    QTest::newRow("compiled: running numbers in key order")
-        << QStringList{"--compiled"}
-        << QStringLiteral("1:32:DPT9:5|2:7:DPT1:6|3:29::3|4:30::4|5:31::7|6:20:DPT5:2|7:7:DPT1:1");
-    QTest::newRow("export form in key order")
-        << QStringList() << QStringLiteral("32:5|7:6|29:3|30:4|31:7|20:2|7:1");
-}
-
-void tst_Tool::exportScenesInKeyOrder()
-{
-    QFETCH(QStringList, options);
-    QFETCH(QString, steps);
-    const Run result =
-        run(QStringList{QStringLiteral("export-scenes"), data(QStringLiteral("order.xml")),
-                        QStringLiteral("--datapoints"),
-                        data(QStringLiteral("order-datapoints.json")), QStringLiteral("--force")} +
-            options);
-    QCOMPARE(result.status, 0);
-    const QJsonArray scenes = QJsonDocument::fromJson(result.out).array();
-    QCOMPARE(scenes.size(), 1);
-    QStringList texts;
-    for (const QJsonValue& step : scenes.first()["steps"].toArray()) {
-        const QJsonObject object = step.toObject();
-        QStringList parts;
-        if (object.contains("datapoint_id"))
-            parts << QString::number(object["id"].toInt())
-                  << QString::number(object["datapoint_id"].toInt()) << object["format"].toString();
-        else
-            parts << QString::number(object["id"].toInt());
-        parts << QString::number(object["value"].toInt());
-        texts << parts.join(':');
-    }
-    QCOMPARE(texts.join('|'), steps);
-}
-
-void tst_Tool::migrateTakesTheLowestAddress()
-{
-    const Run result =
-        run({QStringLiteral("migrate"), data(QStringLiteral("order.xml")),
-             QStringLiteral("--datapoints"), data(QStringLiteral("order-datapoints.json")),
-             QStringLiteral("--force")});
-    QCOMPARE(result.status, 0);
-    QVERIFY(result.err.contains("migrated 1 snapshots"));
-    QStringList datapoints;
-    for (const QXmlStreamAttributes& attributes :
-         testutil::elements(result.out, QStringLiteral("datapoint"))) {
-        if (attributes.hasAttribute(QStringLiteral("value")))
-            datapoints << testutil::value(attributes, QStringLiteral("address")) + '=' +
-                              testutil::value(attributes, QStringLiteral("value"));
-    }
-    // Number 7 belongs to 1/10/0, 12/0/0 and 1/2/0: the lowest address, 1/2/0, takes it,
-    // and the number key's value wins over the address key's. 12 is 1/1/1; 99 is unknown.
-    QCOMPARE(datapoints.join(' '), QStringLiteral("0/7/255=5 1/1/1=9 1/2/0=8 1/2/9=3 1/2/10=4 "
-                                                  "1/2/100=7 2/0/0=2 1/10/0=1"));
 }
 
 namespace {
@@ -986,7 +921,7 @@ void tst_Tool::reportMatchesReferences_data()
     // working days (a fixed 22:00 in the project file).
     const QString light = QStringLiteral("_2e71b50c50302354021f465090b5fb6f");
     QTest::newRow("house: fixed time on the marked day")
-        << readFile(example()) << week << "house-report.html" << light << "2026-06-21"
+        << testutil::readFile(example()) << week << "house-report.html" << light << "2026-06-21"
         << "06:30" << 0.0;
     // Sunset on Friday 19 June at 48.37 N, 8.80 E is at 21:29 summer time, as published
     // tables give it to the minute; the switch time is 15 minutes before.

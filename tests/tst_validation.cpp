@@ -6,18 +6,6 @@
 
 #include "testutil.h"
 
-#include <projects/finding.h>
-#include <projects/group.h>
-#include <projects/project.h>
-#include <projects/validation.h>
-#include <projects/reader/projectreader.h>
-#include <projects/reader/readerdiagnostics.h>
-
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QMetaEnum>
-#include <QtTest>
-
 using namespace projects;
 
 namespace {
@@ -41,23 +29,10 @@ QStringList describe(const QList<Finding>& findings)
     return result;
 }
 
-class Collector : public ReaderDiagnostics
-{
-public:
-    void passedOver(Kind, int, const QString&, const QString&) override {}
-    void found(const Finding& finding) override { findings.append(finding); }
-    QList<Finding> findings;
-};
-
 QList<Finding> readFindings(const QByteArray& xml, Project* project = nullptr)
 {
-    QBuffer buffer;
-    buffer.setData(xml);
-    buffer.open(QIODevice::ReadOnly);
-    Collector collector;
-    ProjectReader reader;
-    reader.setDiagnostics(&collector);
-    const Project read = reader.parse(&buffer);
+    testutil::Collector collector;
+    const Project read = testutil::readWith(xml, &collector);
     if (project)
         *project = read;
     return collector.findings;
@@ -172,10 +147,8 @@ void tst_Validation::projectChecks_data()
 void tst_Validation::projectChecks()
 {
     QFETCH(QString, file);
-    QFile input(file);
-    QVERIFY(input.open(QIODevice::ReadOnly));
     Project project;
-    const QList<Finding> read = readFindings(input.readAll(), &project);
+    const QList<Finding> read = readFindings(testutil::readFile(file), &project);
     QVERIFY(!Finding::hasError(read));
     QStringList found = describe(Validation::check(project, false));
     QTEST(found, "findings");
