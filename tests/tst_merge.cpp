@@ -102,6 +102,7 @@ class tst_Merge : public QObject
 private slots:
     void firstOfTwoIdentifiersWins_data();
     void firstOfTwoIdentifiersWins();
+    void profileTriggersTheProjectLacksAreDeleted();
 };
 
 void tst_Merge::firstOfTwoIdentifiersWins_data()
@@ -123,6 +124,8 @@ void tst_Merge::firstOfTwoIdentifiersWins_data()
                                                                 << "scene" << true << taken;
     QTest::newRow("a floor only the profile has is adopted once") << "adopt"
                                                                   << "floor" << true << taken;
+    QTest::newRow("an automatic program only the profile has is added")
+        << "profile" << "automatic" << true << taken;
 }
 
 void tst_Merge::firstOfTwoIdentifiersWins()
@@ -142,10 +145,12 @@ void tst_Merge::firstOfTwoIdentifiersWins()
         other.floors()[0].rooms()[0].functions().append(function(2));
     else if (duplicate == QLatin1String("group"))
         other.groups().append(group(2));
-    else
+    else if (duplicate == QLatin1String("scene"))
         other.scenes().append(scene(2));
     if (onlyTheirs && duplicate == QLatin1String("floor"))
         own.floors().clear();
+    else if (onlyTheirs && duplicate == QLatin1String("automatic"))
+        own.automatics().clear();
     else if (onlyTheirs)
         own.scenes().clear();
 
@@ -156,6 +161,18 @@ void tst_Merge::firstOfTwoIdentifiersWins()
     else
         merge.applyProfile(own, other);
     QCOMPARE(markers(own), expected);
+}
+
+void tst_Merge::profileTriggersTheProjectLacksAreDeleted()
+{
+    Project own;
+    own.sceneTriggers().append(SceneTrigger(idOf("kept"), QString(), 1, 11));
+    Project profile;
+    profile.sceneTriggers() = {SceneTrigger(idOf("kept"), QString(), 1, 11),
+                               SceneTrigger(idOf("gone"), QString(), 2, 12)};
+    const DeletableItems items = ProjectMerge().applyProfile(own, profile);
+    QCOMPARE(items.triggers(), QSet<QUuid>{idOf("gone")});
+    QCOMPARE(items.jobs(), QSet<int>{12});
 }
 
 QTEST_GUILESS_MAIN(tst_Merge)
