@@ -19,9 +19,9 @@ namespace bench {
 /// How many functions, and how they are spread over floors and rooms.
 struct Shape
 {
-    int functions = 1000;       ///< total number of functions
-    int functionsPerRoom = 10;  ///< the last room of the installation may hold fewer
-    int roomsPerFloor = 10;     ///< the last floor may hold fewer
+    int functions = 1000;      ///< total number of functions
+    int functionsPerRoom = 10; ///< the last room of the installation may hold fewer
+    int roomsPerFloor = 10;    ///< the last floor may hold fewer
 
     /// As many functions per room as rooms per floor and about as many floors: every
     /// level of the building grows with the size, so a quadratic matching at any level
@@ -39,15 +39,15 @@ enum class Variant { Admin, Profile };
 /// One installation in all its external forms.
 struct Installation
 {
-    QByteArray xml;             ///< the project file
-    QByteArray buildingJson;    ///< {"name", "owner", "installer", "floors": [...]}
-    QByteArray groupsJson;      ///< [group, ...]
-    QByteArray scenesJson;      ///< [scene, ...]
-    QByteArray functionsJson;   ///< {"datapoint address": "function id", ...}
-    QHash<QString, int> addressToId;  ///< datapoint address to device datapoint number
-    QHash<int, QString> idToFormat;   ///< device datapoint number to format name
-    QList<QUuid> sceneTriggers;       ///< identifiers of the installation's scene triggers
-    int functions = 0;          ///< functions in the file
+    QByteArray xml;                  ///< the project file
+    QByteArray buildingJson;         ///< {"name", "owner", "installer", "floors": [...]}
+    QByteArray groupsJson;           ///< [group, ...]
+    QByteArray scenesJson;           ///< [scene, ...]
+    QByteArray functionsJson;        ///< {"datapoint address": "function id", ...}
+    QHash<QString, int> addressToId; ///< datapoint address to device datapoint number
+    QHash<int, QString> idToFormat;  ///< device datapoint number to format name
+    QList<QUuid> sceneTriggers;      ///< identifiers of the installation's scene triggers
+    int functions = 0;               ///< functions in the file
     int actuators = 0;
     int groups = 0;
     int scenes = 0;

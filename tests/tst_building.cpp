@@ -67,7 +67,6 @@ private slots:
     void writeRoom_data();
     void writeRoom();
 
-
     void gc();
     void roomMergeAdminSettings_data();
     void roomMergeAdminSettings();

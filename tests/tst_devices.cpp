@@ -73,7 +73,6 @@ private slots:
     void readGroups();
     void groupRoundTrip();
 
-
     void mergeAdminSettings_data();
     void mergeAdminSettings();
     void mergeProfileIgnoresFlags();
@@ -126,8 +125,8 @@ void tst_Devices::groupValues_data()
     QTest::newRow("identifier text with too few digits is null")
         << Group("_0f1e2d3c", QString(), Group::Switch, 0, -1) << "null  0 Switch -1 vacation 0";
     // The address text reads as every group address text does (see tst_project).
-    QTest::newRow("address text")
-        << Group(some, "A", "5/1/248") << "some A 10744 Panik -1 vacation special 0";
+    QTest::newRow("address text") << Group(some, "A", "5/1/248")
+                                  << "some A 10744 Panik -1 vacation special 0";
     // Type key, then the predicates that hold, at the edges of the special and weather ranges.
     const QString types = "Unknown, Panik special, ZentralAufAb special, Sonnenschutz_1 special "
                           "weather, AbendsEin special weather, HeizenKuhlen special, Switch";

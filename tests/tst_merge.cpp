@@ -125,7 +125,8 @@ void tst_Merge::firstOfTwoIdentifiersWins_data()
     QTest::newRow("a floor only the profile has is adopted once") << "adopt"
                                                                   << "floor" << true << taken;
     QTest::newRow("an automatic program only the profile has is added")
-        << "profile" << "automatic" << true << taken;
+        << "profile"
+        << "automatic" << true << taken;
 }
 
 void tst_Merge::firstOfTwoIdentifiersWins()

@@ -44,7 +44,6 @@ private slots:
 
     void fatalError_data();
     void fatalError();
-
 };
 
 void tst_Project::groupAddressText_data()

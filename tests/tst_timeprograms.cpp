@@ -23,7 +23,8 @@ SwitchTime readOneSwitchTime(const QByteArray& attributes)
 {
     const Project project = testutil::readContent("<p:automatic id=\"a\"><p:switchTime " +
                                                   attributes + "/></p:automatic>");
-    return project.automatics().value("a").switchTimes().value(0, SwitchTime(QJsonObject{{"id", 0}}));
+    return project.automatics().value("a").switchTimes().value(0,
+                                                               SwitchTime(QJsonObject{{"id", 0}}));
 }
 
 // Type name and value, since QVariant's == converts between types.
@@ -724,7 +725,8 @@ void tst_TimePrograms::polarDays_data()
     QTest::newRow("Tromsø midsummer") << 69.65 << QDate(2026, 6, 21) << Almanac::PolarDay;
     QTest::newRow("Tromsø midwinter") << 69.65 << QDate(2026, 12, 21) << Almanac::PolarNight;
     QTest::newRow("McMurdo midsummer") << -77.85 << QDate(2026, 12, 21) << Almanac::PolarDay;
-    QTest::newRow("beyond the pole is the pole") << 123.0 << QDate(2026, 6, 21) << Almanac::PolarDay;
+    QTest::newRow("beyond the pole is the pole")
+        << 123.0 << QDate(2026, 6, 21) << Almanac::PolarDay;
     QTest::newRow("Tromsø in March") << 69.65 << QDate(2026, 3, 21) << Almanac::RisesAndSets;
 }
 

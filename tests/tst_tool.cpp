@@ -243,7 +243,8 @@ void tst_Tool::checkListsWhatIsPassedOver()
 
     for (const QString& name : {QStringLiteral("house"), QStringLiteral("reader-rules")}) {
         const QString path = name == QLatin1String("house") ? example() : data(name + ".xml");
-        const Run checked = run({QStringLiteral("check"), QStringLiteral("-")}, testutil::readFile(path));
+        const Run checked =
+            run({QStringLiteral("check"), QStringLiteral("-")}, testutil::readFile(path));
         QCOMPARE(checked.status, name == QLatin1String("house") ? 0 : 1);
         compareWithReference(checked.out, name + QStringLiteral("-check.txt"));
     }
@@ -257,12 +258,13 @@ void tst_Tool::info_data()
 
     // The split unit's functions are typed by their actuator, not by their element.
     QTest::newRow("summary") << QStringList{"info", example()} << QByteArray()
-                             << QStringList{"Project:    Haus Sonnenhang\n",
-                                            "Owner:      Familie Berger\n",
-                                            "Flags:      weather station yes, hub yes, vacation no",
-                                            "3 floors, 14 rooms, 55 functions, 46 actuators",
-                                            "SplitUnit Klimagerät -> actuator Wohnzimmer Klimagerät",
-                                            "TemperatureStatus Temperatur"};
+                             << QStringList{
+                                    "Project:    Haus Sonnenhang\n",
+                                    "Owner:      Familie Berger\n",
+                                    "Flags:      weather station yes, hub yes, vacation no",
+                                    "3 floors, 14 rooms, 55 functions, 46 actuators",
+                                    "SplitUnit Klimagerät -> actuator Wohnzimmer Klimagerät",
+                                    "TemperatureStatus Temperatur"};
     // The central group of the file is a special group and is not read.
     QTest::newRow("json") << QStringList{"info", "--json", example()} << QByteArray()
                           << QStringList{"\"name\": \"Haus Sonnenhang\"", "\"functions\": 55,",
@@ -349,8 +351,8 @@ void tst_Tool::rewriteMatchesReferences()
     if (options.contains(QStringLiteral("--standard")))
         return;
     // Rewriting a written document gives it again, byte for byte.
-    const Run again =
-        run({QStringLiteral("rewrite"), QStringLiteral("-"), QStringLiteral("--force")}, written.out);
+    const Run again = run(
+        {QStringLiteral("rewrite"), QStringLiteral("-"), QStringLiteral("--force")}, written.out);
     QCOMPARE(again.status, 0);
     QCOMPARE(again.out, written.out);
 }
@@ -470,11 +472,11 @@ void tst_Tool::importBuildsTheExampleBuilding()
 {
     QFETCH(QString, prefix);
     QFETCH(QString, reference);
-    const Run imported = run({QStringLiteral("import"), QStringLiteral("--building"),
-                              prefix + "building.json", QStringLiteral("--groups"),
-                              prefix + "groups.json", QStringLiteral("--scenes"),
-                              prefix + "scenes.json", QStringLiteral("--functions"),
-                              prefix + "functions.json", QStringLiteral("--force")});
+    const Run imported =
+        run({QStringLiteral("import"), QStringLiteral("--building"), prefix + "building.json",
+             QStringLiteral("--groups"), prefix + "groups.json", QStringLiteral("--scenes"),
+             prefix + "scenes.json", QStringLiteral("--functions"), prefix + "functions.json",
+             QStringLiteral("--force")});
     QCOMPARE(imported.status, 0);
     // The configuration JSON gives switch times kinds that only the complete form keeps.
     compareWithReference(imported.out, reference);
@@ -519,12 +521,14 @@ void tst_Tool::exportScenes_data()
 
     const QString legacy = QStringLiteral("legacy-snapshots");
     QTest::newRow("by datapoint number")
-        << legacy << QStringList() << QByteArray(R"([{"id":13,"value":"kept"},{"id":14,"value":0}])");
+        << legacy << QStringList()
+        << QByteArray(R"([{"id":13,"value":"kept"},{"id":14,"value":0}])");
     // Compiled steps are numbered in the order they were appended, from 1.
     QTest::newRow("compiled") << legacy << QStringList{"--compiled"}
-                              << QByteArray(R"([{"datapoint_id":13,"format":"DPT5","id":1,)"
-                                            R"("time_to_next":0,"value":"kept"},{"datapoint_id")"
-                                            R"(:14,"format":"","id":2,"time_to_next":0,"value":0}])");
+                              << QByteArray(
+                                     R"([{"datapoint_id":13,"format":"DPT5","id":1,)"
+                                     R"("time_to_next":0,"value":"kept"},{"datapoint_id")"
+                                     R"(:14,"format":"","id":2,"time_to_next":0,"value":0}])");
     // In datapoint key order; the device-number keys are not in the table, so they give no
     // steps. The order table gives one number to several addresses, and order.xml holds
     // addresses out of range, on purpose.
@@ -534,8 +538,8 @@ void tst_Tool::exportScenes_data()
                       R"({"id":30,"value":4},{"id":31,"value":7},{"id":20,"value":2},)"
                       R"({"id":7,"value":1}])");
     QStringList compiled;
-    const QStringList parts = QString("32 DPT9 5,7 DPT1 6,29  3,30  4,31  7,20 DPT5 2,7 DPT1 1")
-                                  .split(QLatin1Char(','));
+    const QStringList parts =
+        QString("32 DPT9 5,7 DPT1 6,29  3,30  4,31  7,20 DPT5 2,7 DPT1 1").split(QLatin1Char(','));
     for (int i = 0; i < parts.size(); ++i)
         compiled << QStringLiteral(R"({"datapoint_id":%1,"format":"%2","id":%3,)"
                                    R"("time_to_next":0,"value":%4})")
@@ -552,8 +556,8 @@ void tst_Tool::exportScenes()
     QFETCH(QString, file);
     QFETCH(QStringList, options);
     QFETCH(QByteArray, steps);
-    const QString table = file == QLatin1String("order") ? "order-datapoints.json"
-                                                          : "datapoints.json";
+    const QString table =
+        file == QLatin1String("order") ? "order-datapoints.json" : "datapoints.json";
     const Run result = run(QStringList{QStringLiteral("export-scenes"), data(file + ".xml"),
                                        QStringLiteral("--datapoints"), data(table)} +
                            options);
@@ -858,7 +862,8 @@ void tst_Tool::sameBytesInEveryRun()
         const Run result = run(withOut);
         QCOMPARE(result.status, 0);
         QVERIFY(!result.out.isEmpty());
-        const QByteArray file = arguments.contains(QStringLiteral("OUT")) ? testutil::readFile(out) : "";
+        const QByteArray file =
+            arguments.contains(QStringLiteral("OUT")) ? testutil::readFile(out) : "";
         if (i == 0) {
             first = result.out;
             firstFile = file;
