@@ -25,34 +25,6 @@ bool holdsBlocks(const char* tag)
 
 } // namespace
 
-QString escapeHtml(const QString& text)
-{
-    QString result;
-    result.reserve(text.size());
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case '&':
-            result += QLatin1String("&amp;");
-            break;
-        case '<':
-            result += QLatin1String("&lt;");
-            break;
-        case '>':
-            result += QLatin1String("&gt;");
-            break;
-        case '"':
-            result += QLatin1String("&quot;");
-            break;
-        case '\'':
-            result += QLatin1String("&#39;");
-            break;
-        default:
-            result += c;
-        }
-    }
-    return result;
-}
-
 void HtmlWriter::open(const char* tag, const Attributes& attributes)
 {
     startTag(tag, attributes);
@@ -72,7 +44,7 @@ void HtmlWriter::close()
 void HtmlWriter::element(const char* tag, const QString& text, const Attributes& attributes)
 {
     startTag(tag, attributes);
-    m_out += QLatin1Char('>') + escapeHtml(text) + QLatin1String("</") + QLatin1String(tag) +
+    m_out += QLatin1Char('>') + text.toHtmlEscaped() + QLatin1String("</") + QLatin1String(tag) +
              QLatin1Char('>');
     endOfElement();
 }
@@ -86,7 +58,7 @@ void HtmlWriter::empty(const char* tag, const Attributes& attributes)
 
 void HtmlWriter::text(const QString& text)
 {
-    m_out += escapeHtml(text);
+    m_out += text.toHtmlEscaped();
 }
 
 void HtmlWriter::raw(const QString& markup)
@@ -99,7 +71,7 @@ void HtmlWriter::startTag(const char* tag, const Attributes& attributes)
     m_out += QLatin1Char('<') + QLatin1String(tag);
     for (const auto& attribute : attributes)
         m_out += QLatin1Char(' ') + QLatin1String(attribute.first) + QLatin1String("=\"") +
-                 escapeHtml(attribute.second) + QLatin1Char('"');
+                 attribute.second.toHtmlEscaped() + QLatin1Char('"');
 }
 
 void HtmlWriter::endOfElement()

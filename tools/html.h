@@ -14,10 +14,6 @@
 
 namespace tool {
 
-/// Returns @p text with &, <, >, " and ' replaced by character references, fit for element
-/// content and attribute values alike.
-QString escapeHtml(const QString& text);
-
 /// Builds a document element by element. Texts and attribute values given to it are
 /// escaped; only raw() takes markup.
 class HtmlWriter

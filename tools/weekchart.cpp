@@ -6,6 +6,7 @@
 #include "describe.h"
 
 #include <QStringList>
+#include <QTime>
 
 #include <algorithm>
 
@@ -294,10 +295,7 @@ void WeekChart::mark(const Mark& mark, int row, int baseline)
     const int top = chartTop + row * rowHeight;
     const QString title =
         QStringLiteral("%1 · value %2 · %3 · %4")
-            .arg(QStringLiteral("%1:%2")
-                     .arg(mark.minute / 60, 2, 10, QLatin1Char('0'))
-                     .arg(mark.minute % 60, 2, 10, QLatin1Char('0')),
-                 numberText(switchTime.value()),
+            .arg(clockText(QTime(0, 0).addSecs(mark.minute * 60)), numberText(switchTime.value()),
                  switchTime.type() == SwitchTime::Time ? QStringLiteral("fixed time")
                                                        : ruleText(switchTime),
                  daysText(switchTime.days()));
