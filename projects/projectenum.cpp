@@ -5,10 +5,7 @@
 
 namespace projects {
 
-ProjectEnum::ProjectEnum()
-    : QObject(nullptr)
-{
-}
+ProjectEnum::ProjectEnum() : QObject(nullptr) {}
 
 ProjectEnum::~ProjectEnum() = default;
 

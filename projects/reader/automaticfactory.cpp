@@ -13,10 +13,7 @@ QT_WARNING_DISABLE_DEPRECATED
 
 using namespace projects;
 
-AutomaticFactory::AutomaticFactory(const Automatic& automatic)
-    : m_automatic(automatic)
-{
-}
+AutomaticFactory::AutomaticFactory(const Automatic& automatic) : m_automatic(automatic) {}
 
 AutomaticFactory::~AutomaticFactory() = default;
 

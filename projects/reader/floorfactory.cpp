@@ -16,9 +16,7 @@ QT_WARNING_DISABLE_DEPRECATED
 using namespace projects;
 
 FloorFactory::FloorFactory(const Project& project, const Floor& floor, ReadCache* cache)
-    : m_project(project)
-    , m_floor(floor)
-    , m_cache(cache)
+    : m_project(project), m_floor(floor), m_cache(cache)
 {
 }
 
@@ -47,10 +45,10 @@ IFactory* FloorFactory::createChild(const QString& namespaceUri, const QString& 
               kept(attributes.value(QStringLiteral("name"))),
               m_cache->sharedText(attributes.value(QStringLiteral("icon"))),
               QColor(attributes.value(QStringLiteral("color"))));
-    room.restoreProfile(kept(namespacedValue(attributes, ns::Profile, QLatin1String("name"))),
-                        m_cache->sharedText(
-                            namespacedValue(attributes, ns::Profile, QLatin1String("icon"))),
-                        QColor(namespacedValue(attributes, ns::Profile, QLatin1String("color"))));
+    room.restoreProfile(
+        kept(namespacedValue(attributes, ns::Profile, QLatin1String("name"))),
+        m_cache->sharedText(namespacedValue(attributes, ns::Profile, QLatin1String("icon"))),
+        QColor(namespacedValue(attributes, ns::Profile, QLatin1String("color"))));
     m_floor.rooms().append(room);
     return new RoomFactory(m_project, room, m_cache);
 }

@@ -21,8 +21,7 @@ QT_WARNING_DISABLE_DEPRECATED
 class FloorFactory : public IFactory
 {
 public:
-    FloorFactory(const projects::Project& project, const projects::Floor& floor,
-                 ReadCache* cache);
+    FloorFactory(const projects::Project& project, const projects::Floor& floor, ReadCache* cache);
     ~FloorFactory() override;
 
     /**

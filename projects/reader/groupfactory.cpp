@@ -15,10 +15,7 @@ QT_WARNING_DISABLE_DEPRECATED
 
 using namespace projects;
 
-GroupFactory::GroupFactory(const Group& group)
-    : m_group(group)
-{
-}
+GroupFactory::GroupFactory(const Group& group) : m_group(group) {}
 
 GroupFactory::~GroupFactory() = default;
 

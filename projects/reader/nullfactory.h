@@ -21,17 +21,14 @@ class NullFactory final : public IFactory
 {
 public:
     enum Reason {
-        ReadElement,         ///< the start tag held everything (a leaf element)
-        UnknownElement,      ///< no handler knows the element here
-        UnknownLinkKeys,     ///< a link whose type or operating system is no known key
-        SpecialGroup,        ///< a group with one of the fixed special identifiers
-        GroupWithoutAddress  ///< a group whose address is not valid
+        ReadElement,        ///< the start tag held everything (a leaf element)
+        UnknownElement,     ///< no handler knows the element here
+        UnknownLinkKeys,    ///< a link whose type or operating system is no known key
+        SpecialGroup,       ///< a group with one of the fixed special identifiers
+        GroupWithoutAddress ///< a group whose address is not valid
     };
 
-    explicit NullFactory(Reason reason = ReadElement)
-        : m_reason(reason)
-    {
-    }
+    explicit NullFactory(Reason reason = ReadElement) : m_reason(reason) {}
     IFactory* createChild(const QString& namespaceUri, const QString& localName,
                           const QXmlAttributes& attributes) override;
     Reason reason() const { return m_reason; }

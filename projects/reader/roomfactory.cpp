@@ -14,9 +14,7 @@ QT_WARNING_DISABLE_DEPRECATED
 using namespace projects;
 
 RoomFactory::RoomFactory(const Project& project, const Room& room, ReadCache* cache)
-    : m_project(project)
-    , m_room(room)
-    , m_cache(cache)
+    : m_project(project), m_room(room), m_cache(cache)
 {
 }
 

@@ -17,8 +17,8 @@ using namespace projects;
 IFactory* RootFactory::createChild(const QString& namespaceUri, const QString& localName,
                                    const QXmlAttributes& attributes)
 {
-    if ((nameIs(namespaceUri, ns::Legacy) || nameIs(namespaceUri, ns::Project))
-        && nameIs(localName, "project"))
+    if ((nameIs(namespaceUri, ns::Legacy) || nameIs(namespaceUri, ns::Project)) &&
+        nameIs(localName, "project"))
         return createProjectFactory(namespaceUri, attributes);
     return new NullFactory(NullFactory::UnknownElement);
 }

@@ -13,10 +13,7 @@ QT_WARNING_DISABLE_DEPRECATED
 
 using namespace projects;
 
-SnapshotFactory::SnapshotFactory(const Snapshot& snapshot)
-    : m_snapshot(snapshot)
-{
-}
+SnapshotFactory::SnapshotFactory(const Snapshot& snapshot) : m_snapshot(snapshot) {}
 
 IFactory* SnapshotFactory::forElement(QList<Snapshot>& owner, const QXmlAttributes& attributes)
 {
